@@ -1,0 +1,40 @@
+// Which commands and fields of the main window are usable, and what the fields show.
+// The window binds its controls to these values.
+#pragma once
+
+#include <string>
+
+namespace tessary {
+
+struct CommandState {
+  // The timing and text controls that a successful parse enables (ChangeComStatus).
+  bool SubtitleCommands = true;
+  bool VerifyWritings = false;     // btnVerifyWritings
+  bool LoadFromVideoFile = true;   // btnLoadFromVideoFile
+  bool Load = true;                // sbLoadFile, OpenFileMenu
+  bool Save = false;               // sbSave, SaveFileMenu
+  bool Reload = false;             // sbReload, ReloadFileMenu
+  bool SaveAs = false;             // sbSaveAs, SaveFileAsMenu
+  bool CloseFile = false;          // sbCloseFile, CloseFileMenu
+  bool Append = false;             // AppendMenu
+  bool ExitProgram = true;         // ExitProgramMenu
+  bool FrameRateChangeGroup = true;  // cbChangeFrameRate and its labels, btnChangeFrameRate
+  bool SearchAgain = false;        // SearchAgainMenu
+  bool EditorReadOnly = true;
+  bool VideoPreviewShowing = false;
+};
+
+struct FieldTexts {
+  std::string MultiplyValue = "1";        // eMultiplyValue
+  std::string IncreaseDecreaseValue = "0";  // eIncreaseDecreaseValue
+  std::string FirstPoint = "0";           // eFirstPoint
+  std::string SecondPoint = "1";          // eSecondPoint
+  std::string FirstLine = "0";            // eFirstLine
+  std::string SecondLine = "1";           // eSecondLine
+  int LineFieldMaxLength = 0;             // 0: no limit
+  std::string UnitsLabel = "frames";      // Units1Label, Units2Label
+  std::string FrameRateText = "25";       // cbChooseFrameRate
+  bool FrameRateRed = true;
+};
+
+}  // namespace tessary

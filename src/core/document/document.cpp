@@ -1,0 +1,107 @@
+#include "document/document.h"
+
+#include "document/units.h"
+
+namespace tessary {
+
+Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table)
+    : messages(table), prompter_(prompter), editor_(editor), clock_(clock) {
+  Caption = Text(Msg::Title);
+  fields.UnitsLabel = Text(Msg::FramesUnit);
+}
+
+void Document::Show(Icon icon, std::string_view text) {
+  MessageShowing = true;
+  prompter_.Show(icon, text);
+  MessageShowing = false;
+}
+
+Answer Document::Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer) {
+  MessageShowing = true;
+  Answer answer = prompter_.Ask(icon, text, buttons, defaultAnswer);
+  MessageShowing = false;
+  return answer;
+}
+
+void Document::SetEditorText(std::string_view text) {
+  Rendering = true;
+  editor_.SetText(text);
+  Rendering = false;
+}
+
+std::string Document::FileCaption() const {
+  return Text(Msg::Title) + " - '" + std::filesystem::path(CurrentFileName).filename().string() + "'";
+}
+
+void Document::ChangeComStatus(bool enabled) {
+  commands.SubtitleCommands = enabled;
+  commands.VerifyWritings = !enabled;
+  commands.LoadFromVideoFile = enabled && !commands.VideoPreviewShowing;
+}
+
+void Document::Reinitialization() {
+  Caption = Text(Msg::Title);
+  commands.SearchAgain = false;
+  HighlightActive = false;
+  CounterNoticeDisabled = false;
+  store.ChangeCount = store.ReportedChangeCount = 0;
+  store.TextEdited = store.SubtitleLoaded = false;
+  store.DetectionCode = 0;
+  store.CurrentType = TypeNone;
+  BackupFileName.clear();
+  if (!CurrentFileName.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(CurrentFileName + ".sav", ec);
+  }
+  CurrentFileName.clear();
+  LastParsedFileName.clear();
+  store.ClearEntries();
+  store.SubtitleCount = store.LineCount = 0;
+  SavedAttributes = std::filesystem::perms::unknown;
+  InputUnit = 1;
+  FirstPointValue = 0;
+  SecondPointValue = 1;
+  FirstPointLine = 0;
+  SecondPointLine = 1;
+  ChangeComStatus(true);
+  commands.Load = commands.ExitProgram = true;
+  commands.Save = commands.SaveAs = commands.Reload = commands.CloseFile = commands.Append = false;
+  fields.MultiplyValue = "1";
+  fields.IncreaseDecreaseValue = "0";
+  fields.FirstPoint = "0";
+  fields.SecondPoint = "1";
+  fields.FirstLine = "0";
+  fields.SecondLine = "1";
+  fields.UnitsLabel = Text(Msg::FramesUnit);
+  CheckedType = TypeMicroDVD;
+  fields.FrameRateRed = true;
+  commands.EditorReadOnly = true;
+  editor_.SetReadOnly(true);
+  SetEditorText("");
+  encoding = {};
+}
+
+void Document::NoSubtitleNotice() {
+  if (clock_.Now() - LastGuardTime <= 0.00001) Show(Icon::Information, Text(Msg::PleaseLoad));
+  LastGuardTime = clock_.Now();
+}
+
+void Document::ChangeReport() {
+  if (store.ChangeCount > 0 || store.TextEdited) commands.Save = commands.Reload = true;
+  int made = store.ChangeCount - store.ReportedChangeCount;
+  if (made < 1)
+    Show(Icon::Information, Text(Msg::NoChange));
+  else
+    Show(Icon::Information, Text(Msg::IveMade) + " " + std::to_string(made) + " " + Text(Msg::Changes));
+  store.ReportedChangeCount = store.ChangeCount;
+}
+
+void Document::EditorTextChanged() {
+  if (!store.SubtitleLoaded || Rendering) return;
+  if (!store.FirstParseAfterLoad) store.TextEdited = true;
+  commands.Save = commands.Reload = true;
+  commands.Append = false;
+  ChangeComStatus(false);
+}
+
+}  // namespace tessary

@@ -1,0 +1,133 @@
+// One open subtitle: the model, the editing area it is shown in, and the rules that keep
+// the two in step (open, parse, verify, read, repair, render, type switch).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "document/command_state.h"
+#include "document/encoding.h"
+#include "document/subtitle_store.h"
+#include "ports/clock.h"
+#include "ports/editor_view.h"
+#include "ports/prompter.h"
+#include "settings/message_table.h"
+
+namespace tessary {
+
+// The settings the document's rules read.
+struct DocumentSettings {
+  bool CommaInSubRip = true;            // Comma_in_SubRip
+  bool AdvancedAutomaticRepair = true;  // Advanced_automatic_repair
+  bool BackupSave = true;               // Backup_save
+  std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
+  bool FontColourIsSystem = false;      // the text colour is the system window-text colour
+};
+
+class Document {
+ public:
+  Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages);
+
+  // --- opening and parsing ---
+  // Reads CurrentFileName, checks it, detects its type and parses it.
+  void OpenFile();
+  // True when RawLines may be a subtitle; shows the reason otherwise.
+  bool PreCheck();
+  // Returns the DetectionCode of RawLines[1..LineCount].
+  int DetectType() const;
+  // The parse: editing area -> RawLines -> verify -> read -> repair -> render.
+  void TextInLines();
+  void VerifySubtitle();
+  void ReadSubtitleLines();
+  void RepairTimes();
+  // Writes the store into the editing area in the current type.
+  void LinesInText();
+
+  // --- caret ---
+  void GetLocNr();
+  void GoToLocNr(int line, int column, bool highlight);
+
+  // --- commands and their state ---
+  void ChangeComStatus(bool enabled);
+  void Reinitialization();
+  void NoSubtitleNotice();
+  void ChangeReport();
+  // A change of the editing area's text by the user.
+  void EditorTextChanged();
+  // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
+  void TypeButtonChecked(int type);
+
+  // --- frame-rate box and display unit ---
+  void FrameRateTextChanged(std::string_view text);
+  void FrameRateCommit();
+  void FrameRateCancel();
+  void SelectFramesUnit();
+  void SelectTimeUnit();
+
+  // The bytes to write to a file for the editing area's text (encoding and mark restored).
+  std::string FileBytes(std::string_view text) const { return EncodeForFile(text, encoding); }
+
+  // --- state (named as the user sees it) ---
+  SubtitleStore store;
+  DocumentSettings settings;
+  const MessageTable& messages;
+
+  double FrameRate = 25;
+  double CommittedFrameRate = 25;
+  int InputUnit = 1;  // 1 frames, 2 time
+  std::int32_t ShiftValue = 0;
+  std::int64_t FirstPointValue = 0;
+  std::int64_t SecondPointValue = 1;
+  std::int32_t FirstPointLine = 0;
+  std::int32_t SecondPointLine = 1;
+  int CaretLine = 0;
+  int CaretColumn = 0;
+  bool HighlightActive = false;
+  bool Rendering = false;
+  bool MessageShowing = false;
+  double LastGuardTime = 0;
+  double AutoSaveReference = 0;
+
+  bool VerifiedOK = false;
+  bool LastParseSucceeded = false;
+  bool CounterNoticeDisabled = false;
+  bool DisableConvertMessage = false;
+
+  std::string CurrentFileName;
+  std::string BackupFileName;
+  std::string ReloadFileName;
+  std::string LastParsedFileName;
+  std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
+  EncodingInfo encoding;
+
+  CommandState commands;
+  FieldTexts fields;
+  int CheckedType = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked
+  std::string Caption;
+
+  // --- message helpers (every box goes through these) ---
+  void Show(Icon icon, std::string_view text);
+  Answer Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer);
+  const std::string& Text(Msg id) const { return messages[id]; }
+
+ private:
+  friend struct VerifyRules;
+  friend struct RepairRules;
+
+  // Shows "Problems with line nr. <line>:" with the line and the detail, puts the caret on it.
+  void ReportLine(int line, std::string_view quotedLine, std::string_view detail);
+  void SetEditorText(std::string_view text);
+  // Writes eFirstPoint and eSecondPoint in the display unit.
+  void WritePointFields(bool secondAtLeastOne);
+  // Checks a type radio button; checking one that was not checked runs its handler.
+  void CheckTypeButton(int type, bool renderAllowed);
+  std::string FileCaption() const;
+
+  Prompter& prompter_;
+  EditorView& editor_;
+  Clock& clock_;
+};
+
+}  // namespace tessary

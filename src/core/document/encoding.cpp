@@ -1,0 +1,166 @@
+#include "document/encoding.h"
+
+#include <cstdint>
+
+namespace tessary {
+
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
+  auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char c = b(i);
+  std::size_t n;
+  std::uint32_t cp;
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 2;
+    cp = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    n = 3;
+    cp = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4;
+    cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((b(i + k) & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b(i + k) & 0x3F);
+  }
+  // Overlong forms, surrogates and values past U+10FFFF are not valid.
+  if ((n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF))) return 0;
+  if (cp >= 0xD800 && cp <= 0xDFFF) return 0;
+  return n;
+}
+
+bool IsUtf8WithMultiByte(std::string_view s) {
+  bool multi = false;
+  for (std::size_t i = 0; i < s.size();) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t n = Utf8SequenceLength(s, i);
+    if (n == 0) return false;
+    multi = true;
+    i += n;
+  }
+  return multi;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// UTF-16 to UTF-8; a lone surrogate is kept as its own three-byte form so that writing
+// the document back restores it exactly.
+std::string FromUtf16(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  out.reserve(bytes.size());
+  auto unit = [&](std::size_t i) -> std::uint32_t {
+    auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+    auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+    return (static_cast<std::uint32_t>(hi) << 8) | lo;
+  };
+  std::size_t n = bytes.size() & ~std::size_t{1};
+  for (std::size_t i = 0; i < n; i += 2) {
+    std::uint32_t u = unit(i);
+    if (u >= 0xD800 && u <= 0xDBFF && i + 3 < n) {
+      std::uint32_t v = unit(i + 2);
+      if (v >= 0xDC00 && v <= 0xDFFF) {
+        AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    AppendUtf8(out, u);
+  }
+  if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
+  return out;
+}
+
+std::string ToUtf16(std::string_view s, bool bigEndian) {
+  std::string out;
+  out.reserve(s.size() * 2 + 2);
+  auto put = [&](std::uint32_t u) {
+    char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+    out.push_back(bigEndian ? hi : lo);
+    out.push_back(bigEndian ? lo : hi);
+  };
+  put(0xFEFF);
+  for (std::size_t i = 0; i < s.size();) {
+    auto c = static_cast<unsigned char>(s[i]);
+    std::uint32_t cp;
+    std::size_t n = c < 0x80 ? 1 : Utf8SequenceLength(s, i);
+    if (n == 1) {
+      cp = c;
+    } else if (n > 1) {
+      cp = c & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
+      for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    } else if (c == 0xED && i + 2 < s.size()) {
+      // A lone surrogate kept from the file.
+      cp = ((c & 0x0F) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 6) |
+           (static_cast<unsigned char>(s[i + 2]) & 0x3F);
+      n = 3;
+    } else {
+      cp = 0xFFFD;
+      n = 1;
+    }
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      put(0xD800 + (cp >> 10));
+      put(0xDC00 + (cp & 0x3FF));
+    } else {
+      put(cp);
+    }
+    i += n;
+  }
+  return out;
+}
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+EncodingInfo DecodeFile(std::string& bytes) {
+  if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+    bytes.erase(0, 3);
+    return {TextEncoding::Utf8, true};
+  }
+  if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+    bool big = bytes[0] == '\xFE';
+    bytes = FromUtf16(std::string_view(bytes).substr(2), big);
+    return {big ? TextEncoding::Utf16BE : TextEncoding::Utf16LE, true};
+  }
+  if (IsUtf8WithMultiByte(bytes)) return {TextEncoding::Utf8, false};
+  return {TextEncoding::Windows1250, false};
+}
+
+std::string EncodeForFile(std::string_view text, const EncodingInfo& info) {
+  switch (info.kind) {
+    case TextEncoding::Utf16LE:
+      return ToUtf16(text, false);
+    case TextEncoding::Utf16BE:
+      return ToUtf16(text, true);
+    default:
+      if (info.byteOrderMark) return "\xEF\xBB\xBF" + std::string(text);
+      return std::string(text);
+  }
+}
+
+}  // namespace tessary

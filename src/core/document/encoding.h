@@ -1,0 +1,30 @@
+// How a file's bytes become the document's bytes and back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessary {
+
+enum class TextEncoding { Windows1250, Utf8, Utf16LE, Utf16BE };
+
+struct EncodingInfo {
+  TextEncoding kind = TextEncoding::Windows1250;
+  bool byteOrderMark = false;  // the file started with a byte-order mark
+  bool IsUtf8Document() const { return kind != TextEncoding::Windows1250; }
+};
+
+// Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes
+// UTF-8. Returns what the file was.
+EncodingInfo DecodeFile(std::string& bytes);
+
+// Returns the bytes to write for the document bytes `text` of a file that was `info`.
+std::string EncodeForFile(std::string_view text, const EncodingInfo& info);
+
+// Returns the length of the valid UTF-8 multi-byte sequence at text[i], or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
+// True when the whole text is valid UTF-8 and holds at least one multi-byte sequence.
+bool IsUtf8WithMultiByte(std::string_view text);
+
+}  // namespace tessary

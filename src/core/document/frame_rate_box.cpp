@@ -1,0 +1,92 @@
+// The frame-rate box and the display unit of the timing fields.
+#include <algorithm>
+
+#include "document/document.h"
+#include "document/units.h"
+
+namespace tessary {
+
+namespace {
+bool InRange(double rate) { return rate >= 1 && rate <= 60; }
+}  // namespace
+
+void Document::FrameRateTextChanged(std::string_view text) {
+  if (text.empty()) return;
+  // Let a decimal separator be typed: "23," stays as it is until a digit follows.
+  auto endsOnFirst = [&](char sep) {
+    std::size_t at = text.find(sep);
+    return at != std::string_view::npos && at + 1 == text.size();
+  };
+  if (endsOnFirst('.') || endsOnFirst(',')) {
+    fields.FrameRateText = std::string(text);
+    return;
+  }
+  double rate = DecimalReader(text, 25.0);
+  if (InRange(rate)) FrameRate = rate;
+  fields.FrameRateText = ShortestDecimal(FrameRate);
+  fields.FrameRateRed = true;
+}
+
+void Document::FrameRateCommit() {
+  if (fields.FrameRateText.empty()) {
+    fields.FrameRateText = ShortestDecimal(FrameRate);
+    CommittedFrameRate = FrameRate;
+    return;
+  }
+  double rate = DecimalReader(fields.FrameRateText, 25.0);
+  if (InRange(rate)) FrameRate = rate;
+  fields.FrameRateText = ShortestDecimal(FrameRate);
+  if (FrameRate != CommittedFrameRate) fields.FrameRateRed = true;
+  if (store.SubtitleLoaded && FrameRate != CommittedFrameRate) {
+    auto& s = store;
+    if (s.CurrentType == TypeMicroDVD) {
+      // The frame numbers, and with them the text, stay as they are.
+      for (int i = 1; i <= s.SubtitleCount; ++i) {
+        s.StartValues[i] = ClampToInt32(RoundHalfEven(s.StartValues[i] * CommittedFrameRate / FrameRate));
+        s.EndValues[i] = ClampToInt32(RoundHalfEven(s.EndValues[i] * CommittedFrameRate / FrameRate));
+      }
+    }
+    if (s.SubtitleCount >= 1) {
+      FirstPointValue = s.StartValues[1];
+      SecondPointValue = s.StartValues[s.SubtitleCount];
+    }
+    FirstPointLine = 1;
+    SecondPointLine = s.SubtitleCount;
+    fields.FirstLine = "1";
+    fields.SecondLine = std::to_string(s.SubtitleCount);
+  }
+  WritePointFields(false);
+  CommittedFrameRate = FrameRate;
+}
+
+void Document::FrameRateCancel() {
+  FrameRate = CommittedFrameRate;
+  fields.FrameRateText = ShortestDecimal(FrameRate);
+}
+
+void Document::WritePointFields(bool secondAtLeastOne) {
+  if (InputUnit == 2) {
+    fields.FirstPoint = FormatTime(FirstPointValue, settings.CommaInSubRip);
+    fields.SecondPoint = FormatTime(SecondPointValue, settings.CommaInSubRip);
+    return;
+  }
+  fields.FirstPoint = std::to_string(MsToFrames(FirstPointValue, FrameRate));
+  std::int64_t second = MsToFrames(SecondPointValue, FrameRate);
+  fields.SecondPoint = std::to_string(secondAtLeastOne ? std::max<std::int64_t>(1, second) : second);
+}
+
+void Document::SelectFramesUnit() {
+  InputUnit = 1;
+  fields.UnitsLabel = Text(Msg::FramesUnit);
+  fields.IncreaseDecreaseValue = std::to_string(MsToFrames(ShiftValue, FrameRate));
+  WritePointFields(true);
+}
+
+void Document::SelectTimeUnit() {
+  InputUnit = 2;
+  fields.UnitsLabel.clear();
+  fields.IncreaseDecreaseValue = std::to_string(ShiftValue);
+  WritePointFields(false);
+}
+
+}  // namespace tessary

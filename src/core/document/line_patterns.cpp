@@ -1,0 +1,69 @@
+#include "document/line_patterns.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "document/units.h"
+
+namespace tessary {
+
+int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pattern) {
+  for (std::size_t k = 0; k < pattern.size(); ++k) {
+    std::size_t i = offset + k;
+    if (i >= line.size()) return static_cast<int>(i);
+    char c = line[i];
+    char want = pattern[k];
+    bool ok = want == 'd' ? IsDigit(c) : want == '~' ? (c == '.' || c == ',') : c == want;
+    if (!ok) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool IsWellFormedTimeLine(std::string_view line) {
+  return Matches(line, 0, SubRipTimePattern) && Matches(line, 12, SubRipArrow) &&
+         Matches(line, 17, SubRipTimePattern);
+}
+
+// The scores compare real quotients with 50; both sides are multiplied by the
+// denominators so that the comparison is exact.
+bool TimeLineScore(std::string_view line) {
+  const std::int64_t len = static_cast<std::int64_t>(line.size());
+  if (len < 7) return false;
+  // A well-formed time line stays one whatever follows it (players append coordinates).
+  if (len > 29 && IsWellFormedTimeLine(line)) return true;
+  std::int64_t B = 0, P = 0, H = 0, D = 0, K = 0, G = 0, O = 0;
+  for (char c : line) {
+    if (c == ' ') ++B;
+    else if (c == ',' || c == '.') ++P;
+    else if (c == '-') ++H;
+    else if (IsDigit(c)) ++D;
+    else if (c == ':') ++K;
+    else if (c == '>') ++G;
+    else ++O;
+  }
+  std::int64_t score = 29 - std::llabs(D - 18) - std::llabs(K - 4) - std::llabs(P - 2) - std::llabs(B - 2) -
+                       std::llabs(H - 2) - std::llabs(G - 1);
+  auto arrow = line.find("-->");
+  std::int64_t p = arrow == std::string_view::npos ? 0 : static_cast<std::int64_t>(arrow) + 1;
+  // score*75/29 - O*75/len + (14-|p-14|)*25/14 >= 50, times 29*14*len.
+  std::int64_t lhs = score * 75 * 14 * len - O * 75 * 29 * 14 + (14 - std::llabs(p - 14)) * 25 * 29 * len;
+  return lhs >= 50 * 29 * 14 * len;
+}
+
+bool IntervalLineScore(std::string_view line) {
+  const std::int64_t len = static_cast<std::int64_t>(line.size());
+  if (len < 5) return false;
+  std::int64_t M = 0, P = 0, D = 0, K = 0, O = 0;
+  for (char c : line) {
+    if (c == ',') ++M;
+    else if (c == '.') ++P;
+    else if (IsDigit(c)) ++D;
+    else if (c == ':') ++K;
+    else ++O;
+  }
+  std::int64_t score = 23 - std::llabs(D - 16) - std::llabs(K - 4) - std::llabs(P - 2) - std::llabs(M - 1);
+  // score*100/23 - O*100/len >= 50, times 23*len.
+  return score * 100 * len - O * 100 * 23 >= 50 * 23 * len;
+}
+
+}  // namespace tessary

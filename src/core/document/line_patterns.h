@@ -1,0 +1,30 @@
+// Line shapes shared by detection, verification and reading.
+#pragma once
+
+#include <string_view>
+
+namespace tessary {
+
+// Does the line look like a SubRip time line ("00:00:01,000 --> 00:00:04,000")?
+// A fuzzy score, so that damaged time lines are still recognised.
+bool TimeLineScore(std::string_view line);
+
+// Does the line look like a time-pair line ("00:00:01.50,00:00:03.00")?
+bool IntervalLineScore(std::string_view line);
+
+// Pattern characters: 'd' a digit, '~' "." or ",", anything else itself.
+// Returns the 0-based index of the first position of `line` from `offset` on that does not
+// match `pattern`, or -1 when all match (a missing character does not match).
+int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pattern);
+
+inline bool Matches(std::string_view line, std::size_t offset, std::string_view pattern) {
+  return FirstMismatch(line, offset, pattern) < 0;
+}
+
+inline constexpr std::string_view SubRipTimePattern = "dd:dd:dd~ddd";
+inline constexpr std::string_view SubRipArrow = " --> ";
+
+// True when positions 1-29 hold "dd:dd:dd,ddd --> dd:dd:dd,ddd" (comma or dot).
+bool IsWellFormedTimeLine(std::string_view line);
+
+}  // namespace tessary

@@ -1,0 +1,51 @@
+#include "document/line_split.h"
+
+namespace tessary {
+
+namespace {
+void Put(std::vector<std::string>& lines, int n, std::string_view text) {
+  if (static_cast<int>(lines.size()) <= n) lines.resize(static_cast<std::size_t>(n) + 1);
+  lines[n].assign(text);
+}
+}  // namespace
+
+int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines) {
+  int n = 0;
+  std::size_t i = 0;
+  while (i < bytes.size() && n < maxLines) {
+    std::size_t end = bytes.find_first_of("\r\n", i);
+    if (end == std::string_view::npos) end = bytes.size();
+    Put(lines, ++n, bytes.substr(i, end - i));
+    i = end;
+    if (i < bytes.size()) i += (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+  }
+  return n;
+}
+
+int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines) {
+  int n = 1;
+  std::size_t i = 0;
+  for (;;) {
+    std::size_t end = text.find('\r', i);
+    std::string_view segment = text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i);
+    Put(lines, n, segment);
+    if (segment.find('\n') != std::string_view::npos) std::erase(lines[n], '\n');
+    if (end == std::string_view::npos || n == maxLines) return n;
+    ++n;
+    i = end + 1;
+  }
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, int first, int last) {
+  std::size_t size = 0;
+  for (int i = first; i <= last; ++i) size += lines[i].size() + 2;
+  std::string out;
+  out.reserve(size);
+  for (int i = first; i <= last; ++i) {
+    if (i > first) out += "\r\n";
+    out += lines[i];
+  }
+  return out;
+}
+
+}  // namespace tessary

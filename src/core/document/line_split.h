@@ -1,0 +1,22 @@
+// Splitting text into lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary {
+
+// Lines of a file: CR LF, a lone LF and a lone CR each end a line; a line end at the very
+// end does not start another line. At most `maxLines` lines are taken.
+// Fills lines[1..n] (entry 0 untouched) and returns n.
+int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines);
+
+// Lines of the editing area: a CR starts the next line, an LF is skipped. At most
+// `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
+int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);
+
+// Joins lines[first..last] with CR LF, without a line break after the last.
+std::string JoinLines(const std::vector<std::string>& lines, int first, int last);
+
+}  // namespace tessary

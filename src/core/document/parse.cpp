@@ -1,0 +1,74 @@
+// The parse: the editing area's text becomes subtitles and is written back in canonical form.
+#include <algorithm>
+
+#include "document/document.h"
+#include "document/line_split.h"
+#include "document/units.h"
+
+namespace tessary {
+
+void Document::TextInLines() {
+  if (!store.SubtitleLoaded) return;
+  bool ok = false;
+  GetLocNr();
+  store.ClearEntries();
+  store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines);
+  while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
+
+  if (PreCheck()) {
+    if (!store.FirstParseAfterLoad) {
+      store.DetectionCode = DetectType();
+      store.CurrentType = store.DetectionCode == 0 ? TypeNone : store.DetectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+    }
+    if (store.DetectionCode == 0) {
+      Show(Icon::Error, Text(Msg::UnknownType));
+    } else {
+      if (store.CurrentType == TypeMicroDVD) store.SubtitleCount = store.LineCount;
+      VerifySubtitle();
+      if (VerifiedOK) {
+        ReadSubtitleLines();
+        RepairTimes();
+      }
+      if (VerifiedOK) {
+        if (store.ChangeCount > 0 || store.TextEdited) commands.Save = commands.Reload = true;
+        ok = true;
+      }
+    }
+  }
+  if (ok) {
+    commands.Append = true;
+    LinesInText();
+    if (!store.FirstParseAfterLoad && store.ChangeCount == store.ReportedChangeCount)
+      Show(Icon::Information, Text(Msg::ProperlyModified));
+    store.ReportedChangeCount = store.ChangeCount;
+  }
+  ChangeComStatus(ok);
+  LastParseSucceeded = ok;
+
+  // The store of a failed parse has just been cleared: the switch must not render it.
+  if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip)
+    CheckTypeButton(store.CurrentType, ok);
+  if (store.CurrentType == TypeSubRip) commands.FrameRateChangeGroup = false;
+
+  if (store.SubtitleCount > 0) {
+    FirstPointValue = store.StartValues[1];
+    SecondPointValue = store.StartValues[store.SubtitleCount];
+    FirstPointLine = 1;
+    SecondPointLine = store.SubtitleCount;
+  }
+  Caption = FileCaption();
+  if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
+  LastParsedFileName = CurrentFileName;
+
+  commands.Load = false;
+  commands.Save = commands.Reload = store.ChangeCount > 0 || store.TextEdited;
+  commands.CloseFile = commands.SaveAs = commands.Append = commands.ExitProgram = true;
+
+  if (store.SubtitleCount >= 1) WritePointFields(false);
+  fields.FirstLine = "1";
+  fields.SecondLine = std::to_string(store.SubtitleCount);
+  fields.LineFieldMaxLength = static_cast<int>(fields.SecondLine.size());
+  store.FirstParseAfterLoad = false;
+}
+
+}  // namespace tessary

@@ -1,0 +1,57 @@
+// Rendering: the store written into the editing area as MicroDVD or SubRip text.
+#include <algorithm>
+
+#include "document/document.h"
+#include "document/line_split.h"
+#include "document/style_marks.h"
+#include "document/units.h"
+
+namespace tessary {
+
+void Document::LinesInText() {
+  GetLocNr();
+  auto& s = store;
+  s.BraceCodesFound = s.AngleTagsFound = false;
+  std::string text;
+  if (s.CurrentType == TypeMicroDVD) {
+    s.EnsureLines(s.SubtitleCount);
+    for (int i = 1; i <= s.SubtitleCount; ++i) {
+      SubRipToMicroDVD(s.Texts[i]);
+      std::string& line = s.RawLines[i];
+      line = "{";
+      if (s.StartValues[i] != -1) line += std::to_string(MsToFrames(s.StartValues[i], FrameRate));
+      line += "}{";
+      if (s.EndValues[i] != -1) line += std::to_string(MsToFrames(s.EndValues[i], FrameRate));
+      line += "}";
+      line += s.Texts[i];
+      if (s.Texts[i].find_first_of("{}") != std::string::npos) s.BraceCodesFound = true;
+    }
+    text = JoinLines(s.RawLines, 1, s.SubtitleCount);
+  } else if (s.CurrentType == TypeSubRip) {
+    int k = 1;
+    for (int i = 1; i <= s.SubtitleCount; ++i) {
+      MicroDVDToSubRip(s.Texts[i]);
+      const std::string& body = s.Texts[i];
+      s.EnsureLines(k + 3 + static_cast<int>(std::count(body.begin(), body.end(), '|')));
+      s.RawLines[k++] = std::to_string(i);
+      s.RawLines[k++] = FormatTime(s.StartValues[i], settings.CommaInSubRip) + " --> " +
+                        FormatTime(s.EndValues[i], settings.CommaInSubRip);
+      std::size_t from = 0;
+      for (;;) {
+        std::size_t bar = body.find('|', from);
+        s.RawLines[k++].assign(body, from, bar == std::string::npos ? std::string::npos : bar - from);
+        if (bar == std::string::npos) break;
+        from = bar + 1;
+      }
+      s.RawLines[k++].clear();
+      if (body.find_first_of("<>") != std::string::npos) s.AngleTagsFound = true;
+    }
+    s.LineCount = k - 1;
+    text = JoinLines(s.RawLines, 1, s.LineCount);
+  }
+  SetEditorText(text);
+  if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
+  GoToLocNr(CaretLine, CaretColumn, false);
+}
+
+}  // namespace tessary

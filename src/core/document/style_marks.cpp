@@ -1,0 +1,239 @@
+#include "document/style_marks.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace tessary {
+
+namespace {
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+constexpr std::string_view StyleLetters = "bisu";
+
+// Drops every `open` tag that starts after an `open` tag and before its `close` tag
+// (or the end). Copies the text once; a tag formed by a removal is found too.
+int RemoveRepeated(std::string& text, std::string_view open, std::string_view close) {
+  std::size_t p = text.find(open);
+  if (p == std::string::npos) return 0;
+  int removed = 0;
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (p != std::string::npos) {
+    out.append(text, i, p + open.size() - i);
+    i = p + open.size();
+    std::size_t q = std::min(text.find(close, i), text.size());
+    const std::size_t regionStart = out.size();
+    for (; i < q; ++i) {
+      out.push_back(text[i]);
+      if (out.size() - regionStart >= open.size() && std::string_view(out).ends_with(open)) {
+        out.resize(out.size() - open.size());
+        ++removed;
+      }
+    }
+    if (q >= text.size()) break;
+    out.append(close);
+    i = q + close.size();
+    p = text.find(open, i);
+  }
+  if (i < text.size()) out.append(text, i, std::string::npos);
+  text.swap(out);
+  return removed;
+}
+
+// Merges pairs of one-letter codes from the start: "{y:i}{y:b}" becomes "{y:bi}".
+void MergeCodes(std::string& text, char kind) {
+  const std::string head = {'{', kind, ':'};
+  std::string out;
+  std::size_t i = 0;
+  for (;;) {
+    std::size_t f = text.find(head, i);
+    if (f == std::string::npos || f + 10 > text.size()) break;
+    char x = text[f + 3], y = text[f + 8];
+    if (x == '}' || text[f + 4] != '}' || text.compare(f + 5, 3, head) != 0 || y == '}' || text[f + 9] != '}') break;
+    out.append(text, i, f - i);
+    out += head;
+    if (x == y) {
+      out += x;
+    } else {
+      out += std::min(x, y);
+      out += std::max(x, y);
+    }
+    out += '}';
+    i = f + 10;
+  }
+  if (i == 0) return;
+  out.append(text, i, std::string::npos);
+  text.swap(out);
+}
+
+}  // namespace
+
+int TidyLineSeparators(std::string& text) {
+  std::size_t before = text.size();
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text)
+    if (c != '|' || (!out.empty() && out.back() != '|')) out.push_back(c);
+  if (!out.empty() && out.back() == '|') out.pop_back();
+  text.swap(out);
+  return static_cast<int>(before - text.size());
+}
+
+int RemoveRepeatedOpeningTags(std::string& text) {
+  int removed = 0;
+  for (char letter : {'b', 'i', 'u', 's'})
+    removed += RemoveRepeated(text, std::string{'<', letter, '>'}, std::string{'<', '/', letter, '>'});
+  return removed;
+}
+
+// Tags are taken from left to right. A line code covers one display line, so a tag's code
+// is also put after every "|" of its span. A tag repeated inside the span of the same tag
+// is dropped like any other tag: it adds nothing, and repeating its codes would only
+// multiply them.
+void SubRipToMicroDVD(std::string& text) {
+  if (text.find('<') == std::string::npos) return;
+  std::string in = text;
+  const std::size_t n = in.size();
+  std::size_t lastClose = in.rfind('>');
+  std::vector<std::size_t> bars;
+  for (std::size_t k = 0; k < n; ++k)
+    if (in[k] == '|') bars.push_back(k);
+  // Codes waiting after each "|", in the order they were put there.
+  std::vector<std::string> pending(bars.size());
+  std::array<std::size_t, 4> spanEnd{};  // per style letter: where its open span ends
+  std::array<bool, 4> spanOpen{};
+
+  std::string out;
+  out.reserve(n + n / 4);
+  std::size_t nextBar = 0;
+  for (std::size_t i = 0; i < n;) {
+    while (nextBar < bars.size() && bars[nextBar] < i) ++nextBar;  // those inside removed tags
+    char c = in[i];
+    bool tagStart = c == '<' && i + 1 < n && (IsLetter(in[i + 1]) || in[i + 1] == '/') &&
+                    lastClose != std::string::npos && lastClose > i;
+    if (!tagStart) {
+      out.push_back(c);
+      if (c == '|') {
+        const std::string& codes = pending[nextBar++];
+        for (auto it = codes.rbegin(); it != codes.rend(); ++it) out += std::string{'{', 'y', ':', *it, '}'};
+      }
+      ++i;
+      continue;
+    }
+    std::size_t q = in.find('>', i + 1);
+    std::string_view content(in.data() + i + 1, q - i - 1);
+    std::size_t letter = content.size() == 1 ? StyleLetters.find(content[0]) : std::string_view::npos;
+    bool nested = letter != std::string_view::npos && spanOpen[letter] && spanEnd[letter] > i;
+    if (letter == std::string_view::npos || nested) {
+      // A plain removal may join a "<" before it with what follows into a new tag.
+      if (!out.empty() && out.back() == '<' && q + 1 < n && (IsLetter(in[q + 1]) || in[q + 1] == '/')) {
+        out.pop_back();
+        in[q] = '<';
+        i = q;
+      } else {
+        i = q + 1;
+      }
+      continue;
+    }
+    const char l = content[0];
+    const std::string closing = {'<', '/', l, '>'};
+    std::size_t close = in.find(closing, q + 1);
+    if (close == std::string::npos) {
+      bool atStart = out.empty();
+      bool afterLeadingCode = !out.empty() && out.front() == '{' && out.back() == '}' &&
+                              out.find_first_of("{}", 1) == out.size() - 1;
+      if (atStart || afterLeadingCode) {
+        out += std::string{'{', 'Y', ':', l, '}'};
+        spanOpen[letter] = true;
+        spanEnd[letter] = n;
+        i = q + 1;
+        continue;
+      }
+    }
+    const std::size_t end = close == std::string::npos ? n : close;
+    out += std::string{'{', 'y', ':', l, '}'};
+    spanOpen[letter] = true;
+    spanEnd[letter] = end;
+    for (std::size_t b = nextBar; b < bars.size() && bars[b] < end; ++b) {
+      if (bars[b] < q) continue;
+      std::string_view after = std::string_view(in).substr(bars[b] + 1, 3);
+      if (pending[b].empty() && after == std::string_view(std::string{'<', l, '>'})) continue;
+      pending[b].push_back(l);
+    }
+    i = q + 1;
+  }
+
+  // A code left at the end of a line moves to the start of the next one.
+  std::size_t code = out.find("{y:");
+  if (code != std::string::npos) {
+    std::size_t brace = out.find('}', code);
+    if (brace != std::string::npos && brace + 1 < out.size() && out[brace + 1] == '|') {
+      out.erase(brace + 1, 1);
+      out.insert(code, 1, '|');
+    }
+  }
+  MergeCodes(out, 'y');
+  MergeCodes(out, 'Y');
+  text.swap(out);
+}
+
+void MicroDVDToSubRip(std::string& text) {
+  if (text.find('{') == std::string::npos) return;
+  std::string body;
+  body.reserve(text.size());
+  std::vector<std::string> front;  // tags put at the very start, latest first when joined
+  std::string in = text;
+  const std::size_t n = in.size();
+  std::size_t lastBrace = in.rfind('}');
+  auto codeAt = [&](std::size_t i) {
+    return i + 2 < n && in[i] == '{' && IsLetter(in[i + 1]) && in[i + 2] == ':' && lastBrace != std::string::npos &&
+           lastBrace >= i + 3;
+  };
+  auto tagsFor = [](std::string_view letters) {
+    std::string tags;
+    for (char l : {'b', 'i', 'u', 's'}) {
+      bool present = std::any_of(letters.begin(), letters.end(), [&](char c) { return (c | 0x20) == l; });
+      if (present) tags += std::string{'<', l, '>'};
+    }
+    return tags;
+  };
+  for (std::size_t i = 0; i < n;) {
+    if (!codeAt(i)) {
+      body.push_back(in[i++]);
+      continue;
+    }
+    std::size_t q = in.find('}', i + 3);
+    std::string_view rest(in.data() + i + 3, q - i - 3);
+    std::string tags = in[i + 1] == 'y' || in[i + 1] == 'Y' ? tagsFor(rest) : std::string();
+    if (in[i + 1] == 'Y') {
+      front.push_back(std::move(tags));
+      tags.clear();
+    }
+    body += tags;
+    i = q + 1;
+    // A plain removal may join a "{" or "{x" before it with what follows into a new code.
+    if (tags.empty()) {
+      std::size_t back = std::min<std::size_t>(2, body.size());
+      while (back > 0 && body[body.size() - back] != '{') --back;
+      if (back > 0) {
+        for (std::size_t k = 0; k < back; ++k) in[i - back + k] = body[body.size() - back + k];
+        body.resize(body.size() - back);
+        i -= back;
+        if (lastBrace != std::string::npos && lastBrace >= i && lastBrace < i + back)
+          lastBrace = lastBrace == 0 ? std::string::npos : in.rfind('}', lastBrace - 1);
+      }
+    }
+  }
+  std::string out;
+  out.reserve(body.size() + 16);
+  for (auto it = front.rbegin(); it != front.rend(); ++it) out += *it;
+  out += body;
+  RemoveRepeatedOpeningTags(out);
+  text.swap(out);
+}
+
+}  // namespace tessary

@@ -1,0 +1,25 @@
+// Style marks of a subtitle text (bold, italic, underline, strikeout) in the two
+// notations, and the tidying of texts.
+#pragma once
+
+#include <string>
+
+namespace tessary {
+
+// SubRip tags ("<i>...</i>") to MicroDVD codes ("{y:i}" for a line, "{Y:i}" for the
+// subtitle). Only "<" followed by a letter or "/" starts a tag; other angle brackets stay.
+void SubRipToMicroDVD(std::string& text);
+
+// MicroDVD codes to SubRip opening tags. "{y:...}" and "{Y:...}" become tags, other codes
+// of the form "{" letter ":" ... "}" (colour, font, size, position) are dropped, and any
+// other text in braces stays.
+void MicroDVDToSubRip(std::string& text);
+
+// Removes "|" at the start and the end and doubled "|"; returns the number removed.
+int TidyLineSeparators(std::string& text);
+
+// Removes an opening tag <b>, <i>, <u> or <s> that repeats inside the region opened by
+// the same tag (up to its closing tag or the end); returns the number removed.
+int RemoveRepeatedOpeningTags(std::string& text);
+
+}  // namespace tessary

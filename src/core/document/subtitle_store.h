@@ -1,0 +1,45 @@
+// The subtitle model: raw lines, and the subtitles read from them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tessary {
+
+// The arrays are 1-based (entry 0 is unused) and grow as needed: a parse may insert
+// lines past the file's limit, and nothing is ever cut off.
+struct SubtitleStore {
+  std::vector<std::string> RawLines{1};
+  std::vector<std::int32_t> StartValues{0};
+  std::vector<std::int32_t> EndValues{0};
+  std::vector<std::string> Texts{1};
+
+  int LineCount = 0;
+  int SubtitleCount = 0;
+  int ChangeCount = 0;
+  int ReportedChangeCount = 0;
+  int CurrentType = 0;  // 0 none, 1 MicroDVD, 2 SubRip
+  int DetectionCode = 0;
+
+  bool SubtitleLoaded = false;
+  bool TextEdited = false;
+  bool FirstParseAfterLoad = false;
+  bool BraceCodesFound = false;
+  bool AngleTagsFound = false;
+
+  // Makes RawLines hold at least entries 1..n.
+  void EnsureLines(int n);
+  // Makes StartValues, EndValues and Texts hold at least entries 1..n.
+  void EnsureSubtitles(int n);
+  // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount).
+  void ClearEntries();
+  // Removes subtitle k, moving the later ones down.
+  void RemoveSubtitle(int k);
+};
+
+inline constexpr int TypeNone = 0;
+inline constexpr int TypeMicroDVD = 1;
+inline constexpr int TypeSubRip = 2;
+
+}  // namespace tessary

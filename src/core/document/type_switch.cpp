@@ -1,0 +1,51 @@
+// Switching between MicroDVD and SubRip with the type radio buttons.
+#include "document/document.h"
+
+namespace tessary {
+
+namespace {
+// Replaces the extension of the file name (not of a folder) with `extension`.
+std::string WithExtension(const std::string& path, const char* extension) {
+  std::size_t slash = path.find_last_of('/');
+  std::size_t dot = path.find_last_of('.');
+  std::size_t cut = dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
+  return path.substr(0, cut) + extension;
+}
+}  // namespace
+
+void Document::TypeButtonChecked(int type) { CheckTypeButton(type, true); }
+
+void Document::CheckTypeButton(int type, bool renderAllowed) {
+  if (CheckedType == type) return;
+  CheckedType = type;
+  if (!store.SubtitleLoaded) return;
+  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  if (store.CurrentType == other) {
+    bool marks = type == TypeSubRip ? store.BraceCodesFound : store.AngleTagsFound;
+    if (!DisableConvertMessage && marks) {
+      MessageShowing = true;
+      bool confirmed = prompter_.ConfirmConversion(DisableConvertMessage);
+      MessageShowing = false;
+      if (!confirmed) {
+        CheckTypeButton(other, renderAllowed);
+        return;
+      }
+    }
+    store.TextEdited = true;
+    commands.Save = commands.Reload = true;
+  }
+  store.CurrentType = type;
+  if (!store.FirstParseAfterLoad && renderAllowed) LinesInText();
+  CurrentFileName = WithExtension(CurrentFileName, type == TypeSubRip ? ".srt" : ".sub");
+  BackupFileName = CurrentFileName + ".bak";
+  Caption = FileCaption();
+  if (type == TypeSubRip) {
+    SelectTimeUnit();
+    commands.FrameRateChangeGroup = false;
+  } else {
+    SelectFramesUnit();
+    commands.FrameRateChangeGroup = true;
+  }
+}
+
+}  // namespace tessary

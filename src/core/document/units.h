@@ -1,0 +1,48 @@
+// Time units of a subtitle: milliseconds, frames and time text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessary {
+
+// Capacity of a document read from a file or from the editing area.
+inline constexpr int MaxLines = 250000;
+
+// Returns x rounded to the nearest integer, ties to even.
+std::int64_t RoundHalfEven(double x);
+
+// Returns v limited to the signed 32-bit range.
+std::int32_t ClampToInt32(std::int64_t v);
+
+// Returns the milliseconds of MicroDVD frame `frame` at `frameRate`, clamped to 32 bits.
+std::int32_t FramesToMs(std::int64_t frame, double frameRate);
+
+// Returns the frame shown for `ms` milliseconds at `frameRate`.
+std::int64_t MsToFrames(std::int64_t ms, double frameRate);
+
+// Returns "hh:nn:ss,zzz" (comma) or "hh:nn:ss.zzz". Hours are not folded into days, so
+// every value reads back unchanged; they take more than two digits only past 99.
+std::string FormatTime(std::int64_t ms, bool comma);
+
+// Returns the milliseconds of a text laid out as hh?nn?ss?zzz (at least 12 characters;
+// separators are not examined).
+std::int64_t ParseTime(std::string_view text);
+
+// Returns the decimal number in `text` ("." or "," as the point), or `fallback` when the
+// text is empty, has two separators or any other character.
+double DecimalReader(std::string_view text, double fallback);
+
+// True when the text is non-empty and holds only the digits 0 to 9.
+bool IsAllDigits(std::string_view text);
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Returns the value of the run of digits in `text` (no sign, at most 18 digits used).
+std::int64_t ReadNumber(std::string_view text);
+
+// Returns `value` in the shortest decimal form that reads back to it, with `separator`.
+std::string ShortestDecimal(double value, char separator = '.');
+
+}  // namespace tessary

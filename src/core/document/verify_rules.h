@@ -1,0 +1,41 @@
+// The verification rules of each layout (internal to the document).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/document.h"
+
+namespace tessary {
+
+// A problem found in a line: the column to show (1-based; 0 means none) and the detail.
+struct LineProblem {
+  int column = 0;
+  std::string detail;
+  explicit operator bool() const { return column != 0; }
+};
+
+// The first position of `text` from `offset` on that breaks `pattern`, as a problem: a digit
+// or a separator expected, or "Line too short!" when the line ends first.
+LineProblem PatternProblem(std::string_view text, std::size_t offset, std::string_view pattern,
+                           const MessageTable& messages);
+
+struct VerifyRules {
+  Document& doc;
+
+  void MicroDVD();
+  void SubRip();
+  void TimePair();
+  void Ssa();
+  void TimePrefix();
+
+  // Reports raw line `line` (1-based) with `problem`; ends the verification.
+  void Report(int line, const LineProblem& problem);
+
+  bool Repair() const { return doc.settings.AdvancedAutomaticRepair; }
+  std::string& Line(int i) { return doc.store.RawLines[i]; }
+  void Changed(int n = 1) { doc.store.ChangeCount += n; }
+  const std::string& Text(Msg id) const { return doc.Text(id); }
+};
+
+}  // namespace tessary
