@@ -49,7 +49,7 @@ void Document::Reinitialization() {
   store.DetectionCode = 0;
   store.CurrentType = TypeNone;
   BackupFileName.clear();
-  if (!CurrentFileName.empty()) {
+  if (!CurrentFileName.empty() && settings.DeleteSaveCopyOnClose) {
     std::error_code ec;
     std::filesystem::remove(CurrentFileName + ".sav", ec);
   }

@@ -24,6 +24,7 @@ struct DocumentSettings {
   bool BackupSave = true;               // Backup_save
   std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
+  bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
 };
 
 class Document {

@@ -1,0 +1,44 @@
+#include "cli_prompter.h"
+
+#include "settings/message_table.h"
+
+namespace tessary {
+
+namespace {
+const char* IconName(Icon icon) {
+  switch (icon) {
+    case Icon::Error: return "error";
+    case Icon::Warning: return "warning";
+    case Icon::Question: return "question";
+    case Icon::Information: return "information";
+  }
+  return "information";
+}
+}  // namespace
+
+void CliPrompter::Write(Icon icon, std::string_view text) {
+  err_ << IconName(icon) << ": ";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n')
+      err_ << "\\n";
+    else
+      err_ << text[i];
+  }
+  err_ << '\n';
+}
+
+void CliPrompter::Show(Icon icon, std::string_view text) { Write(icon, text); }
+
+// The only question a batch run meets is the counter-order question; its answer is an option.
+Answer CliPrompter::Ask(Icon icon, std::string_view text, Buttons, Answer) {
+  Write(icon, text);
+  return counterAnswer_;
+}
+
+bool CliPrompter::ConfirmConversion(bool&) {
+  Write(Icon::Warning, MessageTable::BuiltInEnglish(static_cast<int>(Msg::ConvertQuestion)));
+  return true;
+}
+
+}  // namespace tessary

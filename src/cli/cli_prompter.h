@@ -1,0 +1,23 @@
+// Message boxes of the command-line program: one line each on standard error.
+#pragma once
+
+#include <ostream>
+
+#include "ports/prompter.h"
+
+namespace tessary {
+
+class CliPrompter : public Prompter {
+ public:
+  CliPrompter(std::ostream& err, Answer counterAnswer) : err_(err), counterAnswer_(counterAnswer) {}
+  void Show(Icon icon, std::string_view text) override;
+  Answer Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer) override;
+  bool ConfirmConversion(bool& disableFurther) override;
+
+ private:
+  void Write(Icon icon, std::string_view text);
+  std::ostream& err_;
+  Answer counterAnswer_;
+};
+
+}  // namespace tessary
