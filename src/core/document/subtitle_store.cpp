@@ -27,14 +27,4 @@ void SubtitleStore::ClearEntries() {
   }
 }
 
-void SubtitleStore::RemoveSubtitle(int k) {
-  std::move(Texts.begin() + k + 1, Texts.begin() + SubtitleCount + 1, Texts.begin() + k);
-  std::move(StartValues.begin() + k + 1, StartValues.begin() + SubtitleCount + 1, StartValues.begin() + k);
-  std::move(EndValues.begin() + k + 1, EndValues.begin() + SubtitleCount + 1, EndValues.begin() + k);
-  StartValues[SubtitleCount] = 0;
-  EndValues[SubtitleCount] = 0;
-  Texts[SubtitleCount].clear();
-  --SubtitleCount;
-}
-
 }  // namespace tessary

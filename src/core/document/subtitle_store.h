@@ -34,8 +34,6 @@ struct SubtitleStore {
   void EnsureSubtitles(int n);
   // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount).
   void ClearEntries();
-  // Removes subtitle k, moving the later ones down.
-  void RemoveSubtitle(int k);
 };
 
 inline constexpr int TypeNone = 0;
