@@ -163,6 +163,7 @@ int main(int argc, char** argv) {
   if (!parsed) return ExitFailed;
 
   doc.TypeButtonChecked(o.targetType);
+  if (doc.store.CurrentType != o.targetType) return ExitFailed;
   const std::string target = output.empty() ? doc.CurrentFileName : output;
   if (SameFile(target, input)) {
     std::cerr << "error: \"" << target << "\" is the file being converted; name another with -o\n";

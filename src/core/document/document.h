@@ -124,6 +124,7 @@ class Document {
   void WritePointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
   void CheckTypeButton(int type, bool renderAllowed);
+  bool FitsSubRipTimes() const;
   std::string FileCaption() const;
 
   Prompter& prompter_;

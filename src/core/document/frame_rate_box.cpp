@@ -11,7 +11,10 @@ bool InRange(double rate) { return rate >= 1 && rate <= 60; }
 }  // namespace
 
 void Document::FrameRateTextChanged(std::string_view text) {
-  if (text.empty()) return;
+  if (text.empty()) {
+    fields.FrameRateText.clear();
+    return;
+  }
   // Let a decimal separator be typed: "23," stays as it is until a digit follows.
   auto endsOnFirst = [&](char sep) {
     std::size_t at = text.find(sep);

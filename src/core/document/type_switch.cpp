@@ -1,5 +1,6 @@
 // Switching between MicroDVD and SubRip with the type radio buttons.
 #include "document/document.h"
+#include "document/units.h"
 
 namespace tessary {
 
@@ -13,6 +14,14 @@ std::string WithExtension(const std::string& path, const char* extension) {
 }
 }  // namespace
 
+// A SubRip time line has two digits for the hours: later times cannot be written so that
+// they read back.
+bool Document::FitsSubRipTimes() const {
+  for (int i = 1; i <= store.SubtitleCount; ++i)
+    if (store.StartValues[i] > MaxSubRipTime || store.EndValues[i] > MaxSubRipTime) return false;
+  return true;
+}
+
 void Document::TypeButtonChecked(int type) { CheckTypeButton(type, true); }
 
 void Document::CheckTypeButton(int type, bool renderAllowed) {
@@ -22,14 +31,18 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
   const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
   if (store.CurrentType == other) {
     bool marks = type == TypeSubRip ? store.BraceCodesFound : store.AngleTagsFound;
-    if (!DisableConvertMessage && marks) {
+    bool confirmed = true;
+    if (type == TypeSubRip && !FitsSubRipTimes()) {
+      Show(Icon::Error, Text(Msg::FramesTooHigh));
+      confirmed = false;
+    } else if (!DisableConvertMessage && marks) {
       MessageShowing = true;
-      bool confirmed = prompter_.ConfirmConversion(DisableConvertMessage);
+      confirmed = prompter_.ConfirmConversion(DisableConvertMessage);
       MessageShowing = false;
-      if (!confirmed) {
-        CheckTypeButton(other, renderAllowed);
-        return;
-      }
+    }
+    if (!confirmed) {
+      CheckTypeButton(other, renderAllowed);
+      return;
     }
     store.TextEdited = true;
     commands.Save = commands.Reload = true;

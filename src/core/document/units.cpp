@@ -1,5 +1,6 @@
 #include "document/units.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -39,16 +40,19 @@ void AppendPadded(std::string& out, std::int64_t v, int width) {
 }  // namespace
 
 std::string FormatTime(std::int64_t ms, bool comma) {
-  if (ms < 0) ms = 0;
+  ms = std::clamp<std::int64_t>(ms, 0, MaxSubRipTime);
+  const std::int64_t hours = std::min<std::int64_t>(99, ms / 3600000);
+  const std::int64_t minutes = std::min<std::int64_t>(99, (ms - hours * 3600000) / 60000);
+  const std::int64_t rest = ms - hours * 3600000 - minutes * 60000;
   std::string out;
   out.reserve(12);
-  AppendPadded(out, ms / 3600000, 2);
+  AppendPadded(out, hours, 2);
   out.push_back(':');
-  AppendPadded(out, ms / 60000 % 60, 2);
+  AppendPadded(out, minutes, 2);
   out.push_back(':');
-  AppendPadded(out, ms / 1000 % 60, 2);
+  AppendPadded(out, rest / 1000, 2);
   out.push_back(comma ? ',' : '.');
-  AppendPadded(out, ms % 1000, 3);
+  AppendPadded(out, rest % 1000, 3);
   return out;
 }
 

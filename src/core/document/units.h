@@ -22,8 +22,12 @@ std::int32_t FramesToMs(std::int64_t frame, double frameRate);
 // Returns the frame shown for `ms` milliseconds at `frameRate`.
 std::int64_t MsToFrames(std::int64_t ms, double frameRate);
 
-// Returns "hh:nn:ss,zzz" (comma) or "hh:nn:ss.zzz". Hours are not folded into days, so
-// every value reads back unchanged; they take more than two digits only past 99.
+// The latest time a SubRip time line can hold: "99:99:99,999".
+inline constexpr std::int64_t MaxSubRipTime = 99 * 3600000 + 99 * 60000 + 99999;
+
+// Returns "hh:nn:ss,zzz" (comma) or "hh:nn:ss.zzz". Hours are not folded into days, so a
+// time reads back unchanged; past 99 hours the minutes, then the seconds, count on past 59,
+// up to MaxSubRipTime (later values are written as MaxSubRipTime).
 std::string FormatTime(std::int64_t ms, bool comma);
 
 // Returns the milliseconds of a text laid out as hh?nn?ss?zzz (at least 12 characters;

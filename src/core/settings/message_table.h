@@ -51,6 +51,7 @@ enum class Msg {
   EndAfterNextStart = 198,
   CantDetermineStart = 199,
   CantDetermineEnd = 200,
+  FramesTooHigh = 208,
 };
 
 // Holds the current text of every entry; starts with the built-in English set.
