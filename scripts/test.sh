@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${TESSARY_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release ${TESSARY_CMAKE_ARGS:-}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARY_BUILD_TESTS=ON ${TESSARY_CMAKE_ARGS:-}
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
 checks=../shared/checks

@@ -50,6 +50,8 @@ void Document::TextInLines() {
     CheckTypeButton(store.CurrentType, ok);
   if (store.CurrentType == TypeSubRip) commands.FrameRateChangeGroup = false;
 
+  // After a failed parse the count may stand above the subtitles read; those read as 0.
+  store.EnsureSubtitles(store.SubtitleCount);
   if (store.SubtitleCount > 0) {
     FirstPointValue = store.StartValues[1];
     SecondPointValue = store.StartValues[store.SubtitleCount];

@@ -44,6 +44,8 @@ int RemoveRepeated(std::string& text, std::string_view open, std::string_view cl
   return removed;
 }
 
+void TidyLineCodes(std::string& out);
+
 // Merges pairs of one-letter codes from the start: "{y:i}{y:b}" becomes "{y:bi}".
 void MergeCodes(std::string& text, char kind) {
   const std::string head = {'{', kind, ':'};
@@ -53,7 +55,8 @@ void MergeCodes(std::string& text, char kind) {
     std::size_t f = text.find(head, i);
     if (f == std::string::npos || f + 10 > text.size()) break;
     char x = text[f + 3], y = text[f + 8];
-    if (x == '}' || text[f + 4] != '}' || text.compare(f + 5, 3, head) != 0 || y == '}' || text[f + 9] != '}') break;
+    if (!IsLetter(x) || text[f + 4] != '}' || text.compare(f + 5, 3, head) != 0 || !IsLetter(y) || text[f + 9] != '}')
+      break;
     out.append(text, i, f - i);
     out += head;
     if (x == y) {
@@ -95,7 +98,10 @@ int RemoveRepeatedOpeningTags(std::string& text) {
 // is dropped like any other tag: it adds nothing, and repeating its codes would only
 // multiply them.
 void SubRipToMicroDVD(std::string& text) {
-  if (text.find('<') == std::string::npos) return;
+  if (text.find('<') == std::string::npos) {
+    TidyLineCodes(text);
+    return;
+  }
   std::string in = text;
   const std::size_t n = in.size();
   std::size_t lastClose = in.rfind('>');
@@ -167,9 +173,17 @@ void SubRipToMicroDVD(std::string& text) {
     i = q + 1;
   }
 
-  // A code left at the end of a line moves to the start of the next one.
+  TidyLineCodes(out);
+  text.swap(out);
+}
+
+namespace {
+
+// A code left at the end of a line moves to the start of the next one (not a code alone
+// on its line, which would leave an empty line behind); then adjacent codes are merged.
+void TidyLineCodes(std::string& out) {
   std::size_t code = out.find("{y:");
-  if (code != std::string::npos) {
+  if (code != std::string::npos && code > 0 && out[code - 1] != '|') {
     std::size_t brace = out.find('}', code);
     if (brace != std::string::npos && brace + 1 < out.size() && out[brace + 1] == '|') {
       out.erase(brace + 1, 1);
@@ -178,11 +192,15 @@ void SubRipToMicroDVD(std::string& text) {
   }
   MergeCodes(out, 'y');
   MergeCodes(out, 'Y');
-  text.swap(out);
 }
 
+}  // namespace
+
 void MicroDVDToSubRip(std::string& text) {
-  if (text.find('{') == std::string::npos) return;
+  if (text.find('{') == std::string::npos) {
+    RemoveRepeatedOpeningTags(text);
+    return;
+  }
   std::string body;
   body.reserve(text.size());
   std::vector<std::string> front;  // tags put at the very start, latest first when joined

@@ -1,0 +1,70 @@
+// Time repair and text tidying by the engine against the plain rules, on generated subtitles.
+#include <limits>
+#include <tuple>
+
+#include "document/style_marks.h"
+#include "oracle_harness.h"
+
+namespace tessary::oracle {
+namespace {
+
+// Times that mostly rise on a coarse grid, so that equal, touching and overlapping
+// subtitles are common; missing values (MicroDVD only) and values at the top of the
+// 32-bit range.
+std::int32_t Time(Random& g, std::int64_t& clock, bool mayBeMissing) {
+  if (mayBeMissing && g.Chance(10)) return -1;
+  if (g.Chance(2)) clock = std::numeric_limits<std::int32_t>::max() - g.Int(0, 4000);
+  clock = std::clamp<std::int64_t>(clock + g.Int(-1, 3) * 1000 + (g.Chance(10) ? g.Int(1, 999) : 0), 0,
+                                   std::numeric_limits<std::int32_t>::max());
+  return static_cast<std::int32_t>(clock);
+}
+
+RepairInput Subtitles(Random& g, int type) {
+  static const std::vector<std::string> texts = {
+      "", "A", "A", "B", "A|B", "|A||B|", "a|", "<i>a<i>b</i>", "<b>x<b>y", "{y:i}A", "{Y:b}B|<b>", "x"};
+  RepairInput in;
+  in.currentType = type;
+  in.starts = {0}, in.ends = {0}, in.texts = {""};
+  std::int64_t clock = g.Int(0, 3) * 1000;
+  for (int k = g.Int(1, 7); k > 0; --k) {
+    in.starts.push_back(Time(g, clock, type == 1));
+    in.ends.push_back(g.Chance(25) ? in.starts.back() : Time(g, clock, type == 1));
+    in.texts.push_back(g.Pick(texts));
+  }
+  in.changeCount = g.Int(0, 2);
+  return in;
+}
+
+TEST(RepairOracle, RepairTimesMatchesThePlainTwoPassRepair) {
+  Random g(3);
+  int failures = 0;
+  for (int n = 0; n < 6000 && failures < 5; ++n) {
+    RepairInput in = Subtitles(g, n % 2 ? 1 : 2);
+    RepairOutcome engine = EngineRepair(in), oracle = OracleRepair(in);
+    EXPECT_EQ(engine, oracle) << "type " << in.currentType << " starts " << ::testing::PrintToString(in.starts)
+                              << " ends " << ::testing::PrintToString(in.ends) << " texts "
+                              << ::testing::PrintToString(in.texts) << " ChangeCount " << in.changeCount;
+    failures += engine != oracle;
+  }
+}
+
+TEST(RepairOracle, RepeatedTagRemovalAndSeparatorTidyingMatchThePlainRules) {
+  static const std::vector<std::string> alphabet = {"<i>",  "</i>", "<b>", "</b>", "<u>", "</u>", "<s>",
+                                                    "</s>", "<",    "i>",  "/",    "a",   "|",    "||"};
+  Random g(4);
+  int failures = 0;
+  for (int n = 0; n < 5000 && failures < 5; ++n) {
+    const std::string text = g.Tokens(alphabet, 14);
+    std::string engineTags = text, oracleTags = text, engineBars = text, oracleBars = text;
+    int engineTagCount = tessary::RemoveRepeatedOpeningTags(engineTags),
+        oracleTagCount = RemoveRepeatedOpeningTags(oracleTags);
+    int engineBarCount = tessary::TidyLineSeparators(engineBars), oracleBarCount = TidyLineSeparators(oracleBars);
+    auto engine = std::tie(engineTags, engineTagCount, engineBars, engineBarCount);
+    auto oracle = std::tie(oracleTags, oracleTagCount, oracleBars, oracleBarCount);
+    EXPECT_EQ(engine, oracle) << "text " << ::testing::PrintToString(text);
+    failures += engine != oracle;
+  }
+}
+
+}  // namespace
+}  // namespace tessary::oracle

@@ -1,0 +1,97 @@
+// Verification by the engine against the plain rules, on generated MicroDVD and SubRip lines.
+#include "oracle_harness.h"
+
+namespace tessary::oracle {
+namespace {
+
+// Lines near the MicroDVD shape "{start}{end}text" with braces, digits and blanks missing,
+// doubled or misplaced, and empty lines in between.
+std::string MicroDVDLine(Random& g) {
+  static const std::vector<std::string> junk = {"{", "}", "7", "25", "x", " ", "\b", "{}", "|", "a}", "{1", "}{"};
+  static const std::vector<std::string> texts = {"", "Hi", "a|b", "{y:i}x", " x", "1", "}"};
+  if (g.Chance(15)) return g.Pick({"", "", " ", "\b", " \b "});
+  if (g.Chance(20)) return g.Tokens(junk, 6);
+  auto number = [&] { return g.Chance(20) ? std::string() : std::to_string(g.Int(0, 999)); };
+  std::string s = (g.Chance(85) ? "{" : "") + number() + (g.Chance(85) ? "}" : "") + (g.Chance(85) ? "{" : "") +
+                  number() + (g.Chance(85) ? "}" : "") + g.Pick(texts);
+  if (g.Chance(30)) s.insert(static_cast<std::size_t>(g.Int(0, Size(s))), g.Pick(junk));
+  if (g.Chance(10)) s = "  " + s;
+  if (g.Chance(10)) s += " \b";
+  return s;
+}
+
+std::string TimeLine(Random& g) {
+  auto time = [&] {
+    char t[16];
+    std::snprintf(t, sizeof t, "%02d:%02d:%02d%c%03d", g.Int(0, 2), g.Int(0, 59), g.Int(0, 59),
+                  g.Chance(80) ? ',' : '.', g.Int(0, 999));
+    return std::string(t);
+  };
+  std::string s = time() + g.Pick({" --> ", " --> ", "-->", " -->", "--> ", " -> ", "  -->  "}) + time();
+  const auto at = static_cast<std::size_t>(g.Int(0, Size(s) - 1));
+  switch (g.Int(0, 9)) {
+    case 0: s[at] = g.Pick({"x", ";", " ", "5"})[0]; break;
+    case 1: s.resize(std::max<std::size_t>(7, at)); break;
+    case 2: s += g.Pick({" X1:100 X2:600 Y1:50 Y2:100", " 00:00:09,000", "x"}); break;
+    case 3: s.insert(0, g.Pick({"x", "0", " "})); break;
+    case 4: s.erase(at, 1); break;
+    default: break;
+  }
+  return s;
+}
+
+// Blocks with counters missing, wrong or merged into text, time lines damaged, blank lines
+// missing or doubled; now and then one subtitle followed by many text lines.
+std::vector<std::string> SubRipLines(Random& g) {
+  static const std::vector<std::string> texts = {"Hello", "123", "a b", "<i>x</i>", "", "12:00", " Hi "};
+  std::vector<std::string> lines;
+  const int blocks = g.Int(1, 5);
+  for (int b = 1; b <= blocks; ++b) {
+    const int counter = g.Int(0, 9);  // right, wrong, a text line instead, or none
+    if (counter < 7) lines.push_back(std::to_string(b));
+    else if (counter == 7) lines.push_back(g.Pick({std::to_string(b + 1), "0" + std::to_string(b), "1", std::to_string(b) + " "}));
+    else if (counter == 8) lines.push_back(g.Pick(texts));
+    lines.push_back(TimeLine(g));
+    for (int t = g.Int(0, 3); t > 0; --t) lines.push_back(g.Pick(texts));
+    if (g.Chance(8)) lines.insert(lines.end(), 14, "more text");
+    if (g.Chance(70)) lines.push_back("");
+    if (g.Chance(10)) lines.push_back("");
+  }
+  if (g.Chance(20)) lines.pop_back();
+  return lines;
+}
+
+TEST(VerificationOracle, MicroDVDRemovalsMendsAndReportsMatchThePlainRules) {
+  Random g(1);
+  int failures = 0;
+  for (int n = 0; n < 4000 && failures < 5; ++n) {
+    VerifyInput in;
+    for (int i = g.Int(1, 6); i > 0; --i) in.lines.push_back(MicroDVDLine(g));
+    in.detectionCode = 1;
+    in.repair = n % 2 == 0;
+    VerifyOutcome engine = EngineVerify(in), oracle = OracleVerify(in);
+    EXPECT_EQ(engine, oracle) << "input " << ::testing::PrintToString(in.lines) << " repair " << in.repair;
+    failures += engine != oracle;
+  }
+}
+
+TEST(VerificationOracle, SubRipPassesRestartsQuestionsAndReportsMatchThePlainRules) {
+  Random g(2);
+  int failures = 0;
+  for (int n = 0; n < 4000 && failures < 5; ++n) {
+    VerifyInput in;
+    in.lines = SubRipLines(g);
+    in.detectionCode = 2;
+    in.repair = n % 2 == 0;
+    in.counterNoticeDisabled = g.Chance(15);
+    if (g.Chance(70)) in.answersOk = {g.Chance(50), g.Chance(50)};
+    VerifyOutcome engine = EngineVerify(in), oracle = OracleVerify(in);
+    EXPECT_EQ(engine, oracle) << "input " << ::testing::PrintToString(in.lines) << " repair " << in.repair
+                              << " notice disabled " << in.counterNoticeDisabled << " answers OK "
+                              << ::testing::PrintToString(in.answersOk);
+    failures += engine != oracle;
+  }
+}
+
+}  // namespace
+}  // namespace tessary::oracle

@@ -1,0 +1,81 @@
+// Puts a document's store into the state one step of the parse starts from, so that the
+// step can be run and checked alone.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "document/document.h"
+
+namespace tessary::testing {
+
+struct Subtitle {
+  std::int32_t start;
+  std::int32_t end;
+  std::string text;
+  bool operator==(const Subtitle&) const = default;
+};
+
+inline void PrintTo(const Subtitle& s, std::ostream* os) { *os << s.start << "-" << s.end << " \"" << s.text << "\""; }
+
+// The store as detection leaves it: the raw lines and the layout (for MicroDVD, one
+// subtitle a line, as the parse sets it before verification).
+inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, int detectionCode) {
+  auto& s = doc.store;
+  s.RawLines.assign(1, "");
+  s.RawLines.insert(s.RawLines.end(), lines.begin(), lines.end());
+  s.LineCount = static_cast<int>(lines.size());
+  s.DetectionCode = detectionCode;
+  s.CurrentType = detectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+  s.SubtitleCount = detectionCode == 1 ? s.LineCount : 0;
+  s.SubtitleLoaded = true;
+}
+
+inline void SetSubtitles(Document& doc, const std::vector<Subtitle>& subtitles, int type) {
+  auto& s = doc.store;
+  s.SubtitleCount = static_cast<int>(subtitles.size());
+  s.EnsureSubtitles(s.SubtitleCount);
+  for (int i = 1; i <= s.SubtitleCount; ++i) {
+    s.StartValues[i] = subtitles[i - 1].start;
+    s.EndValues[i] = subtitles[i - 1].end;
+    s.Texts[i] = subtitles[i - 1].text;
+  }
+  s.CurrentType = type;
+  s.DetectionCode = type == TypeMicroDVD ? 1 : 2;
+  s.SubtitleLoaded = true;
+}
+
+inline std::vector<std::string> RawLinesOf(const Document& doc) {
+  const auto& s = doc.store;
+  return {s.RawLines.begin() + 1, s.RawLines.begin() + 1 + s.LineCount};
+}
+
+inline std::vector<Subtitle> SubtitlesOf(const Document& doc) {
+  const auto& s = doc.store;
+  std::vector<Subtitle> out;
+  for (int i = 1; i <= s.SubtitleCount; ++i) out.push_back({s.StartValues[i], s.EndValues[i], s.Texts[i]});
+  return out;
+}
+
+// Joins lines with CR LF, without a break after the last.
+inline std::string Joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (std::size_t i = 0; i < lines.size(); ++i) out += (i == 0 ? "" : "\r\n") + lines[i];
+  return out;
+}
+
+// The information shown after a parse that made `n` changes.
+inline std::string ChangesMade(int n) {
+  return "Problems were detected - there were made " + std::to_string(n) + " changes";
+}
+
+// The heading and quoted line of a problem report, with its detail when there is one.
+inline std::string ProblemReport(int line, const std::string& quoted, const std::string& detail) {
+  std::string text = "Problems with line nr. " + std::to_string(line) + ":\r\n\"" + quoted + "\"";
+  if (!detail.empty()) text += "\r\n" + detail;
+  return text;
+}
+
+}  // namespace tessary::testing
