@@ -2,6 +2,8 @@
 //
 //   tessary-cli verify  [--fps R] [--strict] [--dot] [--counter-answer ok|cancel] FILE
 //   tessary-cli convert --to srt|sub [common options] [-o OUT] FILE
+#include <malloc.h>
+
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -29,6 +31,15 @@ class SystemClock : public Clock {
     auto since = std::chrono::system_clock::now().time_since_epoch();
     return std::chrono::duration<double>(since).count() / 86400.0;
   }
+};
+
+struct Session {
+  explicit Session(Answer counterAnswer) : prompter(std::cerr, counterAnswer) {}
+  CliPrompter prompter;
+  StringEditor editor;
+  SystemClock clock;
+  MessageTable messages;
+  Document doc{prompter, editor, clock, messages};
 };
 
 struct Options {
@@ -127,6 +138,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // Keep freed memory for reuse: a large document is copied a few times on its way through,
+  // and fresh pages for every copy cost more than the copying.
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string why;
   std::optional<Options> options = ParseArguments(args, why);
@@ -137,11 +152,11 @@ int main(int argc, char** argv) {
   const std::string input = fs::absolute(o.file, ec).string();
   const std::string output = o.output.empty() ? std::string() : fs::absolute(o.output, ec).string();
 
-  CliPrompter prompter(std::cerr, o.counterAnswer);
-  StringEditor editor;
-  SystemClock clock;
-  MessageTable messages;
-  Document doc(prompter, editor, clock, messages);
+  // Never freed: freeing a large document one line at a time only slows the exit.
+  static Session* session = new Session(o.counterAnswer);
+  StringEditor& editor = session->editor;
+  const MessageTable& messages = session->messages;
+  Document& doc = session->doc;
   doc.settings.AdvancedAutomaticRepair = !o.strict;
   doc.settings.CommaInSubRip = !o.dot;
   doc.settings.DeleteSaveCopyOnClose = false;

@@ -26,17 +26,29 @@ std::size_t StartOfLine(std::string_view text, int line) {
   return position;
 }
 
+namespace {
+// True when the text has at least `line` lines, that is line - 1 CR characters.
+bool HasLine(std::string_view text, int line) {
+  std::size_t from = 0;
+  for (int found = 0; found < line - 1; ++found) {
+    from = text.find('\r', from);
+    if (from == std::string_view::npos) return false;
+    ++from;
+  }
+  return true;
+}
+}  // namespace
+
 void Document::GetLocNr() {
-  std::string text = editor_.Text();
+  const std::string& text = editor_.Text();
   TextLocation at = LocationOf(text, editor_.CaretPosition());
   CaretLine = at.line;
   CaretColumn = at.column;
 }
 
 void Document::GoToLocNr(int line, int column, bool highlight) {
-  std::string text = editor_.Text();
-  int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\r'));
-  if (line < 1 || lines < line) {
+  const std::string& text = editor_.Text();
+  if (line < 1 || !HasLine(text, line)) {
     Rendering = false;
     return;
   }

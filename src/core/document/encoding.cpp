@@ -1,6 +1,7 @@
 #include "document/encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tessary {
 
@@ -35,6 +36,12 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
 bool IsUtf8WithMultiByte(std::string_view s) {
   bool multi = false;
   for (std::size_t i = 0; i < s.size();) {
+    // Plain ASCII is skipped eight bytes at a time.
+    std::uint64_t word;
+    if (i + 8 <= s.size() && (std::memcpy(&word, s.data() + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+      i += 8;
+      continue;
+    }
     if (static_cast<unsigned char>(s[i]) < 0x80) {
       ++i;
       continue;

@@ -1,5 +1,6 @@
 #include "document/line_patterns.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -20,6 +21,7 @@ int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pa
 }
 
 bool IsWellFormedTimeLine(std::string_view line) {
+  if (line.size() < 29 || line[2] != ':' || line[14] != '>') return false;
   return Matches(line, 0, SubRipTimePattern) && Matches(line, 12, SubRipArrow) &&
          Matches(line, 17, SubRipTimePattern);
 }
@@ -29,18 +31,20 @@ bool IsWellFormedTimeLine(std::string_view line) {
 bool TimeLineScore(std::string_view line) {
   const std::int64_t len = static_cast<std::int64_t>(line.size());
   if (len < 7) return false;
-  // A well-formed time line stays one whatever follows it (players append coordinates).
-  if (len > 29 && IsWellFormedTimeLine(line)) return true;
-  std::int64_t B = 0, P = 0, H = 0, D = 0, K = 0, G = 0, O = 0;
-  for (char c : line) {
-    if (c == ' ') ++B;
-    else if (c == ',' || c == '.') ++P;
-    else if (c == '-') ++H;
-    else if (IsDigit(c)) ++D;
-    else if (c == ':') ++K;
-    else if (c == '>') ++G;
-    else ++O;
-  }
+  // A well-formed time line scores 100, and stays a time line whatever follows it
+  // (players append coordinates).
+  if (len >= 29 && IsWellFormedTimeLine(line)) return true;
+  // Character classes: blank, "," or ".", "-", digit, ":", ">", other.
+  static constexpr auto Class = [] {
+    std::array<unsigned char, 256> t{};
+    t.fill(6);
+    t[' '] = 0, t[','] = t['.'] = 1, t['-'] = 2, t[':'] = 4, t['>'] = 5;
+    for (int c = '0'; c <= '9'; ++c) t[c] = 3;
+    return t;
+  }();
+  std::int64_t n[7] = {};
+  for (char c : line) ++n[Class[static_cast<unsigned char>(c)]];
+  const std::int64_t B = n[0], P = n[1], H = n[2], D = n[3], K = n[4], G = n[5], O = n[6];
   std::int64_t score = 29 - std::llabs(D - 18) - std::llabs(K - 4) - std::llabs(P - 2) - std::llabs(B - 2) -
                        std::llabs(H - 2) - std::llabs(G - 1);
   auto arrow = line.find("-->");

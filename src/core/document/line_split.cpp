@@ -1,5 +1,7 @@
 #include "document/line_split.h"
 
+#include "document/text_scan.h"
+
 namespace tessary {
 
 namespace {
@@ -13,7 +15,7 @@ int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int 
   int n = 0;
   std::size_t i = 0;
   while (i < bytes.size() && n < maxLines) {
-    std::size_t end = bytes.find_first_of("\r\n", i);
+    std::size_t end = FindEither(bytes, i, '\r', '\n');
     if (end == std::string_view::npos) end = bytes.size();
     Put(lines, ++n, bytes.substr(i, end - i));
     i = end;

@@ -75,8 +75,8 @@ bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
 // same. A cut read ends at its last line end, so that no character is split.
 constexpr std::size_t ReadCap = 2 * 10485760 + 16;
 
-bool ReadCapped(std::ifstream& in, std::string& bytes) {
-  bytes.resize(ReadCap + 1);
+bool ReadCapped(std::ifstream& in, std::string& bytes, std::uintmax_t fileSize) {
+  bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, ReadCap + 1)));
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return false;
   bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -110,7 +110,7 @@ void Document::OpenFile() {
   bool failed = fs::is_directory(path, ec);
   if (!failed) {
     std::ifstream in(path, std::ios::binary);
-    failed = !in || !ReadCapped(in, bytes);
+    failed = !in || !ReadCapped(in, bytes, fs::file_size(path, ec));
   }
   restore();
   if (failed) {
@@ -153,9 +153,13 @@ bool Document::PreCheck() {
   for (int i = 1; i <= store.LineCount; ++i) {
     const std::string& line = store.RawLines[i];
     total += static_cast<std::int64_t>(line.size());
+    if (!utf8) {
+      for (unsigned char c : line) bad += !TextCharacterSet[c];
+      continue;
+    }
     for (std::size_t k = 0; k < line.size();) {
       auto c = static_cast<unsigned char>(line[k]);
-      if (utf8 && c >= 0x80) {
+      if (c >= 0x80) {
         if (std::size_t n = Utf8SequenceLength(line, k)) {
           k += n;
           continue;

@@ -11,11 +11,15 @@ void Document::TextInLines() {
   if (!store.SubtitleLoaded) return;
   bool ok = false;
   GetLocNr();
-  store.ClearEntries();
-  store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines);
-  while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
-
-  if (PreCheck()) {
+  // Right after opening, the editing area holds exactly the lines just read and checked.
+  bool checked = store.FirstParseAfterLoad;
+  if (!checked) {
+    store.ClearEntries();
+    store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines);
+    while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
+    checked = PreCheck();
+  }
+  if (checked) {
     if (!store.FirstParseAfterLoad) {
       store.DetectionCode = DetectType();
       store.CurrentType = store.DetectionCode == 0 ? TypeNone : store.DetectionCode == 1 ? TypeMicroDVD : TypeSubRip;

@@ -1,6 +1,7 @@
 // Reading verified lines into subtitles: start, end (milliseconds) and text.
 #include <algorithm>
 
+#include "document/text_scan.h"
 #include "document/document.h"
 #include "document/line_patterns.h"
 #include "document/units.h"
@@ -33,7 +34,7 @@ bool IsSubRipCounter(const std::vector<std::string>& lines, int i, int count) {
   return IsAllDigits(lines[i]) && i < count && TimeLineScore(lines[i + 1]);
 }
 
-bool HasAngle(std::string_view s) { return s.find_first_of("<>") != std::string_view::npos; }
+bool HasAngle(std::string_view s) { return ContainsEither(s, '<', '>'); }
 
 }  // namespace
 
@@ -54,7 +55,7 @@ void Document::ReadSubtitleLines() {
         s.StartValues[i] = first.empty() ? -1 : FramesToMs(ReadNumber(first.substr(0, 7)), FrameRate);
         s.EndValues[i] = second.empty() ? -1 : FramesToMs(ReadNumber(second.substr(0, 7)), FrameRate);
         s.Texts[i] = j < line.size() ? std::string(line.substr(j + 1)) : std::string();
-        if (s.Texts[i].find_first_of("{}") != std::string::npos) s.BraceCodesFound = true;
+        if (ContainsEither(s.Texts[i], '{', '}')) s.BraceCodesFound = true;
       }
       break;
     }

@@ -1,6 +1,7 @@
 // Rendering: the store written into the editing area as MicroDVD or SubRip text.
 #include <algorithm>
 
+#include "document/text_scan.h"
 #include "document/document.h"
 #include "document/line_split.h"
 #include "document/style_marks.h"
@@ -19,12 +20,12 @@ void Document::LinesInText() {
       SubRipToMicroDVD(s.Texts[i]);
       std::string& line = s.RawLines[i];
       line = "{";
-      if (s.StartValues[i] != -1) line += std::to_string(MsToFrames(s.StartValues[i], FrameRate));
+      if (s.StartValues[i] != -1) AppendNumber(line, MsToFrames(s.StartValues[i], FrameRate));
       line += "}{";
-      if (s.EndValues[i] != -1) line += std::to_string(MsToFrames(s.EndValues[i], FrameRate));
+      if (s.EndValues[i] != -1) AppendNumber(line, MsToFrames(s.EndValues[i], FrameRate));
       line += "}";
       line += s.Texts[i];
-      if (s.Texts[i].find_first_of("{}") != std::string::npos) s.BraceCodesFound = true;
+      if (ContainsEither(s.Texts[i], '{', '}')) s.BraceCodesFound = true;
     }
     text = JoinLines(s.RawLines, 1, s.SubtitleCount);
   } else if (s.CurrentType == TypeSubRip) {
@@ -33,9 +34,14 @@ void Document::LinesInText() {
       MicroDVDToSubRip(s.Texts[i]);
       const std::string& body = s.Texts[i];
       s.EnsureLines(k + 3 + static_cast<int>(std::count(body.begin(), body.end(), '|')));
-      s.RawLines[k++] = std::to_string(i);
-      s.RawLines[k++] = FormatTime(s.StartValues[i], settings.CommaInSubRip) + " --> " +
-                        FormatTime(s.EndValues[i], settings.CommaInSubRip);
+      std::string& counter = s.RawLines[k++];
+      counter.clear();
+      AppendNumber(counter, i);
+      std::string& times = s.RawLines[k++];
+      times.clear();
+      AppendTime(times, s.StartValues[i], settings.CommaInSubRip);
+      times += " --> ";
+      AppendTime(times, s.EndValues[i], settings.CommaInSubRip);
       std::size_t from = 0;
       for (;;) {
         std::size_t bar = body.find('|', from);
@@ -44,7 +50,7 @@ void Document::LinesInText() {
         from = bar + 1;
       }
       s.RawLines[k++].clear();
-      if (body.find_first_of("<>") != std::string::npos) s.AngleTagsFound = true;
+      if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
     }
     s.LineCount = k - 1;
     text = JoinLines(s.RawLines, 1, s.LineCount);

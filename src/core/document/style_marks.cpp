@@ -76,6 +76,7 @@ void MergeCodes(std::string& text, char kind) {
 }  // namespace
 
 int TidyLineSeparators(std::string& text) {
+  if (text.empty() || (text.front() != '|' && text.back() != '|' && text.find("||") == std::string::npos)) return 0;
   std::size_t before = text.size();
   std::string out;
   out.reserve(text.size());
@@ -87,6 +88,11 @@ int TidyLineSeparators(std::string& text) {
 }
 
 int RemoveRepeatedOpeningTags(std::string& text) {
+  // Most texts hold no style tag at all: one look at every "<" settles that.
+  bool anyTag = false;
+  for (std::size_t at = text.find('<'); at != std::string::npos && !anyTag; at = text.find('<', at + 1))
+    anyTag = at + 2 < text.size() && text[at + 2] == '>' && StyleLetters.find(text[at + 1]) != std::string_view::npos;
+  if (!anyTag) return 0;
   int removed = 0;
   for (char letter : {'b', 'i', 'u', 's'})
     removed += RemoveRepeated(text, std::string{'<', letter, '>'}, std::string{'<', '/', letter, '>'});

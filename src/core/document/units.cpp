@@ -29,31 +29,32 @@ std::int64_t MsToFrames(std::int64_t ms, double frameRate) {
   return RoundHalfEven(static_cast<double>(ms) * frameRate / 1000.0);
 }
 
-namespace {
-void AppendPadded(std::string& out, std::int64_t v, int width) {
-  char buf[24];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  (void)ec;
-  for (int n = static_cast<int>(end - buf); n < width; ++n) out.push_back('0');
-  out.append(buf, end);
-}
-}  // namespace
 
-std::string FormatTime(std::int64_t ms, bool comma) {
+void AppendTime(std::string& out, std::int64_t ms, bool comma) {
   ms = std::clamp<std::int64_t>(ms, 0, MaxSubRipTime);
   const std::int64_t hours = std::min<std::int64_t>(99, ms / 3600000);
   const std::int64_t minutes = std::min<std::int64_t>(99, (ms - hours * 3600000) / 60000);
   const std::int64_t rest = ms - hours * 3600000 - minutes * 60000;
+  const std::int64_t seconds = rest / 1000, millis = rest % 1000;
+  const char text[12] = {static_cast<char>('0' + hours / 10),   static_cast<char>('0' + hours % 10),   ':',
+                         static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), ':',
+                         static_cast<char>('0' + seconds / 10), static_cast<char>('0' + seconds % 10),
+                         comma ? ',' : '.',                     static_cast<char>('0' + millis / 100),
+                         static_cast<char>('0' + millis / 10 % 10), static_cast<char>('0' + millis % 10)};
+  out.append(text, sizeof text);
+}
+
+std::string FormatTime(std::int64_t ms, bool comma) {
   std::string out;
-  out.reserve(12);
-  AppendPadded(out, hours, 2);
-  out.push_back(':');
-  AppendPadded(out, minutes, 2);
-  out.push_back(':');
-  AppendPadded(out, rest / 1000, 2);
-  out.push_back(comma ? ',' : '.');
-  AppendPadded(out, rest % 1000, 3);
+  AppendTime(out, ms, comma);
   return out;
+}
+
+void AppendNumber(std::string& out, std::int64_t v) {
+  char buf[24];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  (void)ec;
+  out.append(buf, end);
 }
 
 std::int64_t ParseTime(std::string_view t) {

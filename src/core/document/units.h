@@ -29,6 +29,10 @@ inline constexpr std::int64_t MaxSubRipTime = 99 * 3600000 + 99 * 60000 + 99999;
 // time reads back unchanged; past 99 hours the minutes, then the seconds, count on past 59,
 // up to MaxSubRipTime (later values are written as MaxSubRipTime).
 std::string FormatTime(std::int64_t ms, bool comma);
+// Appends FormatTime(ms, comma) to `out`.
+void AppendTime(std::string& out, std::int64_t ms, bool comma);
+// Appends the decimal number `v` to `out`.
+void AppendNumber(std::string& out, std::int64_t v);
 
 // Returns the milliseconds of a text laid out as hh?nn?ss?zzz (at least 12 characters;
 // separators are not examined).

@@ -17,7 +17,8 @@ struct Rgb {
 class EditorView {
  public:
   virtual ~EditorView() = default;
-  virtual std::string Text() const = 0;
+  // The whole text; valid until the text is next changed.
+  virtual const std::string& Text() const = 0;
   virtual void SetText(std::string_view text) = 0;
   virtual std::size_t CaretPosition() const = 0;
   virtual void SetCaretPosition(std::size_t position) = 0;

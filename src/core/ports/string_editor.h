@@ -14,7 +14,7 @@ class StringEditor : public EditorView {
     Rgb colour;
   };
 
-  std::string Text() const override { return text_; }
+  const std::string& Text() const override { return text_; }
   void SetText(std::string_view text) override;
   std::size_t CaretPosition() const override { return caret_; }
   void SetCaretPosition(std::size_t position) override;
