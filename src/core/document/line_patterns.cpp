@@ -21,7 +21,7 @@ int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pa
 }
 
 bool IsWellFormedTimeLine(std::string_view line) {
-  if (line.size() < 29 || line[2] != ':' || line[14] != '>') return false;
+  if (line.size() < 29 || line[2] != ':' || line[15] != '>') return false;
   return Matches(line, 0, SubRipTimePattern) && Matches(line, 12, SubRipArrow) &&
          Matches(line, 17, SubRipTimePattern);
 }

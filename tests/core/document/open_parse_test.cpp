@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "store_setup.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -11,79 +14,82 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string SubRipAB =
+    Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""});
+
+// SubRip text in a .sub file takes the SubRip extension: the parse checks the button of the
+// detected type, which is no conversion and no edit.
+TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
+  std::string twelve;
+  for (int k = 1; k <= 12; ++k)
+    twelve += "{" + std::to_string(k * 100) + "}{" + std::to_string(k * 100 + 50) + "}L\r\n";
+  struct Case {
+    std::string file, name, newName;
+    std::int64_t first, second;
+    std::vector<std::string> fields;  // first point, second point, first line, second line
+  };
+  for (const Case& c : {
+           Case{twelve, "film.sub", "film.sub", 4000, 48000, {"100", "1200", "1", "12"}},  // MicroDVD in frames
+           Case{SubRipAB, "film.sub", "film.srt", 1000, 3000, {"00:00:01,000", "00:00:03,000", "1", "2"}},
+       }) {
+    DocumentFixture f;
+    f.Open(c.file, c.name);
+    const bool microDVD = c.newName.ends_with(".sub");
+    SCOPED_TRACE(c.newName);
+    EXPECT_TRUE(f.prompter.shown.empty());
+    EXPECT_EQ(f.prompter.conversionWarnings, 0);
+    EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
+    EXPECT_EQ(f.doc.Caption, "Tessary - '" + c.newName + "'");
+    const auto& m = f.doc.commands;
+    EXPECT_EQ(std::tuple(m.SubtitleCommands, m.VerifyWritings, m.Load, m.Save, m.FrameRateChangeGroup),
+              std::tuple(true, false, false, false, microDVD));
+    EXPECT_FALSE(f.doc.store.TextEdited);
+    EXPECT_EQ(std::tuple(f.doc.FirstPointValue, f.doc.SecondPointValue), std::tuple(c.first, c.second));
+    const auto& d = f.doc.fields;
+    EXPECT_EQ((std::vector<std::string>{d.FirstPoint, d.SecondPoint, d.FirstLine, d.SecondLine}), c.fields);
+    EXPECT_EQ(d.LineFieldMaxLength, static_cast<int>(c.fields[3].size()));
+  }
+}
+
 // One MicroDVD line of 100 bytes of which `bad` are `badByte`.
 std::string LineWithNonText(int bad, char badByte) {
   return "{1}{2}" + std::string(static_cast<std::size_t>(bad), badByte) + std::string(94 - bad, 'a');
 }
 
-TEST(OpenFile, ParsesAMicroDVDFileAndEnablesTheCommands) {
-  DocumentFixture f;
-  f.Open(Lines({"{100}{150}Hello|world", "{200}{250}Second", "{300}{350}Third"}), "film.sub");
-  EXPECT_TRUE(f.doc.store.SubtitleLoaded);
-  EXPECT_TRUE(f.doc.LastParseSucceeded);
-  EXPECT_EQ(f.doc.store.SubtitleCount, 3);
-  EXPECT_EQ(f.doc.store.StartValues[1], 4000);
-  EXPECT_EQ(f.doc.store.Texts[1], "Hello|world");
-  EXPECT_TRUE(f.prompter.shown.empty());
-  EXPECT_EQ(f.doc.Caption, "Tessary - 'film.sub'");
-  EXPECT_TRUE(f.doc.commands.SubtitleCommands);
-  EXPECT_FALSE(f.doc.commands.VerifyWritings);
-  EXPECT_FALSE(f.doc.commands.Load);
-}
-
 TEST(OpenFile, RefusesWhatCannotBeASubtitleAndStaysClosed) {
   struct Case {
-    const char* name;
     std::string file;
     const char* message;  // empty: the file opens without one
   };
   for (const Case& c : {
-           Case{"empty", "", "This file is empty!"},
-           Case{"only empty lines", "\r\n\r\n\n\r", "This file is empty!"},
-           Case{"40 % plus signs", LineWithNonText(40, '+'), "This is not a text!"},
-           Case{"40 % equals signs", LineWithNonText(40, '='), "This is not a text!"},
-           Case{"40 % tabs", LineWithNonText(40, '\t'), "This is not a text!"},
-           Case{"40 % DEL", LineWithNonText(40, '\x7F'), "This is not a text!"},
-           Case{"39 % plus signs", LineWithNonText(39, '+'), ""},
-           Case{"Windows-1250 letters are text", LineWithNonText(60, '\xB9'), ""},
-           Case{"prose", Lines({"hello world", "this is prose"}), "Unknown subtitle type!"},
+           Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), "This is not a text!"},
+           Case{LineWithNonText(40, '\t'), "This is not a text!"},
+           Case{LineWithNonText(40, '\x7F'), "This is not a text!"}, Case{LineWithNonText(39, '+'), ""},
+           Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
        }) {
     DocumentFixture f;
     f.Open(c.file);
     const bool refused = *c.message != '\0';
-    EXPECT_EQ(f.prompter.Texts(), refused ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-        << c.name;
-    EXPECT_EQ(f.doc.store.SubtitleLoaded, !refused) << c.name;
-    EXPECT_EQ(f.editor.ReadOnly(), refused) << c.name;
-    if (refused) {
-      EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error) << c.name;
-      EXPECT_EQ(f.Text(), "") << c.name;
-    }
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(f.prompter.Texts(), refused ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    EXPECT_EQ(f.doc.store.SubtitleLoaded, !refused);
+    EXPECT_EQ(f.editor.ReadOnly(), refused);
   }
 }
 
 TEST(OpenFile, TooBigCountsTwoLineBreakBytesPerLineAfterDroppingTrailingEmptyLines) {
   // Four lines of prose: 2 * 4 + their length against 10,485,760. What is not too big goes on
   // to the detection, which refuses prose.
-  auto file = [](std::size_t total, const char* tail) {
+  auto messages = [](std::size_t total, const char* tail) {
     const std::string quarter(total / 4, 'x');
-    return Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail;
-  };
-  struct Case {
-    const char* name;
-    std::string file;
-    const char* message;
-  };
-  for (const Case& c : {
-           Case{"at the limit", file(10485752, ""), "Unknown subtitle type!"},
-           // The file itself has only 10,485,759 bytes.
-           Case{"one byte over", file(10485753, ""), "This text file is too big - over 10MB!"},
-           Case{"at the limit with trailing empty lines", file(10485752, "\r\n\r\n\r\n\r\n"), "Unknown subtitle type!"},
-       }) {
     DocumentFixture f;
-    f.Open(c.file);
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.name;
-  }
+    f.Open(Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail);
+    return f.prompter.Texts();
+  };
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(messages(10485752, ""), Texts{"Unknown subtitle type!"});
+  EXPECT_EQ(messages(10485753, ""), Texts{"This text file is too big - over 10MB!"});  // a file of 10,485,759 bytes
+  EXPECT_EQ(messages(10485752, "\r\n\r\n\r\n\r\n"), Texts{"Unknown subtitle type!"});
 }
 
 TEST(OpenFile, ReadsTheFirst250000LinesOfALongerFileWithoutAMessage) {
@@ -92,11 +98,8 @@ TEST(OpenFile, ReadsTheFirst250000LinesOfALongerFileWithoutAMessage) {
   DocumentFixture f;
   f.Open(file);
   EXPECT_TRUE(f.prompter.shown.empty());
-  EXPECT_TRUE(f.doc.LastParseSucceeded);
   EXPECT_EQ(f.doc.store.SubtitleCount, 250000);
-  EXPECT_EQ(f.doc.store.EndValues[250000], 100000200);
-  const std::string text = f.Text();
-  EXPECT_EQ(text.substr(text.rfind('\n') + 1), "{2500000}{2500005}x");
+  EXPECT_TRUE(f.Text().ends_with("\n{2500000}{2500005}x"));
 }
 
 TEST(OpenFile, AReadOnlyFileOpensAndIsStillReadOnlyAfterwards) {
@@ -110,98 +113,61 @@ TEST(OpenFile, AReadOnlyFileOpensAndIsStillReadOnlyAfterwards) {
   EXPECT_EQ(fs::status(path).permissions(), readOnly);
 }
 
-TEST(OpenFile, AMissingFileIsNamedInTheMessage) {
-  DocumentFixture f;
-  const std::string path = (f.folder.Path() / "missing.srt").string();
-  f.doc.CurrentFileName = path;
-  f.doc.OpenFile();
-  ASSERT_EQ(f.prompter.shown.size(), 1u);
-  EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
-  EXPECT_EQ(f.prompter.shown[0].text, "\"" + path + "\" doesn't exist!");
-  EXPECT_FALSE(f.doc.store.SubtitleLoaded);
-  EXPECT_EQ(f.doc.CurrentFileName, "");
-}
-
-const std::string Clean4 = Lines({"{100}{150}One", "{200}{250}Two", "{300}{350}Three", "{400}{450}Four"});
-
 TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
+  const std::string clean = Lines({"{100}{150}One", "{200}{250}Two", "{300}{350}Three", "{400}{450}Four"});
+  const std::string timePair = Lines({"00:00:01.00,00:00:02.00", "Alpha", "", "00:00:03.00,00:00:04.00", "Beta", "",
+                                      "00:00:05.00,00:00:06.00", "Gamma"});
   struct Case {
-    const char* name;
-    std::string file, edit;
-    std::vector<std::string> messages;  // shown by the reparse
-    int code = 1;                       // detected anew by the reparse
+    std::string file, edit;  // edit empty: the text as opened
+    std::string message;     // shown by the reparse
+    int openedAs = 1;        // the layout detected at open
   };
-  const std::string timePair = Lines({"00:00:01.00,00:00:02.00", "Alpha", "", "00:00:03.00,00:00:04.00", "Beta",
-                                      "", "00:00:05.00,00:00:06.00", "Gamma"});
   for (const Case& c : {
-           Case{"unchanged", Clean4, Clean4, {"The subtitle was properly modified!"}},
-           Case{"mended", Clean4, " " + Clean4, {"Problems were detected - there were made 1 changes"}},
-           Case{"changes made at open were reported then", "  " + Clean4, Clean4,
-                {"The subtitle was properly modified!"}},
-           Case{"time pair read again as SubRip", timePair, "", {"The subtitle was properly modified!"}, 2},
+           Case{clean, clean, "The subtitle was properly modified!"}, Case{clean, " " + clean, ChangesMade(1)},
+           Case{"  " + clean, clean, "The subtitle was properly modified!"},  // changes at open were reported then
+           Case{timePair, "", "The subtitle was properly modified!", 3},      // shown and read again as SubRip
        }) {
     DocumentFixture f;
     f.Open(c.file);
+    ASSERT_EQ(f.doc.store.DetectionCode, c.openedAs);
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
-    EXPECT_EQ(f.prompter.Texts(), c.messages) << c.name;
-    EXPECT_TRUE(f.doc.LastParseSucceeded) << c.name;
-    EXPECT_EQ(f.doc.store.DetectionCode, c.code) << c.name;
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
   }
 }
 
-TEST(TextInLines, AFailedParseLeavesTheUsersTextAndOnlyVerifyEnabled) {
+// The store of a failed parse is empty: checking the type button of the new text must not
+// write it into the editing area over what the user typed.
+TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedTextAndLeavesOnlyVerifyEnabled) {
   struct Case {
-    const char* name;
-    std::string edit;
-    int type, caretLine, caretColumn;
+    std::string file, fileName, typed;
+    std::string shown;  // the typed text with the visible mends of verification only
+    std::string report;
+    int line, column;
+    const char* extension;
   };
   for (const Case& c : {
-           Case{"MicroDVD", Lines({"{10}{20}A", "x}{20}Hi", "{30}{40}B", "{50}{60}C"}), TypeMicroDVD, 2, 1},
-           Case{"SubRip typed over MicroDVD",
-                Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,00x --> 00:00:04,000", "B", "",
-                       "3", "00:00:05,000 --> 00:00:06,000", "C", ""}),
-                TypeSubRip, 6, 12},
+           Case{SubRipAB, "film.srt", Lines({"{10}{20}A  ", "{1}{23", "{30}{40}C", "{50}{60}D"}),
+                Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"}), ProblemReport(2, "{1}{23", "'}' is missing!"),
+                2, 7, ".sub"},
+           Case{Lines({"{100}{150}Hi", "{200}{250}Ho"}), "film.sub",
+                Lines({"1", "00:00:01,000 --> 00:00:02,000", "A ", "", "2", "00:00:03,000 -> 00:00:04,000", "B"}),
+                Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 -> 00:00:04,000", "B"}),
+                ProblemReport(6, "00:00:03,000 -> 00:00:04,000", "\">\"<>\"-\""), 6, 15, ".srt"},
        }) {
     DocumentFixture f;
     f.doc.settings.AdvancedAutomaticRepair = false;
-    f.Open(Clean4, "film.sub");
-    f.EditAndVerify(c.edit);
-    EXPECT_EQ(f.Text(), c.edit) << c.name;
-    EXPECT_FALSE(f.doc.LastParseSucceeded) << c.name;
-    EXPECT_TRUE(f.doc.commands.VerifyWritings) << c.name;
-    EXPECT_FALSE(f.doc.commands.SubtitleCommands) << c.name;
-    EXPECT_EQ(f.doc.store.CurrentType, c.type) << c.name;
-    EXPECT_EQ(f.Caret().line, c.caretLine) << c.name;
-    EXPECT_EQ(f.Caret().column, c.caretColumn) << c.name;
-  }
-}
-
-TEST(TextInLines, SetsThePointsAndLineFieldsFromTheFirstAndLastSubtitle) {
-  std::string twelve;
-  for (int k = 1; k <= 12; ++k)
-    twelve += "{" + std::to_string(k * 100) + "}{" + std::to_string(k * 100 + 50) + "}L\r\n";
-  struct Case {
-    std::string file;
-    std::int64_t first, second;
-    const char *firstField, *secondField, *secondLine;
-  };
-  for (const Case& c : {
-           Case{twelve, 4000, 48000, "100", "1200", "12"},  // MicroDVD in frames
-           Case{Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""}),
-                1000, 3000, "00:00:01,000", "00:00:03,000", "2"},  // SubRip in time
-       }) {
-    DocumentFixture f;
-    f.Open(c.file);
-    EXPECT_EQ(f.doc.FirstPointValue, c.first);
-    EXPECT_EQ(f.doc.SecondPointValue, c.second);
-    EXPECT_EQ(f.doc.FirstPointLine, 1);
-    EXPECT_EQ(f.doc.SecondPointLine, std::stoi(c.secondLine));
-    EXPECT_EQ(f.doc.fields.FirstPoint, c.firstField);
-    EXPECT_EQ(f.doc.fields.SecondPoint, c.secondField);
-    EXPECT_EQ(f.doc.fields.FirstLine, "1");
-    EXPECT_EQ(f.doc.fields.SecondLine, c.secondLine);
-    EXPECT_EQ(f.doc.fields.LineFieldMaxLength, static_cast<int>(std::string(c.secondLine).size()));
+    f.Open(c.file, c.fileName);
+    ASSERT_TRUE(f.doc.LastParseSucceeded);
+    f.EditAndVerify(c.typed);
+    SCOPED_TRACE(c.fileName);
+    EXPECT_FALSE(f.doc.LastParseSucceeded);
+    EXPECT_EQ(f.Text(), c.shown);
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
+    EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
+    EXPECT_TRUE(f.doc.CurrentFileName.ends_with(c.extension)) << f.doc.CurrentFileName;
+    EXPECT_EQ(f.prompter.conversionWarnings, 0);
+    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
   }
 }
 

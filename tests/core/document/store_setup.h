@@ -1,5 +1,4 @@
-// Puts a document's store into the state one step of the parse starts from, so that the
-// step can be run and checked alone.
+// Puts a document's store into the state one step of the parse starts from, and reads it back.
 #pragma once
 
 #include <cstdint>
@@ -12,16 +11,13 @@
 namespace tessary::testing {
 
 struct Subtitle {
-  std::int32_t start;
-  std::int32_t end;
+  std::int32_t start, end;
   std::string text;
   bool operator==(const Subtitle&) const = default;
 };
-
 inline void PrintTo(const Subtitle& s, std::ostream* os) { *os << s.start << "-" << s.end << " \"" << s.text << "\""; }
 
-// The store as detection leaves it: the raw lines and the layout (for MicroDVD, one
-// subtitle a line, as the parse sets it before verification).
+// The raw lines as detection leaves them; for MicroDVD one subtitle a line, as the parse sets it.
 inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, int detectionCode) {
   auto& s = doc.store;
   s.RawLines.assign(1, "");
@@ -33,23 +29,8 @@ inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, in
   s.SubtitleLoaded = true;
 }
 
-inline void SetSubtitles(Document& doc, const std::vector<Subtitle>& subtitles, int type) {
-  auto& s = doc.store;
-  s.SubtitleCount = static_cast<int>(subtitles.size());
-  s.EnsureSubtitles(s.SubtitleCount);
-  for (int i = 1; i <= s.SubtitleCount; ++i) {
-    s.StartValues[i] = subtitles[i - 1].start;
-    s.EndValues[i] = subtitles[i - 1].end;
-    s.Texts[i] = subtitles[i - 1].text;
-  }
-  s.CurrentType = type;
-  s.DetectionCode = type == TypeMicroDVD ? 1 : 2;
-  s.SubtitleLoaded = true;
-}
-
 inline std::vector<std::string> RawLinesOf(const Document& doc) {
-  const auto& s = doc.store;
-  return {s.RawLines.begin() + 1, s.RawLines.begin() + 1 + s.LineCount};
+  return {doc.store.RawLines.begin() + 1, doc.store.RawLines.begin() + 1 + doc.store.LineCount};
 }
 
 inline std::vector<Subtitle> SubtitlesOf(const Document& doc) {
@@ -66,16 +47,13 @@ inline std::string Joined(const std::vector<std::string>& lines) {
   return out;
 }
 
-// The information shown after a parse that made `n` changes.
 inline std::string ChangesMade(int n) {
   return "Problems were detected - there were made " + std::to_string(n) + " changes";
 }
 
-// The heading and quoted line of a problem report, with its detail when there is one.
 inline std::string ProblemReport(int line, const std::string& quoted, const std::string& detail) {
   std::string text = "Problems with line nr. " + std::to_string(line) + ":\r\n\"" + quoted + "\"";
-  if (!detail.empty()) text += "\r\n" + detail;
-  return text;
+  return detail.empty() ? text : text + "\r\n" + detail;
 }
 
 }  // namespace tessary::testing
