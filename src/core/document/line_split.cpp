@@ -38,6 +38,17 @@ int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int
   }
 }
 
+int TrimLineEnds(std::string& line) {
+  std::size_t end = line.size();
+  while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\b')) --end;
+  std::size_t begin = 0;
+  while (begin < end && line[begin] == ' ') ++begin;
+  if (begin == 0 && end == line.size()) return 0;
+  const int removed = static_cast<int>(line.size() - (end - begin));
+  line = line.substr(begin, end - begin);
+  return removed;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines, int first, int last) {
   std::size_t size = 0;
   for (int i = first; i <= last; ++i) size += lines[i].size() + 2;

@@ -16,6 +16,10 @@ int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int 
 // `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
 int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);
 
+// Removes blanks and backspaces at the end of the line, then blanks at its start, as
+// verification does; returns the number of characters removed.
+int TrimLineEnds(std::string& line);
+
 // Joins lines[first..last] with CR LF, without a line break after the last.
 std::string JoinLines(const std::vector<std::string>& lines, int first, int last);
 

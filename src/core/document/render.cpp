@@ -9,6 +9,8 @@
 
 namespace tessary {
 
+// Blanks that a removed style mark or a "|" inside a line leaves at the ends of a line are
+// not written: the next verification would only trim them again.
 void Document::LinesInText() {
   GetLocNr();
   auto& s = store;
@@ -25,6 +27,7 @@ void Document::LinesInText() {
       if (s.EndValues[i] != -1) AppendNumber(line, MsToFrames(s.EndValues[i], FrameRate));
       line += "}";
       line += s.Texts[i];
+      TrimLineEnds(line);
       if (ContainsEither(s.Texts[i], '{', '}')) s.BraceCodesFound = true;
     }
     text = JoinLines(s.RawLines, 1, s.SubtitleCount);
@@ -45,7 +48,9 @@ void Document::LinesInText() {
       std::size_t from = 0;
       for (;;) {
         std::size_t bar = body.find('|', from);
-        s.RawLines[k++].assign(body, from, bar == std::string::npos ? std::string::npos : bar - from);
+        std::string& shown = s.RawLines[k++];
+        shown.assign(body, from, bar == std::string::npos ? std::string::npos : bar - from);
+        TrimLineEnds(shown);
         if (bar == std::string::npos) break;
         from = bar + 1;
       }

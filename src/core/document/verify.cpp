@@ -7,16 +7,7 @@ namespace tessary {
 
 void Document::VerifySubtitle() {
   VerifiedOK = true;
-  for (int i = 1; i <= store.LineCount; ++i) {
-    std::string& line = store.RawLines[i];
-    std::size_t end = line.size();
-    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\b')) --end;
-    std::size_t begin = 0;
-    while (begin < end && line[begin] == ' ') ++begin;
-    if (begin == 0 && end == line.size()) continue;
-    store.ChangeCount += static_cast<int>(line.size() - (end - begin));
-    line = line.substr(begin, end - begin);
-  }
+  for (int i = 1; i <= store.LineCount; ++i) store.ChangeCount += TrimLineEnds(store.RawLines[i]);
   VerifyRules rules{*this};
   switch (store.DetectionCode) {
     case 1: rules.MicroDVD(); break;
