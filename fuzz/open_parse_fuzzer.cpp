@@ -86,7 +86,18 @@ void FuzzStyleMarks(const std::string& bytes) {
   Check(text.find("||") == std::string::npos);
 }
 
+// Opening makes the file's folder the working directory; libFuzzer's relative paths
+// (corpus folders, artifacts) need the one it started in.
+struct WorkingDirectoryGuard {
+  std::filesystem::path saved = std::filesystem::current_path();
+  ~WorkingDirectoryGuard() {
+    std::error_code ec;
+    std::filesystem::current_path(saved, ec);
+  }
+};
+
 void FuzzDocument(const std::uint8_t* data, std::size_t size) {
+  WorkingDirectoryGuard keepWorkingDirectory;
   const std::uint8_t control = size > 0 ? data[0] : 0;
   const std::uint8_t rateByte = size > 0 ? data[size - 1] : 0;
   WriteInput(data, size);
