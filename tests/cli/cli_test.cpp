@@ -42,16 +42,6 @@ CliResult Cli(const TempFolder& folder, const std::string& args) {
   return run;
 }
 
-// The bytes of `text` in UTF-16 with its byte-order mark.
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-  std::string out;
-  for (char16_t unit : u"\uFEFF" + std::u16string(text)) {
-    char hi = static_cast<char>(unit >> 8), lo = static_cast<char>(unit & 0xFF);
-    out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
-  }
-  return out;
-}
-
 const std::string MicroDVD = Lines({"{100}{150}Hi", "{200}{250}Ho"});
 const std::string SubRip =
     Lines({"1", "00:00:04,000 --> 00:00:06,000", "Hi", "", "2", "00:00:08,000 --> 00:00:10,000", "Ho", ""});

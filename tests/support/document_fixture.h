@@ -27,6 +27,16 @@ inline std::string Lines(std::initializer_list<std::string_view> lines) {
   return out;
 }
 
+// The bytes of `text` in UTF-16 with its byte-order mark.
+inline std::string Utf16(std::u16string_view text, bool bigEndian) {
+  std::string out;
+  for (char16_t unit : u"\uFEFF" + std::u16string(text)) {
+    char hi = static_cast<char>(unit >> 8), lo = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+  }
+  return out;
+}
+
 class TempFolder {
  public:
   TempFolder() {

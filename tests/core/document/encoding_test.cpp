@@ -9,16 +9,6 @@
 namespace tessary::testing {
 namespace {
 
-// The bytes of `text` in UTF-16 with its byte-order mark.
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-  std::string out;
-  for (char16_t unit : u"\uFEFF" + std::u16string(text)) {
-    char hi = static_cast<char>(unit >> 8), lo = static_cast<char>(unit & 0xFF);
-    out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
-  }
-  return out;
-}
-
 TEST(Encoding, OpensAndWritesBackEachKindOfFileByteForByte) {
   const std::string polishSubRip = "1\r\n00:00:01,000 --> 00:00:02,000\r\nZażółć gęślą jaźń\r\n";
   const std::string polish = "{10}{20}Zażółć gęślą|jaźń 😀\r\n{30}{40}Ćma\r\n{50}{60}Łódź";
