@@ -184,7 +184,9 @@ int main(int argc, char** argv) {
     std::cerr << "error: \"" << target << "\" is the file being converted; name another with -o\n";
     return ExitFailed;
   }
-  if (!WriteFileSafely(target, doc.FileBytes(editor.Text()))) {
+  const bool written = doc.encoding.WrittenAsIs() ? WriteFileSafely(target, editor.Text())
+                                                  : WriteFileSafely(target, doc.FileBytes(editor.Text()));
+  if (!written) {
     std::cerr << "error: " << messages[Msg::CantWriteIn] << " \"" << target << "\"!\n";
     return ExitFailed;
   }

@@ -1,5 +1,7 @@
 #include "document/document.h"
 
+#include <utility>
+
 #include "document/units.h"
 
 namespace tessary {
@@ -23,9 +25,9 @@ Answer Document::Ask(Icon icon, std::string_view text, Buttons buttons, Answer d
   return answer;
 }
 
-void Document::SetEditorText(std::string_view text) {
+void Document::SetEditorText(std::string text) {
   Rendering = true;
-  editor_.SetText(text);
+  editor_.SetText(std::move(text));
   Rendering = false;
 }
 

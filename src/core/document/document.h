@@ -119,7 +119,7 @@ class Document {
 
   // Shows "Problems with line nr. <line>:" with the line and the detail, puts the caret on it.
   void ReportLine(int line, std::string_view quotedLine, std::string_view detail);
-  void SetEditorText(std::string_view text);
+  void SetEditorText(std::string text);
   // Writes eFirstPoint and eSecondPoint in the display unit.
   void WritePointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.

@@ -12,6 +12,8 @@ struct EncodingInfo {
   TextEncoding kind = TextEncoding::Windows1250;
   bool byteOrderMark = false;  // the file started with a byte-order mark
   bool IsUtf8Document() const { return kind != TextEncoding::Windows1250; }
+  // The file's bytes are the document's bytes, with nothing to add or convert.
+  bool WrittenAsIs() const { return !byteOrderMark && kind != TextEncoding::Utf16LE && kind != TextEncoding::Utf16BE; }
 };
 
 // Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes

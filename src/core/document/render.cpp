@@ -60,7 +60,7 @@ void Document::LinesInText() {
     s.LineCount = k - 1;
     text = JoinLines(s.RawLines, 1, s.LineCount);
   }
-  SetEditorText(text);
+  SetEditorText(std::move(text));
   if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
   GoToLocNr(CaretLine, CaretColumn, false);
 }

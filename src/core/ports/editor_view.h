@@ -20,6 +20,8 @@ class EditorView {
   // The whole text; valid until the text is next changed.
   virtual const std::string& Text() const = 0;
   virtual void SetText(std::string_view text) = 0;
+  // The same, for a text the caller no longer needs.
+  virtual void SetText(std::string&& text) { SetText(std::string_view(text)); }
   virtual std::size_t CaretPosition() const = 0;
   virtual void SetCaretPosition(std::size_t position) = 0;
   virtual void ScrollCaretIntoView() = 0;

@@ -1,11 +1,18 @@
 #include "ports/string_editor.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tessary {
 
 void StringEditor::SetText(std::string_view text) {
   text_.assign(text);
+  caret_ = 0;
+  colourings_.clear();
+}
+
+void StringEditor::SetText(std::string&& text) {
+  text_ = std::move(text);
   caret_ = 0;
   colourings_.clear();
 }

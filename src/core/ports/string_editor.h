@@ -16,6 +16,7 @@ class StringEditor : public EditorView {
 
   const std::string& Text() const override { return text_; }
   void SetText(std::string_view text) override;
+  void SetText(std::string&& text) override;
   std::size_t CaretPosition() const override { return caret_; }
   void SetCaretPosition(std::size_t position) override;
   void ScrollCaretIntoView() override {}
