@@ -21,7 +21,6 @@ namespace tessary {
 struct DocumentSettings {
   bool CommaInSubRip = true;            // Comma_in_SubRip
   bool AdvancedAutomaticRepair = true;  // Advanced_automatic_repair
-  bool BackupSave = true;               // Backup_save
   std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
   bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
@@ -89,7 +88,7 @@ class Document {
   bool Rendering = false;
   bool MessageShowing = false;
   double LastGuardTime = 0;
-  double AutoSaveReference = 0;
+  double AutoSaveReference = 0;  // when the automatic save counts its interval from
 
   bool VerifiedOK = false;
   bool LastParseSucceeded = false;
@@ -117,7 +116,7 @@ class Document {
   friend struct VerifyRules;
   friend struct RepairRules;
 
-  // Shows "Problems with line nr. <line>:" with the line and the detail, puts the caret on it.
+  // Shows "Problems with line nr. <line>:" with the quoted line and the detail; clears VerifiedOK.
   void ReportLine(int line, std::string_view quotedLine, std::string_view detail);
   void SetEditorText(std::string text);
   // Writes eFirstPoint and eSecondPoint in the display unit.

@@ -1,6 +1,4 @@
 // The parse: the editing area's text becomes subtitles and is written back in canonical form.
-#include <algorithm>
-
 #include "document/document.h"
 #include "document/line_split.h"
 #include "document/units.h"
@@ -33,10 +31,7 @@ void Document::TextInLines() {
         ReadSubtitleLines();
         RepairTimes();
       }
-      if (VerifiedOK) {
-        if (store.ChangeCount > 0 || store.TextEdited) commands.Save = commands.Reload = true;
-        ok = true;
-      }
+      ok = VerifiedOK;
     }
   }
   if (ok) {

@@ -1,10 +1,10 @@
 // Rendering: the store written into the editing area as MicroDVD or SubRip text.
 #include <algorithm>
 
-#include "document/text_scan.h"
 #include "document/document.h"
 #include "document/line_split.h"
 #include "document/style_marks.h"
+#include "document/text_scan.h"
 #include "document/units.h"
 
 namespace tessary {

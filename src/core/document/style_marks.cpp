@@ -44,8 +44,6 @@ int RemoveRepeated(std::string& text, std::string_view open, std::string_view cl
   return removed;
 }
 
-void TidyLineCodes(std::string& out);
-
 // Merges pairs of one-letter codes from the start: "{y:i}{y:b}" becomes "{y:bi}".
 void MergeCodes(std::string& text, char kind) {
   const std::string head = {'{', kind, ':'};
@@ -71,6 +69,21 @@ void MergeCodes(std::string& text, char kind) {
   if (i == 0) return;
   out.append(text, i, std::string::npos);
   text.swap(out);
+}
+
+// A code left at the end of a line moves to the start of the next one (not a code alone
+// on its line, which would leave an empty line behind); then adjacent codes are merged.
+void TidyLineCodes(std::string& out) {
+  std::size_t code = out.find("{y:");
+  if (code != std::string::npos && code > 0 && out[code - 1] != '|') {
+    std::size_t brace = out.find('}', code);
+    if (brace != std::string::npos && brace + 1 < out.size() && out[brace + 1] == '|') {
+      out.erase(brace + 1, 1);
+      out.insert(code, 1, '|');
+    }
+  }
+  MergeCodes(out, 'y');
+  MergeCodes(out, 'Y');
 }
 
 }  // namespace
@@ -182,25 +195,6 @@ void SubRipToMicroDVD(std::string& text) {
   TidyLineCodes(out);
   text.swap(out);
 }
-
-namespace {
-
-// A code left at the end of a line moves to the start of the next one (not a code alone
-// on its line, which would leave an empty line behind); then adjacent codes are merged.
-void TidyLineCodes(std::string& out) {
-  std::size_t code = out.find("{y:");
-  if (code != std::string::npos && code > 0 && out[code - 1] != '|') {
-    std::size_t brace = out.find('}', code);
-    if (brace != std::string::npos && brace + 1 < out.size() && out[brace + 1] == '|') {
-      out.erase(brace + 1, 1);
-      out.insert(code, 1, '|');
-    }
-  }
-  MergeCodes(out, 'y');
-  MergeCodes(out, 'Y');
-}
-
-}  // namespace
 
 void MicroDVDToSubRip(std::string& text) {
   if (text.find('{') == std::string::npos) {
