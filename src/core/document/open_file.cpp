@@ -1,11 +1,14 @@
 // Opening a file: reading its lines, the text check and the detection of its layout.
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
 #include "document/document.h"
 #include "document/line_patterns.h"
 #include "document/line_split.h"
+#include "document/text_check.h"
 #include "document/units.h"
 
 namespace tessary {
@@ -13,21 +16,6 @@ namespace tessary {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Bytes that count as text: printable ASCII but "+" and "=", and the letters of the
-// Windows-1250 code page.
-constexpr std::array<bool, 256> MakeTextCharacterSet() {
-  std::array<bool, 256> set{};
-  auto range = [&](int from, int to) {
-    for (int c = from; c <= to; ++c) set[c] = true;
-  };
-  range(0x20, 0x2A), range(0x2C, 0x3C), range(0x3E, 0x7E), range(0x8A, 0x8A), range(0x8C, 0x8F);
-  range(0x9A, 0x9A), range(0x9C, 0x9F), range(0xA3, 0xA3), range(0xA5, 0xA5), range(0xAA, 0xAA);
-  range(0xAF, 0xAF), range(0xB3, 0xB3), range(0xB9, 0xBA), range(0xBC, 0xBC), range(0xBE, 0xD6);
-  range(0xD8, 0xDE), range(0xE0, 0xF6), range(0xF8, 0xFE);
-  return set;
-}
-constexpr std::array<bool, 256> TextCharacterSet = MakeTextCharacterSet();
 
 std::string Quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
 
@@ -151,23 +139,8 @@ bool Document::PreCheck() {
   std::int64_t total = 0, bad = 0;
   const bool utf8 = encoding.IsUtf8Document();
   for (int i = 1; i <= store.LineCount; ++i) {
-    const std::string& line = store.RawLines[i];
-    total += static_cast<std::int64_t>(line.size());
-    if (!utf8) {
-      for (unsigned char c : line) bad += !TextCharacterSet[c];
-      continue;
-    }
-    for (std::size_t k = 0; k < line.size();) {
-      auto c = static_cast<unsigned char>(line[k]);
-      if (c >= 0x80) {
-        if (std::size_t n = Utf8SequenceLength(line, k)) {
-          k += n;
-          continue;
-        }
-      }
-      if (!TextCharacterSet[c]) ++bad;
-      ++k;
-    }
+    total += static_cast<std::int64_t>(store.RawLines[i].size());
+    bad += CountNonText(store.RawLines[i], utf8);
   }
   if (total == 0) {
     Show(Icon::Error, Text(Msg::FileEmpty));
