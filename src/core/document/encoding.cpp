@@ -140,16 +140,15 @@ std::string ToUtf16(std::string_view s, bool bigEndian) {
   return out;
 }
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-
 }  // namespace
 
 EncodingInfo DecodeFile(std::string& bytes) {
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+  const std::string_view b = bytes;
+  if (b.starts_with("\xEF\xBB\xBF")) {
     bytes.erase(0, 3);
     return {TextEncoding::Utf8, true};
   }
-  if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+  if (b.starts_with("\xFF\xFE") || b.starts_with("\xFE\xFF")) {
     bool big = bytes[0] == '\xFE';
     bytes = FromUtf16(std::string_view(bytes).substr(2), big);
     return {big ? TextEncoding::Utf16BE : TextEncoding::Utf16LE, true};

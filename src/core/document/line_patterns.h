@@ -22,6 +22,10 @@ inline bool Matches(std::string_view line, std::size_t offset, std::string_view 
 }
 
 inline constexpr std::string_view SubRipTimePattern = "dd:dd:dd~ddd";
+// A time line of the time-pair layout: start and end in hundredths.
+inline constexpr std::string_view IntervalLinePattern = "dd:dd:dd.dd,dd:dd:dd.dd";
+// The start of an SSA dialogue line.
+inline constexpr std::string_view DialoguePrefix = "Dialogue: Marked=";
 inline constexpr std::string_view SubRipArrow = " --> ";
 
 // True when positions 1-29 hold "dd:dd:dd,ddd --> dd:dd:dd,ddd" (comma or dot).

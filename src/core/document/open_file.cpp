@@ -1,7 +1,4 @@
 // Opening a file: reading its lines, the text check and the detection of its layout.
-#include <array>
-#include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -18,8 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
-
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
 // "{" digits "}{" digits "}" at the start of the line.
 bool IsMicroDVDLine(std::string_view s) {
@@ -117,7 +112,7 @@ void Document::OpenFile() {
     return;
   }
   store.DetectionCode = DetectType();
-  store.CurrentType = store.DetectionCode == 0 ? TypeNone : store.DetectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+  store.CurrentType = TypeOfDetection(store.DetectionCode);
   if (store.DetectionCode == 0) {
     Show(Icon::Error, Text(Msg::UnknownType));
     Reinitialization();
@@ -179,7 +174,7 @@ int Document::DetectType() const {
 
   if (count >= 20) {
     int dialogue = 0;
-    for (int i = 1; i <= count; ++i) dialogue += StartsWith(lines[i], "Dialogue: Marked=");
+    for (int i = 1; i <= count; ++i) dialogue += lines[i].starts_with(DialoguePrefix);
     if (dialogue >= 1 && dialogue >= (L - 20) * 3 / 4) return 4;
   }
 

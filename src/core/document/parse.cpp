@@ -20,7 +20,7 @@ void Document::TextInLines() {
   if (checked) {
     if (!store.FirstParseAfterLoad) {
       store.DetectionCode = DetectType();
-      store.CurrentType = store.DetectionCode == 0 ? TypeNone : store.DetectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+      store.CurrentType = TypeOfDetection(store.DetectionCode);
     }
     if (store.DetectionCode == 0) {
       Show(Icon::Error, Text(Msg::UnknownType));
@@ -35,7 +35,6 @@ void Document::TextInLines() {
     }
   }
   if (ok) {
-    commands.Append = true;
     LinesInText();
     if (!store.FirstParseAfterLoad && store.ChangeCount == store.ReportedChangeCount)
       Show(Icon::Information, Text(Msg::ProperlyModified));

@@ -1,9 +1,9 @@
 // Reading verified lines into subtitles: start, end (milliseconds) and text.
 #include <algorithm>
 
-#include "document/text_scan.h"
 #include "document/document.h"
 #include "document/line_patterns.h"
+#include "document/text_scan.h"
 #include "document/units.h"
 
 namespace tessary {
@@ -99,7 +99,7 @@ void Document::ReadSubtitleLines() {
         if (!text.empty() && text.back() == '|') text.pop_back();
         if (std::size_t br = text.find("[br]"); br != std::string::npos) text.replace(br, 4, "|");
       };
-      auto isTimeLine = [](std::string_view t) { return t.size() == 23 && Matches(t, 0, "dd:dd:dd.dd,dd:dd:dd.dd"); };
+      auto isTimeLine = [](std::string_view t) { return t.size() == IntervalLinePattern.size() && Matches(t, 0, IntervalLinePattern); };
       for (int i = 1; i <= s.LineCount; ++i) {
         if (!isTimeLine(lines[i])) continue;
         if (n >= 1) closeText(previous + 1, i - 1);
@@ -120,7 +120,7 @@ void Document::ReadSubtitleLines() {
       int n = 0;
       for (int i = 1; i <= s.LineCount; ++i) {
         std::string_view t = lines[i];
-        if (!t.starts_with("Dialogue: Marked=")) continue;
+        if (!t.starts_with(DialoguePrefix)) continue;
         ++n;
         s.EnsureSubtitles(n);
         s.StartValues[n] = ClampToInt32(Digit(t, 20) * 3600000 + DigitsAt(t, {22, 23}) * 60000 +

@@ -40,4 +40,9 @@ inline constexpr int TypeNone = 0;
 inline constexpr int TypeMicroDVD = 1;
 inline constexpr int TypeSubRip = 2;
 
+// The type a detected layout is held in: MicroDVD as itself, every time-based one as SubRip.
+inline constexpr int TypeOfDetection(int detectionCode) {
+  return detectionCode == 0 ? TypeNone : detectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+}
+
 }  // namespace tessary

@@ -6,11 +6,9 @@ namespace tessary {
 
 namespace {
 constexpr std::string_view IntervalTimePattern = "dd:dd:dd.dd";
-constexpr std::string_view IntervalLinePattern = "dd:dd:dd.dd,dd:dd:dd.dd";
 constexpr std::string_view ZeroInterval = "00:00:00.00";
 constexpr std::string_view SsaTimesPattern = "d,d:dd:dd.dd,d:dd:dd.dd";
 constexpr std::string_view TimePrefixPattern = "dd:dd:dd:";
-constexpr std::string_view DialoguePrefix = "Dialogue: Marked=";
 }  // namespace
 
 void VerifyRules::TimePair() {
