@@ -20,9 +20,11 @@ namespace tessary::testing {
 // Joins lines with CR LF, without a break after the last.
 inline std::string Lines(std::initializer_list<std::string_view> lines) {
   std::string out;
+  bool first = true;
   for (auto line : lines) {
-    if (!out.empty() || line != *lines.begin()) out += "\r\n";
+    if (!first) out += "\r\n";
     out += line;
+    first = false;
   }
   return out;
 }
