@@ -4,7 +4,6 @@
 //   tessary-cli convert --to srt|sub [common options] [-o OUT] FILE
 #include <malloc.h>
 
-#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -17,6 +16,7 @@
 #include "document/safe_write.h"
 #include "document/units.h"
 #include "ports/string_editor.h"
+#include "ports/system_clock.h"
 
 namespace fs = std::filesystem;
 using namespace tessary;
@@ -24,14 +24,6 @@ using namespace tessary;
 namespace {
 
 constexpr int ExitOk = 0, ExitFailed = 1, ExitUsage = 2;
-
-class SystemClock : public Clock {
- public:
-  double Now() const override {
-    auto since = std::chrono::system_clock::now().time_since_epoch();
-    return std::chrono::duration<double>(since).count() / 86400.0;
-  }
-};
 
 struct Session {
   explicit Session(Answer counterAnswer) : prompter(std::cerr, counterAnswer) {}

@@ -6,8 +6,16 @@
 
 namespace tessary {
 
+namespace {
+NoFileDialogs noFileDialogs;
+}  // namespace
+
 Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table)
-    : messages(table), prompter_(prompter), editor_(editor), clock_(clock) {
+    : Document(prompter, editor, clock, table, noFileDialogs) {}
+
+Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table,
+                   FileDialogs& dialogs)
+    : messages(table), prompter_(prompter), editor_(editor), clock_(clock), dialogs_(dialogs) {
   Caption = Text(Msg::Title);
   fields.UnitsLabel = Text(Msg::FramesUnit);
 }
@@ -51,10 +59,7 @@ void Document::Reinitialization() {
   store.DetectionCode = 0;
   store.CurrentType = TypeNone;
   BackupFileName.clear();
-  if (!CurrentFileName.empty() && settings.DeleteSaveCopyOnClose) {
-    std::error_code ec;
-    std::filesystem::remove(CurrentFileName + ".sav", ec);
-  }
+  RemoveSaveCopy();
   CurrentFileName.clear();
   LastParsedFileName.clear();
   store.ClearEntries();
@@ -66,6 +71,7 @@ void Document::Reinitialization() {
   FirstPointLine = 0;
   SecondPointLine = 1;
   ChangeComStatus(true);
+  commands.FrameRateChangeGroup = true;
   commands.Load = commands.ExitProgram = true;
   commands.Save = commands.SaveAs = commands.Reload = commands.CloseFile = commands.Append = false;
   fields.MultiplyValue = "1";

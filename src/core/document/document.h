@@ -12,6 +12,7 @@
 #include "document/subtitle_store.h"
 #include "ports/clock.h"
 #include "ports/editor_view.h"
+#include "ports/file_dialogs.h"
 #include "ports/prompter.h"
 #include "settings/message_table.h"
 
@@ -24,11 +25,21 @@ struct DocumentSettings {
   std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
   bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
+  bool BackupSave = true;               // Backup_save: the replaced file becomes FILE.bak
+};
+
+// How a save command ended.
+enum class SaveOutcome {
+  Saved,     // the file was written
+  Declined,  // the user answered No or cancelled the file chooser: nothing written
+  Failed,    // writing failed and the message was shown: nothing written
 };
 
 class Document {
  public:
   Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages);
+  Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages,
+           FileDialogs& dialogs);
 
   // --- opening and parsing ---
   // Reads CurrentFileName, checks it, detects its type and parses it.
@@ -44,6 +55,22 @@ class Document {
   void RepairTimes();
   // Writes the store into the editing area in the current type.
   void LinesInText();
+
+  // --- file commands ---
+  // The Open command: commits the frame-rate box, asks for a file and opens it.
+  void OpenCommand();
+  // Opens the file named on the command line ("is a folder!" / "doesn't exist!" otherwise).
+  void OpenArgumentFile(const std::string& argument);
+  // Save and Save as; both also set SaveSucceeded (false only when writing failed).
+  SaveOutcome Save();
+  SaveOutcome SaveAs();
+  // Close file: asks to save changes; returns true when the document was closed.
+  bool CloseFile();
+  // Reload: asks, then reads the file again.
+  void Reload();
+  // Closing the program: asks to save changes; returns true when the program may close
+  // (the automatic ".sav" copy is then removed).
+  bool QueryClose();
 
   // --- caret ---
   void GetLocNr();
@@ -94,6 +121,7 @@ class Document {
   bool LastParseSucceeded = false;
   bool CounterNoticeDisabled = false;
   bool DisableConvertMessage = false;
+  bool SaveSucceeded = true;
 
   std::string CurrentFileName;
   std::string BackupFileName;
@@ -126,9 +154,20 @@ class Document {
   bool FitsSubRipTimes() const;
   std::string FileCaption() const;
 
+  // Writes the editing area's text to `path` (with the backup when BackupSave is on) and
+  // marks the document as saved; shows the message of a failure.
+  SaveOutcome WriteDocument(const std::string& path);
+  // True when the text was parsed since it was last edited, or the user wants it saved anyway.
+  bool ConfirmUnverifiedSave();
+  // Asks whether to save the changes before the document goes away; true when it may go.
+  bool SettleChangesBeforeClosing();
+  // Removes the automatic-save copy of the open file.
+  void RemoveSaveCopy();
+
   Prompter& prompter_;
   EditorView& editor_;
   Clock& clock_;
+  FileDialogs& dialogs_;
 };
 
 }  // namespace tessary

@@ -43,6 +43,8 @@ void Document::TextInLines() {
   ChangeComStatus(ok);
   LastParseSucceeded = ok;
 
+  // Reload reads the file that was opened, not the name the type switch gives it.
+  if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
   // The store of a failed parse has just been cleared: the switch must not render it.
   if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip)
     CheckTypeButton(store.CurrentType, ok);
@@ -57,7 +59,6 @@ void Document::TextInLines() {
     SecondPointLine = store.SubtitleCount;
   }
   Caption = FileCaption();
-  if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
   LastParsedFileName = CurrentFileName;
 
   commands.Load = false;

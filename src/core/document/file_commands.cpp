@@ -1,0 +1,184 @@
+// Open, save, save as, close, reload and the close query.
+#include <algorithm>
+#include <system_error>
+
+#include "document/document.h"
+#include "document/safe_write.h"
+
+namespace tessary {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Quoted(std::string_view path) { return "\"" + std::string(path) + "\""; }
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(path, ec);
+}
+
+std::string Absolute(const std::string& path) {
+  std::error_code ec;
+  fs::path absolute = fs::absolute(path, ec);
+  return ec ? path : absolute.lexically_normal().string();
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Two names of one file: equal but for case, or another path to the same existing file.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return SameNameIgnoringCase(a, b) || (fs::equivalent(a, b, ec) && !ec);
+}
+
+}  // namespace
+
+void Document::OpenCommand() {
+  // A subtitle must be closed before another is opened.
+  if (store.SubtitleLoaded) return;
+  FrameRateCommit();
+  MessageShowing = true;
+  const std::string chosen = dialogs_.AskOpenFileName();
+  MessageShowing = false;
+  if (chosen.empty()) return;
+  CurrentFileName = Absolute(chosen);
+  OpenFile();
+}
+
+void Document::OpenArgumentFile(const std::string& argument) {
+  if (argument.empty()) return;
+  std::error_code ec;
+  if (fs::is_directory(argument, ec)) {
+    Show(Icon::Error, Quoted(argument) + " " + Text(Msg::IsAFolder));
+  } else if (Exists(argument)) {
+    CurrentFileName = Absolute(argument);
+    OpenFile();
+  } else {
+    Show(Icon::Error, Quoted(argument) + " " + Text(Msg::DoesntExist));
+  }
+}
+
+bool Document::ConfirmUnverifiedSave() {
+  return !commands.VerifyWritings ||
+         Ask(Icon::Warning, Text(Msg::NotVerifiedSave), Buttons::YesNo, Answer::No) == Answer::Yes;
+}
+
+SaveOutcome Document::Save() {
+  SaveSucceeded = true;
+  if (!store.SubtitleLoaded) return SaveOutcome::Declined;
+  // A type switch renames the file; the new name is chosen, and confirmed, in Save as.
+  if (!SameNameIgnoringCase(CurrentFileName, LastParsedFileName) && !Exists(CurrentFileName)) return SaveAs();
+  if (!ConfirmUnverifiedSave()) return SaveOutcome::Declined;
+  return WriteDocument(CurrentFileName);
+}
+
+SaveOutcome Document::SaveAs() {
+  SaveSucceeded = true;
+  if (!store.SubtitleLoaded || !ConfirmUnverifiedSave()) return SaveOutcome::Declined;
+  const std::string extension = store.CurrentType == TypeMicroDVD ? "sub" : "srt";
+  std::string chosen;
+  for (;;) {
+    MessageShowing = true;
+    chosen = dialogs_.AskSaveFileName(CurrentFileName, extension);
+    MessageShowing = false;
+    if (chosen.empty()) return SaveOutcome::Declined;
+    chosen = Absolute(chosen);
+    if (!Exists(chosen) || SameFile(chosen, CurrentFileName)) break;
+    if (Ask(Icon::Question, Text(Msg::AlreadyExists), Buttons::YesNo, Answer::No) == Answer::Yes) break;
+  }
+  // The document takes the new name only once the file is written.
+  const SaveOutcome outcome = WriteDocument(chosen);
+  if (outcome == SaveOutcome::Saved) {
+    CurrentFileName = ReloadFileName = LastParsedFileName = chosen;
+    BackupFileName = CurrentFileName + ".bak";
+    Caption = FileCaption();
+  }
+  return outcome;
+}
+
+SaveOutcome Document::WriteDocument(const std::string& path) {
+  SaveSucceeded = false;
+  const std::string& text = editor_.Text();
+  std::string converted;
+  if (!encoding.WrittenAsIs()) converted = FileBytes(text);
+  const std::string_view bytes = encoding.WrittenAsIs() ? std::string_view(text) : std::string_view(converted);
+  // The backup always sits beside the file written, as BackupFileName does beside the open one.
+  const std::string backup = path + ".bak";
+
+  switch (ReplaceFile(path, bytes, settings.BackupSave ? backup : std::string(), SavedAttributes)) {
+    case ReplaceStep::Done:
+      break;
+    case ReplaceStep::DeleteBackup:
+      Show(Icon::Error, Text(Msg::CantDelete) + " " + Quoted(backup) + "!");
+      return SaveOutcome::Failed;
+    case ReplaceStep::RenameToBackup:
+      Show(Icon::Error, Text(Msg::CantRename) + " " + Quoted(path) + " " + Text(Msg::To) + " " + Quoted(backup) + "!");
+      return SaveOutcome::Failed;
+    case ReplaceStep::WriteTemporary:
+    case ReplaceStep::MoveIntoPlace:
+      Show(Icon::Error, Text(Msg::CantWriteIn) + " " + Quoted(path) + "!");
+      return SaveOutcome::Failed;
+  }
+  store.ChangeCount = store.ReportedChangeCount = 0;
+  store.TextEdited = false;
+  commands.Save = commands.Reload = false;
+  SaveSucceeded = true;
+  return SaveOutcome::Saved;
+}
+
+bool Document::SettleChangesBeforeClosing() {
+  if (!store.SubtitleLoaded || (store.ChangeCount == 0 && !store.TextEdited)) return true;
+  const std::string name = fs::path(CurrentFileName).filename().string();
+  switch (Ask(Icon::Question, Text(Msg::SaveChangesIn) + " " + Quoted(name) + "?", Buttons::YesNoCancel,
+              Answer::Yes)) {
+    case Answer::Yes:
+      // A declined or failed save keeps the edits, so the document must stay.
+      return Save() == SaveOutcome::Saved;
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Document::CloseFile() {
+  if (!SettleChangesBeforeClosing()) return false;
+  Reinitialization();
+  return true;
+}
+
+bool Document::QueryClose() {
+  if (!SettleChangesBeforeClosing()) return false;
+  RemoveSaveCopy();
+  return true;
+}
+
+void Document::RemoveSaveCopy() {
+  if (CurrentFileName.empty() || !settings.DeleteSaveCopyOnClose) return;
+  std::error_code ignored;
+  fs::remove(CurrentFileName + ".sav", ignored);
+}
+
+void Document::Reload() {
+  if (!store.SubtitleLoaded || (store.ChangeCount < 1 && !store.TextEdited)) return;
+  std::string question = Text(Msg::ThereAre) + " ";
+  if (store.ChangeCount > 0) question += std::to_string(store.ChangeCount) + " ";
+  question += Text(Msg::ChangesToSaveReload);
+  if (Ask(Icon::Warning, question, Buttons::YesNo, Answer::No) != Answer::Yes) return;
+
+  const std::string file =
+      Exists(ReloadFileName) ? ReloadFileName : Exists(CurrentFileName) ? CurrentFileName : std::string();
+  if (file.empty()) {
+    Show(Icon::Error, Quoted(ReloadFileName) + " " + Text(Msg::DoesntExist));
+    return;
+  }
+  Reinitialization();
+  CurrentFileName = file;
+  OpenFile();
+}
+
+}  // namespace tessary
