@@ -1,0 +1,158 @@
+// The main window's life: creation, first show, the state shown, dragging and closing.
+#include "main_form.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
+
+namespace tessary {
+
+TMainForm::TMainForm(FileDialogs* dialogs) {
+  setObjectName("TMainForm");
+  CreateControls();
+  CreateMenus();
+  CreatePopup();
+  LayOut();
+  if (!dialogs) {
+    qtDialogs_ = std::make_unique<QtFileDialogs>(this);
+    dialogs = qtDialogs_.get();
+  }
+  dialogs_ = dialogs;
+  prompter_ = std::make_unique<QtPrompter>(this, messages_);
+  view_ = std::make_unique<QtEditorView>(reManualEditZone);
+  doc_ = std::make_unique<Document>(*prompter_, *view_, clock_, messages_, *dialogs_);
+  view_->SetEncoding(&doc_->encoding);
+  // A message box shows over the state it is about.
+  prompter_->SetBeforeShowing([this] { Refresh(); });
+  ApplyCaptions();
+  ConnectCommands();
+  cbChooseFrameRate->lineEdit()->installEventFilter(this);
+  Refresh();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::OpenArgumentFileWhenShown(const QString& argument) {
+  argumentFile_ = argument;
+  argumentPending_ = !argument.isEmpty();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!argumentPending_) return;
+  argumentPending_ = false;
+  QTimer::singleShot(50, this, [this] {
+    Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); });
+  });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  bool mayClose = doc_->QueryClose();
+  Refresh();
+  if (mayClose)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+  // Only presses that no control took reach the window: its background, panels and labels.
+  if (event->button() == Qt::LeftButton && !isMaximized() && windowHandle()) windowHandle()->startSystemMove();
+  QMainWindow::mousePressEvent(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  reManualEditZone->viewport()->update();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != cbChooseFrameRate->lineEdit()) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        cbChooseFrameRateCommit();
+        return true;
+      }
+      if (key->key() == Qt::Key_Escape) {
+        cbChooseFrameRateCancel();
+        return true;
+      }
+    }
+  } else if (event->type() == QEvent::FocusOut &&
+             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    cbChooseFrameRateCommit();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+void SetFieldText(QLineEdit* field, const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  if (field->text() != shown) field->setText(shown);
+}
+
+}  // namespace
+
+void TMainForm::Refresh() {
+  const CommandState& c = doc_->commands;
+  const FieldTexts& f = doc_->fields;
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           SaveAsTypeLabel, rbMicroDVD, rbSubRip, rbFrames, rbTime, btnMultiply, btnIncrease, ManualModificationsLabel,
+           eMultiplyValue, eIncreaseDecreaseValue, btnDecrease, cbChooseFrameRate, AutomaticModificationsLabel,
+           Text1Label, Text3Label, btnDisplayTime, Text2Label, Text4Label, Units1Label, Units2Label, eFirstPoint,
+           eSecondPoint, btnTransform, cbEntire, FrameRateLabel, btnSplitSubtitle, btnSmartWrap, btnRemoveComments})
+    w->setEnabled(c.SubtitleCommands);
+  for (QWidget* w : std::initializer_list<QWidget*>{ChangeFrameRateLabel, cbChangeFrameRate, FrameRateUnitsLabel,
+                                                    btnChangeFrameRate})
+    w->setEnabled(c.SubtitleCommands && c.FrameRateChangeGroup);
+  btnVerifyWritings->setEnabled(c.VerifyWritings);
+  btnLoadFromVideoFile->setEnabled(c.LoadFromVideoFile);
+  sbLoadFile->setEnabled(c.Load);
+  OpenFileMenu->setEnabled(c.Load);
+  sbSave->setEnabled(c.Save);
+  SaveFileMenu->setEnabled(c.Save);
+  sbSaveAs->setEnabled(c.SaveAs);
+  SaveFileAsMenu->setEnabled(c.SaveAs);
+  sbReload->setEnabled(c.Reload);
+  ReloadFileMenu->setEnabled(c.Reload);
+  sbCloseFile->setEnabled(c.CloseFile);
+  CloseFileMenu->setEnabled(c.CloseFile);
+  AppendMenu->setEnabled(c.Append);
+  ExitProgramMenu->setEnabled(c.ExitProgram);
+  SearchAgainMenu->setEnabled(c.SearchAgain);
+
+  SetFieldText(eMultiplyValue, f.MultiplyValue);
+  SetFieldText(eIncreaseDecreaseValue, f.IncreaseDecreaseValue);
+  SetFieldText(eFirstPoint, f.FirstPoint);
+  SetFieldText(eSecondPoint, f.SecondPoint);
+  SetFieldText(eFirstLine, f.FirstLine);
+  SetFieldText(eSecondLine, f.SecondLine);
+  const int maxLength = f.LineFieldMaxLength > 0 ? f.LineFieldMaxLength : 32767;
+  eFirstLine->setMaxLength(maxLength);
+  eSecondLine->setMaxLength(maxLength);
+  Units1Label->setText(DisplayText(f.UnitsLabel));
+  Units2Label->setText(DisplayText(f.UnitsLabel));
+
+  {
+    QSignalBlocker block(cbChooseFrameRate);
+    QString rate = QString::fromStdString(f.FrameRateText);
+    if (cbChooseFrameRate->currentText() != rate) {
+      cbChooseFrameRate->setEditText(rate);
+      cbChooseFrameRate->lineEdit()->setCursorPosition(static_cast<int>(rate.size()));
+    }
+    QPalette palette = cbChooseFrameRate->lineEdit()->palette();
+    palette.setColor(QPalette::Text, f.FrameRateRed ? QColor(255, 0, 0) : this->palette().color(QPalette::Text));
+    cbChooseFrameRate->lineEdit()->setPalette(palette);
+  }
+  (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
+  (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);
+  setWindowTitle(DisplayText(doc_->Caption));
+  view_->Flush();
+}
+
+}  // namespace tessary

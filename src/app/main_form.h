@@ -1,0 +1,153 @@
+// The main window: the editing area, the file commands, the panels of the timing and text
+// operations, the frame-rate box and the type and unit buttons. Every rule lives in the
+// document; the window forwards what the user does and shows the document's state.
+#pragma once
+
+#include <memory>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "controls/my_buttons.h"
+#include "controls/my_rich_edit.h"
+#include "controls/pressed_hand_feedback.h"
+#include "document/document.h"
+#include "editor/qt_editor_view.h"
+#include "ports/system_clock.h"
+#include "qt_file_dialogs.h"
+#include "qt_prompter.h"
+
+namespace tessary {
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `dialogs` replaces the file choosers (tests); null uses the Qt ones.
+  explicit TMainForm(FileDialogs* dialogs = nullptr);
+  ~TMainForm() override;
+
+  Document& document() { return *doc_; }
+  QtEditorView& editorView() { return *view_; }
+  // Opens the file named on the command line once the window is shown.
+  void OpenArgumentFileWhenShown(const QString& argument);
+  // Shows the document's state in the controls.
+  void Refresh();
+
+  // --- file tool bar and small tool bars ---
+  QFrame* tpCommonOperationsRect;
+  TMySpeedButton *sbLoadFile, *sbSave, *sbSaveAs, *sbReload, *sbCloseFile;
+  QFrame* tpOptionsAndAboutRect;
+  TMySpeedButton *sbSearch, *sbGoToFrame, *sbGoToTime, *sbGoToLine, *sbDialogRemover, *sbVideoPreview,
+      *sbOptions, *sbAbout;
+
+  TMyRichEdit* reManualEditZone;
+
+  // --- manual modifications ---
+  QGroupBox* tpManualModifications;
+  QLabel* ManualModificationsLabel;
+  QLineEdit *eMultiplyValue, *eIncreaseDecreaseValue;
+  TMyBitBtn *btnMultiply, *btnIncrease, *btnDecrease;
+
+  // --- automatic modifications ---
+  QGroupBox* tpAutomaticModifications;
+  QLabel *AutomaticModificationsLabel, *ChangeFrameRateLabel, *FrameRateUnitsLabel;
+  QComboBox* cbChangeFrameRate;
+  TMyBitBtn* btnChangeFrameRate;
+  QLabel *Text1Label, *Text2Label, *Text3Label, *Text4Label, *Units1Label, *Units2Label;
+  QLineEdit *eFirstLine, *eFirstPoint, *eSecondLine, *eSecondPoint;
+  TMyBitBtn* btnTransform;
+  TMyCheckBox* cbEntire;
+
+  // --- display unit, type, frame rate, other commands ---
+  QFrame* tpChooseDisplay;
+  QRadioButton *rbFrames, *rbTime;
+  QFrame* tpSaveAsType;
+  QLabel* SaveAsTypeLabel;
+  QRadioButton *rbMicroDVD, *rbSubRip;
+  QGroupBox* tpFrameRate;
+  QLabel* FrameRateLabel;
+  QComboBox* cbChooseFrameRate;
+  TMyBitBtn* btnLoadFromVideoFile;
+  QFrame* tpAdditionalCommands;
+  TMyBitBtn *btnDisplayTime, *btnSplitSubtitle, *btnSmartWrap, *btnRemoveComments;
+  TMyBitBtn* btnVerifyWritings;
+
+  // --- menus ---
+  QMenu *FileMenu, *EditMenu, *LanguageMenu, *HelpMenu;
+  QAction *OpenFileMenu, *SaveFileMenu, *SaveFileAsMenu, *AppendMenu, *ReloadFileMenu, *CloseFileMenu,
+      *ExitProgramMenu;
+  QAction *LoadSaveTextMenu, *SearchMenu, *SearchAgainMenu, *GoToLineMenu, *GoToTimeMenu, *GoToFrameMenu,
+      *DialogRemoverMenu, *VideoPreviewMenu, *OptionsMenu;
+  QAction* LanguageMenus[10];
+  QAction* AboutMenu;
+
+  // --- popup of the editing area ---
+  QMenu* EditPopup;
+  QAction *CutPopup, *CopyPopup, *PastePopup, *DeletePopup, *SelectAllPopup, *PopupSeparator;
+  QMenu* MarkLinePopup;
+  QAction *MarkFirstPopup, *MarkSecondPopup;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building (main_form_layout.cpp).
+  void CreateControls();
+  void CreateMenus();
+  void CreatePopup();
+  void LayOut();
+  void ApplyCaptions();
+  void ConnectCommands();
+
+  // Commands (main_form_commands.cpp).
+  void sbLoadFileClick();
+  void sbSaveClick();
+  void sbSaveAsClick();
+  void sbReloadClick();
+  void sbCloseFileClick();
+  void btnVerifyWritingsClick();
+  void TypeButtonClick(int type);
+  void rbFramesClick();
+  void rbTimeClick();
+  void cbChooseFrameRateChange(const QString& text);
+  void cbChooseFrameRateCommit();
+  void cbChooseFrameRateCancel();
+  void reManualEditZoneChange();
+  // A subtitle command that a later version carries out: with no subtitle it tells the
+  // user to load one.
+  void SubtitleCommandClick();
+  void sbVideoPreviewClick();
+  void sbAboutClick();
+  void PopupShowing(const QPoint& at);
+
+  // Runs a document action and shows the state it left.
+  template <class Action>
+  void Run(Action&& action) {
+    action();
+    Refresh();
+  }
+
+  std::unique_ptr<QtFileDialogs> qtDialogs_;
+  FileDialogs* dialogs_;
+  std::unique_ptr<QtPrompter> prompter_;
+  SystemClock clock_;
+  MessageTable messages_;
+  std::unique_ptr<QtEditorView> view_;
+  std::unique_ptr<Document> doc_;
+  PressedHandFeedback feedback_;
+  QString argumentFile_;
+  bool argumentPending_ = false;
+};
+
+}  // namespace tessary
