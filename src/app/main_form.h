@@ -129,6 +129,7 @@ class TMainForm : public QMainWindow {
   void SubtitleCommandClick();
   void sbVideoPreviewClick();
   void sbAboutClick();
+  // Opens the popup of the editing area at `at` (screen coordinates).
   void PopupShowing(const QPoint& at);
 
   // Runs a document action and shows the state it left.

@@ -60,9 +60,11 @@ void TMainForm::ConnectCommands() {
   both(sbVideoPreview, VideoPreviewMenu, &TMainForm::sbVideoPreviewClick);
   both(sbAbout, AboutMenu, &TMainForm::sbAboutClick);
 
-  connect(reManualEditZone, &QWidget::customContextMenuRequested, this, &TMainForm::PopupShowing);
+  // A scroll area reports the place of a right click in its viewport.
+  connect(reManualEditZone, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupShowing(reManualEditZone->viewport()->mapToGlobal(at)); });
   connect(reManualEditZone, &TMyRichEdit::contextMenuAtCaretRequested, this,
-          [this] { PopupShowing(reManualEditZone->CaretPopupPosition()); });
+          [this] { PopupShowing(reManualEditZone->mapToGlobal(reManualEditZone->CaretPopupPosition())); });
   connect(CutPopup, &QAction::triggered, reManualEditZone, &QPlainTextEdit::cut);
   connect(CopyPopup, &QAction::triggered, reManualEditZone, &QPlainTextEdit::copy);
   connect(PastePopup, &QAction::triggered, reManualEditZone, &QPlainTextEdit::paste);
@@ -142,7 +144,7 @@ void TMainForm::PopupShowing(const QPoint& at) {
   SelectAllPopup->setEnabled(loaded);
   PopupSeparator->setVisible(loaded);
   MarkLinePopup->menuAction()->setVisible(loaded);
-  EditPopup->popup(reManualEditZone->mapToGlobal(at));
+  EditPopup->popup(at);
 }
 
 }  // namespace tessary

@@ -75,6 +75,7 @@ void TMainForm::CreateControls() {
   reManualEditZone = Make<TMyRichEdit>(central, "reManualEditZone");
   reManualEditZone->setReadOnly(true);
   reManualEditZone->setContextMenuPolicy(Qt::CustomContextMenu);
+  reManualEditZone->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
   tpManualModifications = Make<QGroupBox>(central, "tpManualModifications");
   ManualModificationsLabel = Make<QLabel>(tpManualModifications, "ManualModificationsLabel");
@@ -120,7 +121,10 @@ void TMainForm::CreateControls() {
   cbChooseFrameRate->setInsertPolicy(QComboBox::NoInsert);
   cbChooseFrameRate->addItems({"15", "20", "23.976", "23.978", "24", "25", "29.97", "30"});
   cbChooseFrameRate->setEditText("25");
+  // The box reads what is typed as it stands; completing it to a list item would change it.
+  cbChooseFrameRate->setCompleter(nullptr);
   cbChangeFrameRate->setEditable(true);
+  cbChangeFrameRate->setCompleter(nullptr);
   cbChangeFrameRate->setInsertPolicy(QComboBox::NoInsert);
   cbChangeFrameRate->addItems({"15", "20", "23.976", "23.978", "24", "25", "29.97", "30"});
   cbChangeFrameRate->setEditText("25");

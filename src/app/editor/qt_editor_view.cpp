@@ -368,35 +368,73 @@ int QtEditorView::ControlPosition(std::size_t bytePosition) const {
   return block.position() + std::min(units, block.length() - 1);
 }
 
+bool QtEditorView::ReplaceChangedLines() {
+  QTextDocument* doc = edit_->document();
+  const bool utf8 = Utf8();
+  const std::string_view before = shown_, after = text_;
+  const ChangedLines lines = FindChangedLines(before, after);
+  if (lines.oldEnd == lines.start && lines.newEnd == lines.start) return true;
+  const int firstLine = LineBreaksIn(before, 0, lines.start);
+  const std::string_view oldPart = before.substr(lines.start, lines.oldEnd - lines.start);
+  const std::string_view newPart = after.substr(lines.start, lines.newEnd - lines.start);
+  QTextCursor cursor(doc);
+  auto replace = [&](int from, int to, std::string_view bytes) {
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    if (bytes.empty())
+      cursor.removeSelectedText();
+    else
+      cursor.insertText(Decode(bytes, utf8));
+  };
+
+  // When the lines stay the same in number (commands that change every subtitle's times
+  // do so), the differing lines are changed inside their paragraphs: far cheaper than
+  // making the paragraphs again.
+  const bool toEnd = lines.oldEnd == before.size();
+  auto split = [toEnd](std::string_view part) {
+    std::vector<std::string_view> result;  // each ends with CR LF, but the text's last line
+    for (std::size_t at = 0;;) {
+      const std::size_t crlf = part.find("\r\n", at);
+      if (crlf == std::string_view::npos) {
+        if (toEnd) result.push_back(part.substr(at));
+        return result;
+      }
+      result.push_back(part.substr(at, crlf - at));
+      at = crlf + 2;
+    }
+  };
+  const std::vector<std::string_view> oldLines = split(oldPart), newLines = split(newPart);
+  if (oldLines.size() == newLines.size()) {
+    std::vector<int> changed;
+    for (std::size_t i = 0; i < oldLines.size(); ++i) {
+      if (oldLines[i] != newLines[i]) changed.push_back(static_cast<int>(i));
+    }
+    if (changed.size() <= static_cast<std::size_t>(doc->blockCount()) / 2) {
+      cursor.beginEditBlock();
+      QTextBlock block = doc->findBlockByNumber(firstLine);
+      int blockLine = 0;
+      for (int i : changed) {
+        for (; blockLine < i; ++blockLine) block = block.next();
+        replace(block.position(), block.position() + block.length() - 1, newLines[static_cast<std::size_t>(i)]);
+      }
+      cursor.endEditBlock();
+      return true;
+    }
+  }
+  if (std::max(oldPart.size(), newPart.size()) > std::max(before.size(), after.size()) / 2) return false;
+  const int from = doc->findBlockByNumber(firstLine).position();
+  const int to = toEnd ? doc->characterCount() - 1
+                       : doc->findBlockByNumber(firstLine + static_cast<int>(oldLines.size())).position();
+  cursor.beginEditBlock();
+  replace(from, to, newPart);
+  cursor.endEditBlock();
+  return true;
+}
+
 void QtEditorView::ApplyText() {
   QTextDocument* doc = edit_->document();
   const bool utf8 = Utf8();
-  bool whole = shownStale_ || shownUtf8_ != utf8 || doc->isEmpty();
-  if (!whole) {
-    const ChangedLines lines = FindChangedLines(shown_, text_);
-    const std::size_t changed = std::max(lines.oldEnd, lines.newEnd) - lines.start;
-    if (changed > std::max(shown_.size(), text_.size()) / 2) {
-      whole = true;
-    } else if (lines.oldEnd > lines.start || lines.newEnd > lines.start) {
-      const int firstLine = LineBreaksIn(shown_, 0, lines.start);
-      const int from = doc->findBlockByNumber(firstLine).position();
-      const int to = lines.oldEnd == shown_.size()
-                         ? doc->characterCount() - 1
-                         : doc->findBlockByNumber(firstLine + LineBreaksIn(shown_, lines.start, lines.oldEnd)).position();
-      const QString replacement =
-          Decode(std::string_view(text_).substr(lines.start, lines.newEnd - lines.start), utf8);
-      QTextCursor cursor(doc);
-      cursor.beginEditBlock();
-      cursor.setPosition(from);
-      cursor.setPosition(to, QTextCursor::KeepAnchor);
-      if (replacement.isEmpty())
-        cursor.removeSelectedText();
-      else
-        cursor.insertText(replacement);
-      cursor.endEditBlock();
-    }
-  }
-  if (whole) {
+  if (shownStale_ || shownUtf8_ != utf8 || doc->isEmpty() || !ReplaceChangedLines()) {
     // The document's own setPlainText: the control's would also set the character format
     // of the whole text afterwards, which costs a tenth more on the largest text.
     doc->setPlainText(Decode(text_, utf8));
@@ -413,7 +451,7 @@ void QtEditorView::ApplyText() {
 
 void QtEditorView::Flush() {
   flushQueued_ = false;
-  if (flushing_ || !HasPending()) return;
+  if (flushing_ || !HasPending() || !edit_) return;
   if (reporting_) {
     Schedule();
     return;

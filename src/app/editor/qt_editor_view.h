@@ -4,7 +4,9 @@
 // Putting a big text into the control is slow, so every change the document makes is only
 // recorded here (in bytes) and pushed into the control by Flush(): the window calls it after
 // each command and before a message box, and it is also queued whenever something waits.
-// A new text replaces only the lines that differ from what the control shows.
+// A new text replaces only the lines that differ from what the control shows. As in any
+// edit control, a new text puts the caret at the start and clears the colours; placing the
+// caret does not scroll, ScrollCaretIntoView does.
 //
 // Bytes that have no character of their own are shown as lone surrogates U+DC00 + byte and
 // written back as that byte, so that nothing is lost: an invalid byte of a UTF-8 document,
@@ -19,6 +21,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
 #include "document/encoding.h"
 #include "ports/editor_view.h"
@@ -77,16 +80,20 @@ class QtEditorView : public QObject, public EditorView {
   void NewTextSet();
   void Schedule();
   void ApplyText();
+  // Changes the control's lines that differ between shown_ and text_; false when a new
+  // whole text is cheaper.
+  bool ReplaceChangedLines();
   // Position in the control of a byte position of text_ (which the control shows).
   int ControlPosition(std::size_t bytePosition) const;
 
-  TMyRichEdit* const edit_;
+  const QPointer<TMyRichEdit> edit_;
   EncodingInfo ownEncoding_;
   EncodingInfo* encoding_ = &ownEncoding_;
   QColor textColour_;
 
   // The text as the document sees it: pending when textPending_, otherwise what the control
-  // shows, unless the user changed the control since (userEdited_).
+  // shows, unless it must be made again from the control (userEdited_: the user changed the
+  // control, or the encoding changed).
   mutable std::string text_;
   mutable bool userEdited_ = false;
   // The encoding the control's characters were made with.

@@ -1,0 +1,126 @@
+// The editing area's control: its keys, mouse handling and plain-text clipboard.
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+#include "controls/my_rich_edit.h"
+
+namespace tessary {
+
+class MyRichEditTest : public QObject {
+  Q_OBJECT
+
+  TMyRichEdit* edit_ = nullptr;
+
+  // Point in the viewport over the boundary before the first line's character `column`.
+  QPoint OverColumn(int column) {
+    QTextCursor cursor(edit_->document());
+    cursor.setPosition(column);
+    return edit_->cursorRect(cursor).center();
+  }
+
+ private slots:
+  void init() {
+    edit_ = new TMyRichEdit;
+    edit_->resize(300, 200);
+    edit_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(edit_));
+  }
+  void cleanup() { delete edit_; }
+
+  void DoubleClickIsReportedAndSelectsNoWord() {
+    edit_->setPlainText("hello world");
+    QSignalSpy doubleClicks(edit_, &TMyRichEdit::doubleClicked);
+    QTest::mouseDClick(edit_->viewport(), Qt::LeftButton, Qt::NoModifier, OverColumn(1));
+    QCOMPARE(doubleClicks.count(), 1);
+    QVERIFY(!edit_->textCursor().hasSelection());
+  }
+
+  void EachWheelEventScrollsOneLine() {
+    QStringList lines;
+    for (int i = 0; i < 200; ++i) lines << QString::number(i);
+    edit_->setPlainText(lines.join('\n'));
+    QScrollBar* bar = edit_->verticalScrollBar();
+    bar->setValue(50);
+    for (const auto& [delta, expected] : {std::pair{-120, 51}, {-360, 52}, {120, 51}, {30, 50}}) {
+      QWheelEvent wheel(QPointF(10, 10), edit_->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(edit_->viewport(), &wheel);
+      QCOMPARE(bar->value(), expected);
+    }
+  }
+
+  void KeysBecomeRequests_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("verify");
+    QTest::addColumn<int>("markedPoint");
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << 1 << 0;
+    QTest::newRow("Ctrl+Shift+1 as '!'") << int(Qt::Key_Exclam) << ctrlShift << 0 << 1;
+    QTest::newRow("Ctrl+Shift+1 as digit") << int(Qt::Key_1) << ctrlShift << 0 << 1;
+    QTest::newRow("Ctrl+Shift+2 as '@'") << int(Qt::Key_At) << ctrlShift << 0 << 2;
+    QTest::newRow("Ctrl+1 marks nothing") << int(Qt::Key_1) << int(Qt::ControlModifier) << 0 << 0;
+    QTest::newRow("Ctrl+Shift+3 marks nothing") << int(Qt::Key_NumberSign) << ctrlShift << 0 << 0;
+  }
+  void KeysBecomeRequests() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, verify);
+    QFETCH(int, markedPoint);
+    edit_->setPlainText("text");
+    QSignalSpy verifies(edit_, &TMyRichEdit::verifyRequested);
+    QSignalSpy marks(edit_, &TMyRichEdit::markLineRequested);
+    QTest::keyClick(edit_, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(verifies.count(), verify);
+    QCOMPARE(marks.count(), markedPoint ? 1 : 0);
+    if (markedPoint) QCOMPARE(marks[0][0].toInt(), markedPoint);
+    QCOMPARE(edit_->toPlainText(), QString("text"));
+  }
+
+  void ContextMenuKeyIsSwallowedAndReported() {
+    edit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QSignalSpy atCaret(edit_, &TMyRichEdit::contextMenuAtCaretRequested);
+    QSignalSpy menus(edit_, &QWidget::customContextMenuRequested);
+    QTest::keyClick(edit_, Qt::Key_Menu);
+    QCOMPARE(atCaret.count(), 1);
+    QCOMPARE(menus.count(), 0);
+  }
+
+  void EscapeCollapsesTheSelectionAndShiftEnterBreaksTheParagraph() {
+    edit_->setPlainText("abc");
+    edit_->selectAll();
+    QTest::keyClick(edit_, Qt::Key_Escape);
+    QVERIFY(!edit_->textCursor().hasSelection());
+    QTest::keyClick(edit_, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(edit_->document()->blockCount(), 2);
+    QVERIFY(!edit_->document()->toRawText().contains(QChar::LineSeparator));
+  }
+
+  void RightPressPlacesTheCaretOnlyWithoutSelection() {
+    edit_->setPlainText("hello world");
+    QTest::mousePress(edit_->viewport(), Qt::RightButton, Qt::NoModifier, OverColumn(7));
+    QCOMPARE(edit_->textCursor().position(), 7);
+    edit_->selectAll();
+    QTest::mousePress(edit_->viewport(), Qt::RightButton, Qt::NoModifier, OverColumn(2));
+    QCOMPARE(edit_->textCursor().selectedText(), QString("hello world"));
+  }
+
+  void ClipboardCarriesPlainTextWithParagraphBreaks() {
+    edit_->setPlainText(QString::fromUtf16(u"a\u00A0b"));
+    edit_->selectAll();
+    edit_->copy();
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf16(u"a\u00A0b"));  // the no-break space kept
+    QApplication::clipboard()->setText(QString::fromUtf16(u"1\r\n2\u20283\r4"));
+    edit_->paste();
+    QCOMPARE(edit_->document()->toRawText(), QString::fromUtf16(u"1\u20292\u20293\u20294"));
+  }
+};
+
+}  // namespace tessary
+
+QTEST_MAIN(tessary::MyRichEditTest)
+#include "my_rich_edit_test.moc"

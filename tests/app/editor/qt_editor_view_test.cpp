@@ -1,0 +1,224 @@
+// The editing area's adapter: document bytes in, characters in the control, bytes back.
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "controls/my_rich_edit.h"
+#include "editor/qt_editor_view.h"
+
+Q_DECLARE_METATYPE(tessary::TextEncoding)
+
+namespace tessary {
+
+namespace {
+using B = QByteArray;
+
+int LineBreaks(const QByteArray& s) { return static_cast<int>(s.count("\r\n")); }
+
+// Numbered lines joined with CR LF.
+QByteArray NumberedLines(int count) {
+  QByteArray text;
+  for (int i = 1; i <= count; ++i) text += "line " + QByteArray::number(i) + (i < count ? "\r\n" : "");
+  return text;
+}
+}  // namespace
+
+class QtEditorViewTest : public QObject {
+  Q_OBJECT
+
+  TMyRichEdit* edit_ = nullptr;
+  QtEditorView* view_ = nullptr;
+  EncodingInfo encoding_;
+
+  // A change the user makes and takes back, so that the next Text() reads the control.
+  void TouchAsUser() {
+    QTextCursor cursor(edit_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText("x");
+    cursor.deletePreviousChar();
+  }
+  void Show(const QByteArray& text, TextEncoding kind = TextEncoding::Utf8) {
+    encoding_ = {kind, false};
+    view_->SetText(text.toStdString());
+    view_->Flush();
+  }
+  QByteArray Text() const { return QByteArray::fromStdString(view_->Text()); }
+
+ private slots:
+  void init() {
+    edit_ = new TMyRichEdit;
+    view_ = new QtEditorView(edit_, edit_);
+    encoding_ = {};
+    view_->SetEncoding(&encoding_);
+  }
+  void cleanup() { delete edit_; }
+
+  void TextComesBackByteForByteThroughTheControl_data() {
+    QTest::addColumn<TextEncoding>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray everyByte;
+    for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
+    QTest::newRow("1250 every byte, lone CR and LF") << TextEncoding::Windows1250 << everyByte;
+    QTest::newRow("1250 letters, no-break space, tab") << TextEncoding::Windows1250 << B("\x8A\xB9\xE8\xA0\x80\tx\r\ny");
+    QTest::newRow("1250 ends with CR LF") << TextEncoding::Windows1250 << B("a\r\n\r\n");
+    QTest::newRow("empty") << TextEncoding::Windows1250 << B("");
+    QTest::newRow("utf8 letters, no-break space, tab, astral") << TextEncoding::Utf8
+                                                               << B("Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xC2\xA0\t\xF0\x9F\x98\x80\r\n\xE4\xB8\xAD");
+    QTest::newRow("utf8 invalid bytes") << TextEncoding::Utf8 << B("a\xFF\r\n\xC3(\xE2\x82\r\n\x80");
+    QTest::newRow("utf8 lone surrogate from UTF-16") << TextEncoding::Utf8 << B("\xED\xA0\x80z");
+    QTest::newRow("utf8 line and paragraph separators") << TextEncoding::Utf8 << B("a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xEF\xB7\x90");
+    QTest::newRow("utf8 ends with CR LF") << TextEncoding::Utf8 << B("\xC5\xBC\r\n");
+  }
+  void TextComesBackByteForByteThroughTheControl() {
+    QFETCH(TextEncoding, kind);
+    QFETCH(QByteArray, bytes);
+    Show(bytes, kind);
+    QCOMPARE(edit_->document()->blockCount(), LineBreaks(bytes) + 1);
+    TouchAsUser();
+    QCOMPARE(Text(), bytes);
+    QCOMPARE(encoding_.kind, kind);
+  }
+
+  void CaretMapsBetweenBytesAndCharacters_data() {
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("byteBack");
+    // "ab" CR LF "żółw😀x" CR LF FF "q": ż ó ł two bytes each, the emoji four bytes (two units).
+    QTest::newRow("start") << 0 << 0 << 0 << 0;
+    QTest::newRow("between CR and LF") << 3 << 0 << 2 << 2;
+    QTest::newRow("second line") << 4 << 1 << 0 << 4;
+    QTest::newRow("inside a letter") << 5 << 1 << 0 << 4;
+    QTest::newRow("after two-byte letters") << 11 << 1 << 4 << 11;
+    QTest::newRow("after the emoji") << 15 << 1 << 6 << 15;
+    QTest::newRow("after an invalid byte") << 19 << 2 << 1 << 19;
+    QTest::newRow("end") << 20 << 2 << 2 << 20;
+    QTest::newRow("past the end") << 99 << 2 << 2 << 20;
+  }
+  void CaretMapsBetweenBytesAndCharacters() {
+    QFETCH(int, byte);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFETCH(int, byteBack);
+    Show(B("ab\r\n\xC5\xBC\xC3\xB3\xC5\x82w\xF0\x9F\x98\x80x\r\n\xFFq"));
+    view_->SetCaretPosition(static_cast<std::size_t>(byte));
+    view_->Flush();
+    QCOMPARE(edit_->textCursor().blockNumber(), line);
+    QCOMPARE(edit_->textCursor().positionInBlock(), column);
+    QCOMPARE(view_->CaretPosition(), static_cast<std::size_t>(byteBack));
+  }
+
+  void NewTextReplacesOnlyTheLinesThatDiffer_data() {
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("firstChangedLine");
+    QTest::addColumn<int>("charsChanged");  // at most, removed and added each
+    const QByteArray before = NumberedLines(1000);
+    auto replace = [&](const QByteArray& from, const QByteArray& to) { return QByteArray(before).replace(from, to); };
+    QTest::newRow("one line longer") << replace("line 500\r\n", "line 500 and more\r\n") << 499 << 40;
+    QTest::newRow("line inserted") << replace("line 500\r\n", "line 500\r\nnew\r\n") << 500 << 40;
+    QTest::newRow("line removed") << replace("line 500\r\n", "") << 499 << 40;
+    QTest::newRow("line appended") << before + "\r\nlast" << 999 << 40;
+    QTest::newRow("line break at the end") << before + "\r\n" << 999 << 40;
+    QTest::newRow("first line") << replace("line 1\r\n", "first\r\n") << 0 << 40;
+    QByteArray everyFourthChanged, everyFourthDoubled;
+    for (int i = 1; i <= 1000; ++i) {
+      const QByteArray line = "line " + B::number(i), end = i < 1000 ? "\r\n" : "";
+      everyFourthChanged += (i % 4 == 0 ? "LINE " + B::number(i) : line) + end;
+      everyFourthDoubled += line + (i % 4 == 0 ? "\r\n" + line : "") + end;
+    }
+    // Changed inside their lines from the fourth line on; with lines added all over, anew.
+    QTest::newRow("every fourth line changed") << everyFourthChanged << 3 << 20000;
+    QTest::newRow("every fourth line doubled") << everyFourthDoubled << 0 << 20000;
+  }
+  void NewTextReplacesOnlyTheLinesThatDiffer() {
+    QFETCH(QByteArray, after);
+    QFETCH(int, firstChangedLine);
+    QFETCH(int, charsChanged);
+    Show(NumberedLines(1000));
+    const int changeAt = edit_->document()->findBlockByNumber(firstChangedLine).position();
+    QSignalSpy changes(edit_->document(), &QTextDocument::contentsChange);
+    view_->SetText(after.toStdString());
+    view_->Flush();
+    QVERIFY(!changes.isEmpty());
+    QCOMPARE(changes[0][0].toInt(), changeAt);
+    for (const QList<QVariant>& change : changes)
+      QVERIFY(change[1].toInt() <= charsChanged && change[2].toInt() <= charsChanged);
+    QCOMPARE(edit_->document()->blockCount(), LineBreaks(after) + 1);
+    QVERIFY(!edit_->document()->isUndoAvailable());
+    TouchAsUser();
+    QCOMPARE(Text(), after);
+  }
+
+  void OnlyUserEditsAreReported() {
+    QSignalSpy userEdits(view_, &QtEditorView::userTextChanged);
+    view_->SetText(NumberedLines(3).toStdString());
+    QCOMPARE(Text(), NumberedLines(3));  // answered before the control has it
+    QVERIFY(edit_->document()->isEmpty());
+    QTRY_VERIFY(!view_->HasPending());  // the queued flush
+    view_->SetText(std::string_view("line 1\r\nline two\r\nline 3"));
+    view_->Flush();
+    QCOMPARE(userEdits.count(), 0);
+    edit_->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit_, "!?");
+    QCOMPARE(userEdits.count(), 2);
+    QCOMPARE(Text(), B("line 1\r\nline two\r\nline 3!?"));
+    QCOMPARE(view_->CaretPosition(), view_->Text().size());
+  }
+
+  void TypingACharacterWindows1250LacksTurnsTheDocumentUtf8() {
+    Show(B("\x8A\xB9\xA0z"), TextEncoding::Windows1250);
+    edit_->moveCursor(QTextCursor::End);
+    QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_unknown, QString::fromUtf16(u"\u4E2D"), Qt::NoModifier);
+    QCOMPARE(Text(), B("\xC5\xA0\xC4\x85\xC2\xA0z\xE4\xB8\xAD"));
+    QCOMPARE(encoding_.kind, TextEncoding::Utf8);
+    QVERIFY(!encoding_.byteOrderMark);
+  }
+
+  void ScrollRequestsAreReplayedInOrderAndACaretAloneDoesNotScroll() {
+    edit_->resize(300, 200);
+    edit_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(edit_));
+    const QByteArray text = NumberedLines(1000);
+    Show(text);
+    auto lineStart = [&](int line) { return static_cast<std::size_t>(text.indexOf("line " + B::number(line) + "\r\n")); };
+    auto visibleLines = [&] {
+      return std::pair(edit_->cursorForPosition(QPoint(0, 0)).blockNumber() + 1,
+                       edit_->cursorForPosition(QPoint(0, edit_->viewport()->height() - 1)).blockNumber() + 1);
+    };
+    // Down past the line and back, as the margin around a line is made.
+    for (int line : {705, 695, 700}) {
+      view_->SetCaretPosition(lineStart(line));
+      view_->ScrollCaretIntoView();
+    }
+    view_->SetCaretPosition(lineStart(700) + 3);
+    view_->Flush();
+    const auto [top, bottom] = visibleLines();
+    QVERIFY2(top <= 695 && bottom >= 705, qPrintable(QString("%1-%2").arg(top).arg(bottom)));
+    QCOMPARE(edit_->textCursor().blockNumber(), 699);
+    QCOMPARE(edit_->textCursor().positionInBlock(), 3);
+    view_->SetCaretPosition(lineStart(10));
+    view_->Flush();
+    QCOMPARE(visibleLines(), std::pair(top, bottom));
+    QCOMPARE(edit_->textCursor().blockNumber(), 9);
+  }
+
+  void ColoursAreShownOverTheTextAndReset() {
+    Show(B("\xC5\xBC\r\nab\xC3\xB3z\r\nc"));
+    view_->ColourRange(4, 5, Rgb{0, 128, 0});  // the second line
+    view_->Flush();
+    const QList<QTextEdit::ExtraSelection> shown = edit_->extraSelections();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].cursor.selectedText(), QString::fromUtf16(u"ab\u00F3z"));
+    QCOMPARE(shown[0].format.foreground().color(), QColor(0, 128, 0));
+    view_->ResetColour();
+    view_->Flush();
+    QVERIFY(edit_->extraSelections().isEmpty());
+    QCOMPARE(edit_->palette().color(QPalette::Text), QColor(0, 0, 128));
+  }
+};
+
+}  // namespace tessary
+
+QTEST_MAIN(tessary::QtEditorViewTest)
+#include "qt_editor_view_test.moc"
