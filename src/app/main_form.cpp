@@ -28,7 +28,8 @@ TMainForm::TMainForm(FileDialogs* dialogs) {
   prompter_->SetBeforeShowing([this] { Refresh(); });
   ApplyCaptions();
   ConnectCommands();
-  cbChooseFrameRate->lineEdit()->installEventFilter(this);
+  // The box has the focus and hands keys to its text field directly: its own events tell.
+  cbChooseFrameRate->installEventFilter(this);
   Refresh();
 }
 
@@ -69,7 +70,7 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != cbChooseFrameRate->lineEdit()) return QMainWindow::eventFilter(watched, event);
+  if (watched != cbChooseFrameRate) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
