@@ -76,20 +76,6 @@ TEST(Save, ReplacesTheFileAndWithBackupKeepsThePreviousSaveInTheBackup) {
   }
 }
 
-TEST(Save, AReadOnlyFileIsReplacedAndStaysReadOnlyAsDoesItsBackup) {
-  const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-  FileCommands f("movie.srt", false);
-  fs::permissions(f.path, readOnly);
-  f.doc.CurrentFileName = f.path;
-  f.doc.OpenFile();
-  f.EditAndVerify(SubRip("Changed"));
-
-  EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
-  EXPECT_EQ(Read(f.path), SubRip("Changed"));
-  EXPECT_EQ(fs::status(f.path).permissions(), readOnly);
-  EXPECT_EQ(fs::status(f.path + ".bak").permissions(), readOnly);
-}
-
 // Every failure shows its message, writes nothing, leaves no temporary file and keeps the edits.
 TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
   struct Case {
@@ -200,88 +186,6 @@ TEST(SaveQuestion, DecliningTheUnverifiedTextKeepsTheFileAndTheDocument) {
   }
 }
 
-TEST(SaveQuestion, CloseFileAndQueryCloseFollowTheAnswer) {
-  struct Case {
-    bool queryClose, edited;
-    Answer answer;
-    bool closes, saved;
-  };
-  for (const Case& c : {
-           Case{false, true, Answer::Yes, true, true},   Case{false, true, Answer::No, true, false},
-           Case{false, true, Answer::Cancel, false, false}, Case{true, true, Answer::Yes, true, true},
-           Case{true, true, Answer::No, true, false},    Case{true, true, Answer::Cancel, false, false},
-           Case{true, false, Answer::Yes, true, false},
-       }) {
-    SCOPED_TRACE(::testing::Message() << c.queryClose << c.edited << static_cast<int>(c.answer));
-    FileCommands f;
-    const std::string saveCopy = f.folder.Write("movie.srt.sav", "copy");
-    if (c.edited) f.EditAndVerify(SubRip("Changed"));
-    f.prompter.answers = {c.answer};
-
-    EXPECT_EQ(c.queryClose ? f.doc.QueryClose() : f.doc.CloseFile(), c.closes);
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.edited, "Save changes in \"movie.srt\"?"));
-    for (const auto& m : f.prompter.shown) EXPECT_EQ(m.icon, Icon::Question);
-    EXPECT_EQ(Read(f.path), SubRip(c.saved ? "Changed" : "Hello"));
-    // The close query leaves the document to the closing window; Close file empties it.
-    EXPECT_EQ(f.doc.store.SubtitleLoaded, !c.closes || c.queryClose);
-    EXPECT_EQ(fs::exists(saveCopy), !c.closes);
-  }
-}
-
-TEST(Reload, AsksWithTheChangeCountAndReadsTheFileAgain) {
-  const std::string rest = " Changes to save!\r\nAre you sure you want to reload the file?";
-  struct Case {
-    bool typed;  // a hand edit, or else 3 counted changes
-    Answer answer;
-    bool fileGone;
-    std::string question, after;
-  };
-  for (const Case& c : {
-           Case{false, Answer::No, false, "There are 3" + rest, SubRip("Hello")},
-           Case{true, Answer::No, false, "There are" + rest, SubRip("Typed")},
-           Case{true, Answer::Yes, false, "There are" + rest, SubRip("On disk")},
-           Case{true, Answer::Yes, true, "There are" + rest, SubRip("Typed")},
-       }) {
-    SCOPED_TRACE(c.question);
-    FileCommands f;
-    if (c.typed)
-      f.Edit(SubRip("Typed"));
-    else
-      f.doc.store.ChangeCount = 3;
-    if (c.fileGone)
-      fs::remove(f.path);
-    else
-      f.folder.Write("movie.srt", SubRip("On disk"));
-    f.prompter.answers = {c.answer};
-    f.doc.Reload();
-
-    std::vector<std::string> expected{c.question};
-    if (c.fileGone) expected.push_back("\"" + f.path + "\" doesn't exist!");
-    EXPECT_EQ(f.prompter.Texts(), expected);
-    EXPECT_EQ(f.prompter.shown[0].icon, Icon::Warning);
-    EXPECT_EQ(std::tuple(f.editor.Text(), f.doc.store.TextEdited), std::tuple(c.after, c.typed && c.after != SubRip("On disk")));
-  }
-}
-
-TEST(OpenArgumentFile, OpensAnExistingFileAndNamesAFolderOrAMissingFile) {
-  struct Case {
-    bool folder;
-    std::string argument, message;
-  };
-  for (const Case& c : {Case{false, "movie.srt", ""}, Case{true, "", " is a folder!"},
-                        Case{false, "gone.srt", "\"gone.srt\" doesn't exist!"}}) {
-    FileCommands f("movie.srt", false);
-    fs::current_path(f.folder.Path());
-    const std::string argument = c.folder ? f.folder.Path().string() : c.argument;
-    const std::string message = c.folder ? "\"" + argument + "\"" + c.message : c.message;
-    f.doc.OpenArgumentFile(argument);
-
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(!message.empty(), message));
-    const bool opened = argument == "movie.srt";
-    EXPECT_EQ(std::tuple(f.doc.store.SubtitleLoaded, f.doc.CurrentFileName), std::tuple(opened, opened ? f.path : ""));
-  }
-}
-
 TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser) {
   for (bool chosen : {true, false}) {
     FileCommands f("movie.srt", false);
@@ -296,6 +200,19 @@ TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser
               std::tuple(false, chosen, chosen ? f.path : ""));
     EXPECT_TRUE(f.prompter.shown.empty());
   }
+}
+
+
+// Opening a SubRip "subs.txt" names the document "subs.srt"; Reload still reads subs.txt.
+TEST(Reload, ReadsTheFileThatWasOpenedAfterTheTypeSwitchRenamedIt) {
+  FileCommands f("subs.txt");
+  ASSERT_EQ(f.doc.CurrentFileName, f.In("subs.srt"));
+  f.Edit(SubRip("Edited"));
+  f.prompter.answers.push_back(Answer::Yes);
+  f.doc.Reload();
+  EXPECT_EQ(f.prompter.shown.size(), 1u);  // the question only
+  EXPECT_TRUE(f.doc.store.SubtitleLoaded);
+  EXPECT_EQ(f.editor.Text(), SubRip("Hello"));
 }
 
 }  // namespace
