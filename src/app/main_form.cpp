@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "config_location.h"
+
 namespace tessary {
 
 TMainForm::TMainForm(FileDialogs* dialogs) {
@@ -30,6 +32,10 @@ TMainForm::TMainForm(FileDialogs* dialogs) {
   ConnectCommands();
   // The box has the focus and hands keys to its text field directly: its own events tell.
   cbChooseFrameRate->installEventFilter(this);
+  config_.EditorFont.name = reManualEditZone->font().family().toStdString();
+  config_.EditorFont.size = reManualEditZone->font().pointSize();
+  config_.PlayerFont = config_.EditorFont;
+  languageFolders_ = LanguageFolders();
   Refresh();
 }
 
@@ -42,20 +48,35 @@ void TMainForm::OpenArgumentFileWhenShown(const QString& argument) {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!argumentPending_) return;
-  argumentPending_ = false;
-  QTimer::singleShot(50, this, [this] {
-    Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); });
-  });
+  if (shownBefore_) return;
+  shownBefore_ = true;
+  EnterLastAccessedFolder(config_.LastAccessedFolder);
+  FillLanguageMenu();
+  connect(&mainTimer_, &QTimer::timeout, this, &TMainForm::MainTimerTick);
+  mainTimer_.start(20);
+}
+
+void TMainForm::MainTimerTick() {
+  if (argumentPending_) {
+    argumentPending_ = false;
+    QTimer::singleShot(50, this, [this] {
+      Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); });
+    });
+  }
+  // A save in the middle of a command that waits for an answer would save half its work.
+  if (!doc_->MessageShowing && doc_->AutoSaveDue()) Run([&] { doc_->AutoSave(); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool mayClose = doc_->QueryClose();
   Refresh();
-  if (mayClose)
-    event->accept();
-  else
+  if (!mayClose) {
     event->ignore();
+    return;
+  }
+  SaveConfiguration();
+  mainTimer_.stop();
+  event->accept();
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

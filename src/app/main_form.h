@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "controls/my_buttons.h"
 #include "controls/my_rich_edit.h"
@@ -21,6 +22,8 @@
 #include "document/document.h"
 #include "editor/qt_editor_view.h"
 #include "ports/system_clock.h"
+#include "settings/configuration.h"
+#include "settings/language_list.h"
 #include "qt_file_dialogs.h"
 #include "qt_prompter.h"
 
@@ -39,6 +42,19 @@ class TMainForm : public QMainWindow {
   void OpenArgumentFileWhenShown(const QString& argument);
   // Shows the document's state in the controls.
   void Refresh();
+
+  // --- settings and languages (main_form_settings.cpp) ---
+  // Gives the window and the document the settings read at start-up.
+  void ApplyConfiguration(const Configuration& config);
+  // The settings as they stand now, to be written.
+  Configuration CurrentConfiguration() const;
+  // The configuration file written when the window closes (none by default).
+  void SetConfigFile(const std::string& path) { configFile_ = path; }
+  // Where the first show looks for language files.
+  void SetLanguageFolders(std::vector<std::string> folders) { languageFolders_ = std::move(folders); }
+  // Loads a language and captions every control from it again.
+  void ChangeLanguage(const std::string& name);
+  const LanguageList& languages() const { return languages_; }
 
   // --- file tool bar and small tool bars ---
   QFrame* tpCommonOperationsRect;
@@ -110,6 +126,14 @@ class TMainForm : public QMainWindow {
   void ApplyCaptions();
   void ConnectCommands();
 
+  // Settings and languages (main_form_settings.cpp).
+  void FillLanguageMenu();
+  void LanguageItemClick(int item);
+  void UncheckAll();
+  void SaveConfiguration();
+  // The 20 ms timer: the command-line file on the first tick, then the automatic save.
+  void MainTimerTick();
+
   // Commands (main_form_commands.cpp).
   void sbLoadFileClick();
   void sbSaveClick();
@@ -149,6 +173,12 @@ class TMainForm : public QMainWindow {
   PressedHandFeedback feedback_;
   QString argumentFile_;
   bool argumentPending_ = false;
+  bool shownBefore_ = false;
+  QTimer mainTimer_;
+  Configuration config_;
+  std::string configFile_;
+  LanguageList languages_;
+  std::vector<std::string> languageFolders_;
 };
 
 }  // namespace tessary

@@ -59,6 +59,8 @@ void TMainForm::ConnectCommands() {
   both(nullptr, LoadSaveTextMenu, &TMainForm::SubtitleCommandClick);
   both(sbVideoPreview, VideoPreviewMenu, &TMainForm::sbVideoPreviewClick);
   both(sbAbout, AboutMenu, &TMainForm::sbAboutClick);
+  for (int k = 1; k <= LanguageItems; ++k)
+    connect(LanguageMenus[k - 1], &QAction::triggered, this, [this, k] { LanguageItemClick(k); });
 
   // A scroll area reports the place of a right click in its viewport.
   connect(reManualEditZone, &QWidget::customContextMenuRequested, this,

@@ -179,9 +179,7 @@ void TMainForm::CreateMenus() {
     item->setVisible(i == 0);
     LanguageMenus[i] = item;
   }
-  // Until language files can be chosen, the built-in English set is the only one.
   LanguageMenus[0]->setText("English");
-  LanguageMenus[0]->setChecked(true);
 
   HelpMenu = menuBar()->addMenu(QString());
   AboutMenu = MakeAction(HelpMenu, "AboutMenu", QKeySequence("Ctrl+F1"));
@@ -276,10 +274,11 @@ void TMainForm::LayOut() {
   type->addWidget(rbSubRip);
 
   auto* more = new QGridLayout(tpAdditionalCommands);
+  more->setVerticalSpacing(2);
   more->addWidget(btnDisplayTime, 0, 0);
-  more->addWidget(btnSplitSubtitle, 0, 1);
-  more->addWidget(btnSmartWrap, 1, 0);
-  more->addWidget(btnRemoveComments, 1, 1);
+  more->addWidget(btnSplitSubtitle, 1, 0);
+  more->addWidget(btnSmartWrap, 2, 0);
+  more->addWidget(btnRemoveComments, 3, 0);
 
   auto* left = new QVBoxLayout;
   left->addWidget(tpManualModifications);
@@ -287,9 +286,9 @@ void TMainForm::LayOut() {
   auto* choices = new QVBoxLayout;
   choices->addWidget(tpChooseDisplay);
   choices->addWidget(tpSaveAsType);
+  choices->addWidget(btnVerifyWritings);
   auto* commands = new QVBoxLayout;
   commands->addWidget(tpAdditionalCommands);
-  commands->addWidget(btnVerifyWritings);
 
   auto* bottom = new QHBoxLayout;
   bottom->addLayout(left);
@@ -303,7 +302,6 @@ void TMainForm::LayOut() {
   whole->addWidget(reManualEditZone, 1);
   whole->addLayout(bottom);
 
-  setMinimumSize(715, 520);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     setMaximumSize(screen->size() * 2);
     QRect free = screen->availableGeometry();
@@ -407,6 +405,9 @@ void TMainForm::ApplyCaptions() {
   MarkLinePopup->setTitle(popupText(143));
   MarkFirstPopup->setText(popupText(144));
   MarkSecondPopup->setText(popupText(145));
+
+  // Longer captions of another language must not be cut.
+  setMinimumSize(QSize(715, 520).expandedTo(centralWidget()->layout()->minimumSize()));
 }
 
 }  // namespace tessary

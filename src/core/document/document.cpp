@@ -18,6 +18,7 @@ Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const M
     : messages(table), prompter_(prompter), editor_(editor), clock_(clock), dialogs_(dialogs) {
   Caption = Text(Msg::Title);
   fields.UnitsLabel = Text(Msg::FramesUnit);
+  AutoSaveReference = clock_.Now();
 }
 
 void Document::Show(Icon icon, std::string_view text) {
@@ -87,6 +88,7 @@ void Document::Reinitialization() {
   editor_.SetReadOnly(true);
   SetEditorText("");
   encoding = {};
+  AutoSaveReference = clock_.Now();
 }
 
 void Document::NoSubtitleNotice() {

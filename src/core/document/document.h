@@ -26,6 +26,9 @@ struct DocumentSettings {
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
   bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
   bool BackupSave = true;               // Backup_save: the replaced file becomes FILE.bak
+  bool AutomaticSave = true;            // Automatic_save
+  int AutomaticSaveTime = 5;            // Automatic_save_time, minutes
+  bool SaveType = true;                 // Save_type: true writes FILE.sav, false saves FILE
 };
 
 // How a save command ended.
@@ -71,6 +74,16 @@ class Document {
   // Closing the program: asks to save changes; returns true when the program may close
   // (the automatic ".sav" copy is then removed).
   bool QueryClose();
+
+  // --- automatic save ---
+  // True when an edited document has waited the automatic-save interval since it was
+  // opened or last saved automatically.
+  bool AutoSaveDue() const;
+  // Saves the document (common save of a verified text) or writes its FILE.sav copy.
+  void AutoSave();
+
+  // The message table changed: the texts the document made from it are made again.
+  void MessagesChanged();
 
   // --- caret ---
   void GetLocNr();

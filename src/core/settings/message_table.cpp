@@ -218,7 +218,9 @@ const char* const kEnglish[MessageCount] = {
 
 const char* MessageTable::BuiltInEnglish(int number) { return kEnglish[number - 1]; }
 
-MessageTable::MessageTable() {
+MessageTable::MessageTable() { LoadBuiltInEnglish(); }
+
+void MessageTable::LoadBuiltInEnglish() {
   for (int i = 0; i < MessageCount; ++i) entries_[i] = kEnglish[i];
 }
 

@@ -58,6 +58,8 @@ enum class Msg {
 class MessageTable {
  public:
   MessageTable();
+  // Gives every entry its built-in English text again.
+  void LoadBuiltInEnglish();
   const std::string& operator[](Msg id) const { return entries_[static_cast<int>(id) - 1]; }
   const std::string& Entry(int number) const { return entries_[number - 1]; }
   void SetEntry(int number, std::string text) { entries_[number - 1] = std::move(text); }

@@ -1,0 +1,34 @@
+// Automatic save: a copy beside the file, or the file itself, at a fixed interval.
+#include "document/document.h"
+#include "document/safe_write.h"
+
+namespace tessary {
+
+namespace {
+// A minute of the interval, in days (60.046272 seconds).
+constexpr double MinuteOfInterval = 0.00069498;
+}  // namespace
+
+bool Document::AutoSaveDue() const {
+  return commands.Save && settings.AutomaticSave &&
+         clock_.Now() - AutoSaveReference >= settings.AutomaticSaveTime * MinuteOfInterval;
+}
+
+void Document::AutoSave() {
+  AutoSaveReference = clock_.Now();
+  // A text edited by hand is saved over the file only after it was verified.
+  if (!settings.SaveType && !commands.VerifyWritings) {
+    Save();
+    return;
+  }
+  // A copy that cannot be written is tried again one interval later.
+  const std::string& text = editor_.Text();
+  WriteFileSafely(CurrentFileName + ".sav", encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text));
+}
+
+void Document::MessagesChanged() {
+  Caption = store.SubtitleLoaded ? FileCaption() : Text(Msg::Title);
+  if (InputUnit == 1) fields.UnitsLabel = Text(Msg::FramesUnit);
+}
+
+}  // namespace tessary

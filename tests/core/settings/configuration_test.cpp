@@ -1,0 +1,185 @@
+#include "settings/configuration.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/document_fixture.h"
+
+namespace tessary {
+namespace {
+
+using testing::TempFolder;
+
+bool OnlyDejaVuInstalled(const std::string& name) { return name == "DejaVu Sans"; }
+
+// Reads `body` as the lines after the header of a configuration file and applies them.
+const Configuration Defaults;
+
+Configuration Load(const std::string& body, const Configuration& start = Defaults) {
+  Configuration config = start;
+  TempFolder folder;
+  ApplyConfigValues(ReadConfigFile(folder.Write("tessary.ini", "[Configuration]\r\n" + body)), config,
+                    OnlyDejaVuInstalled);
+  return config;
+}
+
+// A value list as read: `value` at `key`, empty before it.
+std::vector<std::string> At(std::size_t key, const std::string& value) {
+  std::vector<std::string> values(key + 1);
+  values[key] = value;
+  return values;
+}
+
+TEST(ReadConfigFile, TakesTheFirstKeyFoundAnywhereInALineAndCountsTheValueFromTheLineStart) {
+  for (const auto& [bytes, values] : std::initializer_list<std::pair<const char*, std::vector<std::string>>>{
+           {"[configuration]\r\nLanguage=Deutsch\r\n", {}},
+           {"", {}},
+           {"[Configuration]\r\nlanguage=Deutsch\r\nFontsize=3\r\n", {}},
+           {"[Configuration]\nFont_size=12\nLanguage=\n", At(4, "12")},
+           {"[Configuration]\r\nLanguage=A\r\nLanguage=B", At(1, "B")},
+           {"[Configuration]\r\nPlayer_font_size=7\r\n", At(16, "7")},
+           {"[Configuration]\r\nAutomatic_save_time=7\r\n", At(9, "7")},
+           {"[Configuration]\r\nSegment_text=Language=x\r\n", At(1, "ext=Language=x")},
+           {"[Configuration]\r\nX Language=\r\n", At(1, "e=")}}) {
+    TempFolder folder;
+    EXPECT_EQ(ReadConfigFile(folder.Write("tessary.ini", bytes)), values) << bytes;
+  }
+  EXPECT_TRUE(ReadConfigFile("/nonexistent/tessary.ini").empty());
+}
+
+TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThemToTheirRanges) {
+  // The setting as it is written back; the volume slider's position is written times 833.
+  for (auto [line, written] : std::initializer_list<std::pair<std::string, const char*>>{
+           {"Font_size=200", "33"}, {"Font_size=big", "10"}, {"Font_size=+2", "3"}, {"Font_size= 12", "10"},
+           {"Font_size=99999999999", "10"}, {"Player_font_size=200", "50"}, {"Player_volume=832", "0"},
+           {"Player_volume=99960", "9996"}, {"Player_volume=-5000", "0"}, {"Player_volume=loud", "4998"},
+           {"Font_style=2", "2"}, {"Font_style=7", "3"}, {"Font_colour=-20000000", "-16777215"},
+           {"Player_regional_setting=256", "255"}, {"Automatic_save_time=0", "1"}, {"Player_brightness=-1", "0"},
+           {"Player_contrast=30000", "20000"}, {"Player_step=100", "99"}}) {
+    const auto key = std::ranges::find(ConfigKeys, line.substr(0, line.find('='))) - ConfigKeys.begin();
+    EXPECT_EQ(ConfigValues(Load(line), "")[static_cast<std::size_t>(key)], written) << line;
+  }
+  EXPECT_EQ(Load("Player_volume=4998").PlayerVolumePosition, 6);
+  Configuration bold;
+  bold.EditorFont.style = FontStyle::Bold;
+  EXPECT_EQ(Load("Font_style=x", bold).EditorFont.style, FontStyle::Regular);
+}
+
+TEST(ApplyConfigValues, ReadsNumbersAndTrueOrFalseAsBooleansAndKeepsTheCurrentValueOtherwise) {
+  // '=': the current value stays.
+  for (auto [text, result] : std::initializer_list<std::pair<const char*, char>>{
+           {"0", '0'}, {"-000", '0'}, {"1", '1'}, {"-3", '1'}, {"12345678901234567890", '1'}, {"TRUE", '1'},
+           {"fAlSe", '0'}, {"", '='}, {"yes", '='}, {" 1", '='}}) {
+    for (bool current : {false, true}) {
+      Configuration config;
+      config.BackupSave = current;
+      EXPECT_EQ(Load("Backup_save=" + std::string(text), config).BackupSave, result == '=' ? current : result == '1')
+          << text;
+    }
+  }
+}
+
+TEST(ApplyConfigValues, AHeaderAndALanguageLineEmptyTheTextSettingsAndKeepEveryOtherDefault) {
+  Configuration config;
+  config.LastAccessedFolder = "/home";
+  const std::vector<std::string> defaults = ConfigValues(config, "");
+  config = Load("Language=Deutsch\r\n", config);
+  EXPECT_EQ(config.Language, "Deutsch");
+  EXPECT_EQ(config.LastAccessedFolder, "");
+  EXPECT_EQ(config.SegmentText, "");
+  std::vector<std::string> values = ConfigValues(config, "");
+  values[1] = defaults[1];
+  values[25] = defaults[25];
+  EXPECT_EQ(values, defaults);
+}
+
+TEST(ApplyConfigValues, ChangesNothingWithoutValuesAndTakesOnlyInstalledFontNames) {
+  Configuration config;
+  EXPECT_FALSE(ApplyConfigValues({}, config, OnlyDejaVuInstalled));
+  EXPECT_EQ(ConfigValues(config, ""), ConfigValues(Defaults, ""));
+  config = Load("Font_name=DejaVu Sans\r\nPlayer_font_name=Nowhere Sans\r\n");
+  EXPECT_EQ(config.EditorFont.name, "DejaVu Sans");
+  EXPECT_EQ(config.PlayerFont.name, "");
+}
+
+TEST(ExtensionsToRegister, KeepsTheKnownSubtitleExtensionsLowerCasedInTheOrderGiven) {
+  for (auto [value, list] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"SRT,sub;avi", "srt;sub;"}, {"ssa txt;;TXT,", "ssa;txt;"}, {"", ""}, {"srt.sub", ""}, {";sub", "sub;"}}) {
+    EXPECT_EQ(ExtensionsToRegister(value), list) << value;
+  }
+  EXPECT_EQ(Load("Register_these_extensions_at_load=SRT,sub;avi").RegisterExtensionsAtLoad, "srt;sub;");
+}
+
+TEST(WriteConfigFile, WritesTheHeaderAndEveryKeyInOrderWithCrLf) {
+  TempFolder folder;
+  const std::string path = (folder.Path() / "tessary.ini").string();
+  Configuration config;
+  config.Language = "";
+  ASSERT_TRUE(WriteConfigFile(path, ConfigValues(config, "/home/ann")));
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_EQ(bytes,
+            "[Configuration]\r\nLast_accessed_folder=/home/ann\r\nLanguage=English\r\nWordwrap=1\r\nFont_name=\r\n"
+            "Font_size=10\r\nFont_style=0\r\nFont_colour=8388608\r\nRegional_setting=1\r\nAutomatic_save=1\r\n"
+            "Automatic_save_time=5\r\nSave_type=1\r\nBackup_save=1\r\nMaximized=0\r\n"
+            "Register_these_extensions_at_load=\r\nComma_in_SubRip=1\r\nPlayer_font_name=\r\nPlayer_font_size=10\r\n"
+            "Player_font_style=0\r\nPlayer_font_colour=8388608\r\nPlayer_regional_setting=1\r\n"
+            "Player_brightness=2000\r\nPlayer_contrast=10000\r\nPlayer_volume=4998\r\nPlayer_step=5\r\n"
+            "Advanced_automatic_repair=1\r\nSegment_text=CD\r\n");
+  EXPECT_FALSE(WriteConfigFile((folder.Path() / "missing" / "tessary.ini").string(), {}));
+  // A folder name with a line break would add a line of its own.
+  EXPECT_EQ(ConfigValues(config, "/home/a\nLanguage=X")[0], "");
+}
+
+TEST(WriteConfigFile, GivesBackEveryValueWhenReadAgain) {
+  // Every setting away from its default.
+  Configuration config;
+  config.Language = "Polski";
+  config.Wordwrap = false;
+  config.EditorFont = {"DejaVu Sans", 14, FontStyle::BoldItalic, -16777215, 238};
+  config.AutomaticSave = false;
+  config.AutomaticSaveTime = 99;
+  config.SaveType = false;
+  config.BackupSave = false;
+  config.Maximized = true;
+  config.RegisterExtensionsAtLoad = "sub;srt;";
+  config.CommaInSubRip = false;
+  config.PlayerFont = {"DejaVu Sans", 50, FontStyle::Italic, 255, 0};
+  config.PlayerBrightness = 0;
+  config.PlayerContrast = 20000;
+  config.PlayerVolumePosition = 12;
+  config.PlayerStep = 1;
+  config.AdvancedAutomaticRepair = false;
+  config.SegmentText = "Part =";
+  TempFolder folder;
+  const std::string path = (folder.Path() / "tessary.ini").string();
+  ASSERT_TRUE(WriteConfigFile(path, ConfigValues(config, "/srv/a b")));
+  Configuration read;
+  ASSERT_TRUE(ApplyConfigValues(ReadConfigFile(path), read, OnlyDejaVuInstalled));
+  EXPECT_EQ(read.LastAccessedFolder, "/srv/a b");
+  EXPECT_EQ(ConfigValues(read, "/srv/a b"), ConfigValues(config, "/srv/a b"));
+}
+
+TEST(ConfigFileName, ReplacesTheExecutablesExtensionWithIni) {
+  EXPECT_EQ(ConfigFileName("tessary"), "tessary.ini");
+  EXPECT_EQ(ConfigFileName("tessary.exe"), "tessary.ini");
+  EXPECT_EQ(ConfigFileName("/usr/bin/tessary"), "tessary.ini");
+}
+
+TEST(EnterLastAccessedFolder, EntersTheNearestExistingFolderWhenLevelsWereDeleted) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  TempFolder folder;
+  std::filesystem::create_directories(folder.Path() / "kept");
+  EnterLastAccessedFolder((folder.Path() / "kept" / "deleted" / "deleted too").string());
+  EXPECT_EQ(std::filesystem::current_path(), folder.Path() / "kept");
+  EnterLastAccessedFolder("");
+  EXPECT_EQ(std::filesystem::current_path(), folder.Path() / "kept");
+  std::filesystem::current_path(before);
+}
+
+}  // namespace
+}  // namespace tessary

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "settings/language_file.h"
+#include "settings/language_list.h"
+#include "support/document_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+TEST(LanguageFile, EntriesSkipCommentsAndEmptyLinesAndTurnEscapesIntoBreaksAndTabs) {
+  const std::string file =
+      "// comment\r\n\r\nPrüfen\\nSchreibweise\r\n //not a comment\nA\\tB\\\\n\r\n"
+      "Zażółć\n";
+  EXPECT_EQ(ReadLanguageEntries(file),
+            (std::vector<std::string>{"Prüfen\r\nSchreibweise", " //not a comment", "A\tB\\\r\n", "Zażółć"}));
+  // The same letters in Windows-1250 come out as UTF-8.
+  EXPECT_EQ(ReadLanguageEntries("Pr\xFC" "fen\r\nZa\xBF\xF3\xB3\xE6\r\n"),
+            (std::vector<std::string>{"Prüfen", "Zażółć"}));
+}
+
+TEST(LanguageFile, ReadsAtMostTheTableAndKeepsTheEntriesAFileLacks) {
+  std::string many;
+  for (int i = 1; i <= MessageCount + 5; ++i) many += "entry " + std::to_string(i) + "\r\n";
+  EXPECT_EQ(ReadLanguageEntries(many).size(), static_cast<std::size_t>(MessageCount));
+
+  TempFolder folder;
+  MessageTable table;
+  ASSERT_TRUE(LoadLanguageFile(folder.Write("short.lng", "Eins\r\nZwei\r\n"), table));
+  EXPECT_EQ(table.Entry(1), "Eins");
+  EXPECT_EQ(table.Entry(2), "Zwei");
+  EXPECT_EQ(table.Entry(3), MessageTable::BuiltInEnglish(3));
+  EXPECT_FALSE(LoadLanguageFile((folder.Path() / "missing.lng").string(), table));
+}
+
+TEST(LanguageList, MenuItemsFollowTheFilesFound) {
+  struct Case {
+    std::vector<std::string> files;
+    std::vector<std::string> items;  // the shown items, in order
+  };
+  const std::vector<Case> cases = {
+      {{}, {"English"}},
+      {{"polski.lng", "deutsch.lng", "notes.txt"}, {"English", "Deutsch", "Polski"}},
+      // A file named English replaces the built-in set.
+      {{"english.lng", "deutsch.lng"}, {"Deutsch", "English"}},
+      // Twelve files: the built-in English and the first nine.
+      {{"a.lng", "b.lng", "c.lng", "d.lng", "e.lng", "f.lng", "g.lng", "h.lng", "i.lng", "j.lng", "k.lng", "l.lng"},
+       {"English", "A", "B", "C", "D", "E", "F", "G", "H", "I"}},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    for (const std::string& file : c.files) folder.Write(file, "x\r\n");
+    LanguageList list;
+    list.Discover({folder.Path().string(), "/no/such/folder"});
+    std::vector<std::string> items;
+    for (int k = 1; k <= LanguageItems; ++k)
+      if (!list.Item(k).empty()) items.push_back(list.Item(k));
+    EXPECT_EQ(items, c.items);
+  }
+}
+
+TEST(LanguageList, ChangingLoadsTheFileOrReportsItAndAnUnknownNameSelectsEnglish) {
+  TempFolder folder;
+  const std::string german = folder.Write("deutsch.lng", "Schreibweise\\nprüfen\r\n");
+  LanguageList list;
+  list.Discover({folder.Path().string()});
+  MessageTable table;
+  EXPECT_EQ(list.ItemToSelect("Klingon"), list.ItemOf("English"));
+  EXPECT_EQ(list.ItemToSelect("Deutsch"), 2);
+
+  EXPECT_EQ(list.Change("Deutsch", table), "");
+  EXPECT_EQ(table.Entry(1), "Schreibweise\r\nprüfen");
+  EXPECT_EQ(list.Change("English", table), "");
+  EXPECT_EQ(table.Entry(1), MessageTable::BuiltInEnglish(1));
+
+  // A file that went away: the table stays, the name is taken all the same.
+  std::filesystem::remove(german);
+  EXPECT_EQ(list.Change("Deutsch", table), "Error while loading \"" + german + "\"!");
+  EXPECT_EQ(table.Entry(1), MessageTable::BuiltInEnglish(1));
+  EXPECT_EQ(list.Current(), "Deutsch");
+}
+
+}  // namespace
+}  // namespace tessary::testing
