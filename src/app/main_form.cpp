@@ -91,6 +91,10 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  for (const auto& [edit, field] : timingFields_) {
+    const bool box = field == TimingField::ChangeFrameRate && watched == cbChangeFrameRate;
+    if ((watched == edit || box) && TimingFieldEvent(field, edit, event)) return true;
+  }
   if (watched != cbChooseFrameRate) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -104,8 +108,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
     }
-  } else if (event->type() == QEvent::FocusOut &&
-             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+  } else if (event->type() == QEvent::FocusOut && LeavesControl(static_cast<QFocusEvent*>(event))) {
     cbChooseFrameRateCommit();
   }
   return QMainWindow::eventFilter(watched, event);
@@ -113,9 +116,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
+// Shows a field's text; the caret stays where it was, as far as the text reaches.
 void SetFieldText(QLineEdit* field, const std::string& text) {
   QString shown = QString::fromStdString(text);
-  if (field->text() != shown) field->setText(shown);
+  if (field->text() == shown) return;
+  const int caret = field->cursorPosition();
+  field->setText(shown);
+  field->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
 }
 
 }  // namespace
@@ -170,6 +177,15 @@ void TMainForm::Refresh() {
     QPalette palette = cbChooseFrameRate->lineEdit()->palette();
     palette.setColor(QPalette::Text, f.FrameRateRed ? QColor(255, 0, 0) : this->palette().color(QPalette::Text));
     cbChooseFrameRate->lineEdit()->setPalette(palette);
+  }
+  {
+    QSignalBlocker block(cbChangeFrameRate);
+    const QString target = QString::fromStdString(f.ChangeFrameRateText);
+    if (cbChangeFrameRate->currentText() != target) cbChangeFrameRate->setEditText(target);
+    QSignalBlocker blockEntire(cbEntire);
+    cbEntire->setCheckState(doc_->EntireMode == TransformMode::Whole     ? Qt::Checked
+                            : doc_->EntireMode == TransformMode::Between ? Qt::Unchecked
+                                                                          : Qt::PartiallyChecked);
   }
   (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
   (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);

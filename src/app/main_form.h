@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +29,12 @@
 #include "qt_prompter.h"
 
 namespace tessary {
+
+// True when the focus moves to another control of the window: not to a popup list, nor away
+// with the whole window (another window, or a message box, becoming active).
+inline bool LeavesControl(const QFocusEvent* event) {
+  return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -148,6 +155,17 @@ class TMainForm : public QMainWindow {
   void cbChooseFrameRateCommit();
   void cbChooseFrameRateCancel();
   void reManualEditZoneChange();
+  // Timing operations (main_form_timing.cpp).
+  void ConnectTimingFields();
+  void btnMultiplyClick();
+  void btnIncreaseClick();
+  void btnDecreaseClick();
+  void btnChangeFrameRateClick();
+  void btnTransformClick();
+  void MarkLineNumber(int point);
+  // The key, focus and text events of a timing field; true when the event is taken.
+  bool TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* event);
+  void ShowTimingField(TimingField field);
   // A subtitle command that a later version carries out: with no subtitle it tells the
   // user to load one.
   void SubtitleCommandClick();
@@ -179,6 +197,7 @@ class TMainForm : public QMainWindow {
   std::string configFile_;
   LanguageList languages_;
   std::vector<std::string> languageFolders_;
+  std::vector<std::pair<QLineEdit*, TimingField>> timingFields_;
 };
 
 }  // namespace tessary

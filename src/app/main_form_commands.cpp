@@ -34,20 +34,13 @@ void TMainForm::ConnectCommands() {
   connect(cbChooseFrameRate, &QComboBox::editTextChanged, this, &TMainForm::cbChooseFrameRateChange);
   connect(view_.get(), &QtEditorView::userTextChanged, this, &TMainForm::reManualEditZoneChange);
 
-  // The fields keep what the user types for the commands that read them.
-  auto keep = [this](QLineEdit* field, std::string FieldTexts::*text) {
-    connect(field, &QLineEdit::textEdited, this,
-            [this, text](const QString& typed) { doc_->fields.*text = typed.toStdString(); });
-  };
-  keep(eMultiplyValue, &FieldTexts::MultiplyValue);
-  keep(eIncreaseDecreaseValue, &FieldTexts::IncreaseDecreaseValue);
-  keep(eFirstPoint, &FieldTexts::FirstPoint);
-  keep(eSecondPoint, &FieldTexts::SecondPoint);
-  keep(eFirstLine, &FieldTexts::FirstLine);
-  keep(eSecondLine, &FieldTexts::SecondLine);
-
-  for (TMyBitBtn* b : {btnMultiply, btnIncrease, btnDecrease, btnChangeFrameRate, btnTransform, btnLoadFromVideoFile,
-                       btnDisplayTime, btnSplitSubtitle, btnSmartWrap, btnRemoveComments})
+  both(btnMultiply, nullptr, &TMainForm::btnMultiplyClick);
+  both(btnIncrease, nullptr, &TMainForm::btnIncreaseClick);
+  both(btnDecrease, nullptr, &TMainForm::btnDecreaseClick);
+  both(btnChangeFrameRate, nullptr, &TMainForm::btnChangeFrameRateClick);
+  both(btnTransform, nullptr, &TMainForm::btnTransformClick);
+  ConnectTimingFields();
+  for (TMyBitBtn* b : {btnLoadFromVideoFile, btnDisplayTime, btnSplitSubtitle, btnSmartWrap, btnRemoveComments})
     both(b, nullptr, &TMainForm::SubtitleCommandClick);
   both(sbSearch, SearchMenu, &TMainForm::SubtitleCommandClick);
   both(sbGoToFrame, GoToFrameMenu, &TMainForm::SubtitleCommandClick);
@@ -72,6 +65,9 @@ void TMainForm::ConnectCommands() {
   connect(PastePopup, &QAction::triggered, reManualEditZone, &QPlainTextEdit::paste);
   connect(DeletePopup, &QAction::triggered, this, [this] { reManualEditZone->textCursor().removeSelectedText(); });
   connect(SelectAllPopup, &QAction::triggered, reManualEditZone, &QPlainTextEdit::selectAll);
+  connect(MarkFirstPopup, &QAction::triggered, this, [this] { MarkLineNumber(1); });
+  connect(MarkSecondPopup, &QAction::triggered, this, [this] { MarkLineNumber(2); });
+  connect(reManualEditZone, &TMyRichEdit::markLineRequested, this, &TMainForm::MarkLineNumber);
 }
 
 void TMainForm::sbLoadFileClick() {

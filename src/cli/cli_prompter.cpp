@@ -17,6 +17,7 @@ const char* IconName(Icon icon) {
 }  // namespace
 
 void CliPrompter::Write(Icon icon, std::string_view text) {
+  if (icon == Icon::Error) ++errors_;
   err_ << IconName(icon) << ": ";
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;

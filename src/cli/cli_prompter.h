@@ -13,11 +13,14 @@ class CliPrompter : public Prompter {
   void Show(Icon icon, std::string_view text) override;
   Answer Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer) override;
   bool ConfirmConversion(bool& disableFurther) override;
+  // How many messages with the error icon were written so far.
+  int Errors() const { return errors_; }
 
  private:
   void Write(Icon icon, std::string_view text);
   std::ostream& err_;
   Answer counterAnswer_;
+  int errors_ = 0;
 };
 
 }  // namespace tessary

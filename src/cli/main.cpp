@@ -1,16 +1,17 @@
 // tessary-cli: the subtitle engine without a window, for batch work.
 //
-//   tessary-cli verify  [--fps R] [--strict] [--dot] [--counter-answer ok|cancel] FILE
-//   tessary-cli convert --to srt|sub [common options] [-o OUT] FILE
+//   tessary-cli verify | convert | multiply | shift | fps | transform ... FILE
+// (see UsageText in cli_options.cpp)
 #include <malloc.h>
 
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli_options.h"
 #include "cli_prompter.h"
+#include "timing_commands.h"
 #include "document/caret.h"
 #include "document/document.h"
 #include "document/safe_write.h"
@@ -34,96 +35,31 @@ struct Session {
   Document doc{prompter, editor, clock, messages};
 };
 
-struct Options {
-  std::string command;
-  double frameRate = 25;
-  bool strict = false;
-  bool dot = false;
-  Answer counterAnswer = Answer::Cancel;
-  int targetType = TypeNone;
-  std::string output;
-  std::string file;
-};
-
 int Usage(const std::string& why) {
-  std::cerr << "tessary-cli: " << why << "\n"
-            << "usage: tessary-cli verify  [--fps R] [--strict] [--dot] [--counter-answer ok|cancel] FILE\n"
-            << "       tessary-cli convert --to srt|sub [--fps R] [--strict] [--dot] "
-               "[--counter-answer ok|cancel] [-o OUT] FILE\n";
+  std::cerr << "tessary-cli: " << why << "\n" << UsageText();
   return ExitUsage;
-}
-
-std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& why) {
-  Options o;
-  if (args.empty() || (args[0] != "verify" && args[0] != "convert")) {
-    why = args.empty() ? "no command given" : "unknown command '" + args[0] + "'";
-    return std::nullopt;
-  }
-  o.command = args[0];
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
-    if (a == "--strict") {
-      o.strict = true;
-    } else if (a == "--dot") {
-      o.dot = true;
-    } else if (a == "--fps") {
-      auto v = value();
-      double rate = v ? DecimalReader(*v, -1) : -1;
-      if (!(rate >= 1 && rate <= 60)) {
-        why = "the frame rate must be a number from 1 to 60";
-        return std::nullopt;
-      }
-      o.frameRate = rate;
-    } else if (a == "--counter-answer") {
-      auto v = value();
-      if (!v || (*v != "ok" && *v != "cancel")) {
-        why = "--counter-answer takes ok or cancel";
-        return std::nullopt;
-      }
-      o.counterAnswer = *v == "ok" ? Answer::Ok : Answer::Cancel;
-    } else if (a == "--to" && o.command == "convert") {
-      auto v = value();
-      if (!v || (*v != "srt" && *v != "sub")) {
-        why = "--to takes srt or sub";
-        return std::nullopt;
-      }
-      o.targetType = *v == "srt" ? TypeSubRip : TypeMicroDVD;
-    } else if (a == "-o" && o.command == "convert") {
-      auto v = value();
-      if (!v || v->empty()) {
-        why = "-o needs a file name";
-        return std::nullopt;
-      }
-      o.output = *v;
-    } else if (!a.empty() && a[0] == '-') {
-      why = "unknown option '" + a + "'";
-      return std::nullopt;
-    } else if (o.file.empty()) {
-      o.file = a;
-    } else {
-      why = "more than one file given";
-      return std::nullopt;
-    }
-  }
-  if (o.file.empty()) {
-    why = "no file given";
-    return std::nullopt;
-  }
-  if (o.command == "convert" && o.targetType == TypeNone) {
-    why = "convert needs --to srt or --to sub";
-    return std::nullopt;
-  }
-  return o;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
   if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
   return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
+}
+
+// Writes the editing area's text to `target`, never onto the file that was read.
+int WriteResult(const Document& doc, const std::string& text, const std::string& target, const std::string& input,
+                const MessageTable& messages) {
+  if (SameFile(target, input)) {
+    std::cerr << "error: \"" << target << "\" is the file being read; name another with -o\n";
+    return ExitFailed;
+  }
+  const bool written = doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
+                                                  : WriteFileSafely(target, doc.FileBytes(text));
+  if (!written) {
+    std::cerr << "error: " << messages[Msg::CantWriteIn] << " \"" << target << "\"!\n";
+    return ExitFailed;
+  }
+  return ExitOk;
 }
 
 }  // namespace
@@ -136,9 +72,13 @@ int main(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string why;
-  std::optional<Options> options = ParseArguments(args, why);
+  std::optional<CliOptions> options = ParseArguments(args, why);
   if (!options) return Usage(why);
-  const Options& o = *options;
+  const CliOptions& o = *options;
+  if (o.help) {
+    std::cout << UsageText();
+    return ExitOk;
+  }
 
   std::error_code ec;
   const std::string input = fs::absolute(o.file, ec).string();
@@ -169,18 +109,11 @@ int main(int argc, char** argv) {
   }
   if (!parsed) return ExitFailed;
 
+  if (o.IsTimingCommand()) {
+    if (!RunTimingCommand(o, doc, session->prompter, why)) return why.empty() ? ExitFailed : Usage(why);
+    return WriteResult(doc, editor.Text(), output, input, messages);
+  }
   doc.TypeButtonChecked(o.targetType);
   if (doc.store.CurrentType != o.targetType) return ExitFailed;
-  const std::string target = output.empty() ? doc.CurrentFileName : output;
-  if (SameFile(target, input)) {
-    std::cerr << "error: \"" << target << "\" is the file being converted; name another with -o\n";
-    return ExitFailed;
-  }
-  const bool written = doc.encoding.WrittenAsIs() ? WriteFileSafely(target, editor.Text())
-                                                  : WriteFileSafely(target, doc.FileBytes(editor.Text()));
-  if (!written) {
-    std::cerr << "error: " << messages[Msg::CantWriteIn] << " \"" << target << "\"!\n";
-    return ExitFailed;
-  }
-  return ExitOk;
+  return WriteResult(doc, editor.Text(), output.empty() ? doc.CurrentFileName : output, input, messages);
 }

@@ -51,10 +51,15 @@ TEST(CliUsage, WrongUsageExitsWith2AndAValidCallWith0) {
       "verify --bogus in.sub", "verify --fps 0 in.sub",    "verify --fps 61 in.sub",
       "verify --fps x in.sub", "verify in.sub --fps",      "verify",
       "convert in.sub",        "convert --to vtt in.sub",  "verify --counter-answer maybe in.sub",
-      "frobnicate in.sub",     "verify -o out.srt in.sub", "verify in.sub other.sub"};
+      "frobnicate in.sub",     "verify -o out.srt in.sub", "verify in.sub other.sub",
+      "multiply --factor 1.5 in.sub", "shift --ms 1x -o o.sub in.sub", "shift --ms 1 --frames 2 -o o.sub in.sub",
+      "fps -o o.sub in.sub", "transform --line1 1 --at1 1f --line2 2 --at2 00:00:01,000 -o o.sub in.sub",
+      "transform --line1 1 --at1 1f --line2 2 --at2 9f --mode all -o o.sub in.sub", "fps --to 70 -o o.sub in.sub"};
   const std::vector<const char*> valid = {"verify --fps 1 in.sub", "verify --fps 60 in.sub",
                                           "verify --fps 23,976 in.sub",
-                                          "verify --fps 23.976 --strict --dot --counter-answer ok in.sub"};
+                                          "verify --fps 23.976 --strict --dot --counter-answer ok in.sub",
+                                          "shift --help", "shift --frames -25 -o o.sub in.sub",
+                                          "fps --to 23,976 -o o.sub in.sub"};
   for (const auto& [calls, code] : {std::pair{wrong, 2}, std::pair{valid, 0}}) {
     for (const char* args : calls) {
       TempFolder folder;

@@ -35,6 +35,25 @@ struct FieldTexts {
   std::string UnitsLabel = "frames";      // Units1Label, Units2Label
   std::string FrameRateText = "25";       // cbChooseFrameRate
   bool FrameRateRed = true;
+  std::string ChangeFrameRateText = "25";  // cbChangeFrameRate
+};
+
+// The typed fields of the timing operations, for their shared rules.
+enum class TimingField {
+  MultiplyValue,          // eMultiplyValue
+  IncreaseDecreaseValue,  // eIncreaseDecreaseValue
+  FirstLine,              // eFirstLine
+  FirstPoint,             // eFirstPoint
+  SecondLine,             // eSecondLine
+  SecondPoint,            // eSecondPoint
+  ChangeFrameRate,        // cbChangeFrameRate
+};
+
+// The three states of cbEntire: which subtitles the two-point transform changes.
+enum class TransformMode {
+  Between,     // unchecked: subtitles L1 to L2 only
+  Whole,       // checked: every subtitle, by one line
+  PinnedEnds,  // greyed: every subtitle; the first and last starts stay
 };
 
 }  // namespace tessary

@@ -85,6 +85,28 @@ class Document {
   // The message table changed: the texts the document made from it are made again.
   void MessagesChanged();
 
+  // --- timing operations (src/core/timing) ---
+  // Multiply, Increase, Decrease: every start and end, then the change report.
+  void MultiplyClick();
+  void IncreaseClick();
+  void DecreaseClick();
+  // "Do it": the subtitle keeps its times and takes the target frame rate.
+  void ChangeFrameRateClick();
+  // The two-point transform in the mode of cbEntire.
+  void TransformClick();
+  // "Mark the line number" for point 1 or 2: the subtitle of the caret's line.
+  void MarkLineNumber(int point);
+
+  // The rules of the typed timing fields. FieldChanged runs on every change of the text
+  // (it may clean the text in `fields`); FieldExit commits it (leaving the field, or Enter);
+  // FieldEscape shows the value in force again; FieldAcceptsKey filters a typed character.
+  void FieldChanged(TimingField field, std::string_view text);
+  void FieldExit(TimingField field);
+  void FieldEscape(TimingField field);
+  bool FieldAcceptsKey(TimingField field, char key, bool hasSelection) const;
+  // The text of a timing field as it stands.
+  std::string& FieldText(TimingField field);
+
   // --- caret ---
   void GetLocNr();
   void GoToLocNr(int line, int column, bool highlight);
@@ -117,7 +139,13 @@ class Document {
   double FrameRate = 25;
   double CommittedFrameRate = 25;
   int InputUnit = 1;  // 1 frames, 2 time
-  std::int32_t ShiftValue = 0;
+  std::int32_t ShiftValue = 0;  // -1 while the field is empty
+  std::int32_t LastValidShiftValue = 0;
+  double MultiplyValue = 1.0;  // -1 while the field is empty
+  double LastValidMultiplyValue = 1.0;
+  double TargetFrameRate = 25;
+  double LastValidTargetFrameRate = 25;
+  TransformMode EntireMode = TransformMode::Whole;
   std::int64_t FirstPointValue = 0;
   std::int64_t SecondPointValue = 1;
   std::int32_t FirstPointLine = 0;
@@ -156,6 +184,34 @@ class Document {
  private:
   friend struct VerifyRules;
   friend struct RepairRules;
+
+  // Replaces a start or end time by an operation, counting the change as the user sees it:
+  // for MicroDVD only when the frame number changes.
+  void ReplaceTime(std::int32_t& value, std::int64_t replacement);
+
+  // The rules of the manual modifications' fields (timing/manual_fields.cpp) and of the
+  // frame-rate change box (timing/frame_rate_change.cpp).
+  void MultiplyFieldChanged(std::string_view text);
+  void MultiplyFieldExit();
+  void MultiplyFieldEscape();
+  bool MultiplyFieldAcceptsKey(char key) const;
+  void ShiftFieldChanged(std::string_view text);
+  void ShiftFieldExit();
+  void ShiftFieldEscape();
+  bool ShiftFieldAcceptsKey(char key, bool hasSelection) const;
+  void TargetRateChanged(std::string_view text);
+  void TargetRateExit();
+  void TargetRateEscape();
+
+  // The rules of the transform's fields (timing/transform_fields.cpp); `second` picks
+  // eSecondPoint / eSecondLine.
+  void PointFieldChanged(bool second, std::string_view text);
+  void PointFieldExit(bool second);
+  void PointFieldEscape(bool second);
+  bool PointFieldAcceptsKey(bool second, char key, bool hasSelection) const;
+  void LineFieldChanged(bool second, std::string_view text);
+  void LineFieldExit(bool second);
+  void LineFieldEscape(bool second);
 
   // Shows "Problems with line nr. <line>:" with the quoted line and the detail; clears VerifiedOK.
   void ReportLine(int line, std::string_view quotedLine, std::string_view detail);

@@ -112,4 +112,14 @@ std::string ShortestDecimal(double value, char separator) {
   return out;
 }
 
+std::string GeneralDecimal(double value, char separator) {
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+  (void)ec;
+  std::string out(buf, end);
+  for (char& c : out)
+    if (c == '.') c = separator;
+  return out;
+}
+
 }  // namespace tessary

@@ -53,4 +53,8 @@ std::int64_t ReadNumber(std::string_view text);
 // Returns `value` in the shortest decimal form that reads back to it, with `separator`.
 std::string ShortestDecimal(double value, char separator = '.');
 
+// Returns `value` in general decimal form: at most 15 significant digits, no trailing
+// zeros, `separator` as the point (an exponent only for very large or small values).
+std::string GeneralDecimal(double value, char separator = '.');
+
 }  // namespace tessary

@@ -1,0 +1,151 @@
+// The timing panels driven as a user drives them, checked against tessary-cli on the same
+// files, and a real subtitle re-synchronised by the two-point transform.
+#include <QProcess>
+#include <QTime>
+#include <QRegularExpression>
+
+#include "window_driver.h"
+
+namespace tessary::testing {
+
+namespace {
+
+const QByteArray SubRip3 = Crlf(
+    "1\n00:00:01,001 --> 00:00:01,003\nA\n\n2\n00:00:02,000 --> 00:00:03,000\nB\n\n"
+    "3\n00:00:05,000 --> 00:00:06,000\nC\n");
+const QByteArray MicroDVD3 = Crlf("{1000}{1050}A\n{1100}{1150}B\n{1200}{1250}C");
+
+// Every time of a SubRip text, in milliseconds.
+QList<qint64> Times(const QString& text) {
+  QList<qint64> times;
+  static const QRegularExpression time("(\\d\\d):(\\d\\d):(\\d\\d),(\\d\\d\\d)");
+  for (auto it = time.globalMatch(text); it.hasNext();) {
+    const auto m = it.next();
+    times << ((m.captured(1).toLongLong() * 60 + m.captured(2).toLongLong()) * 60 + m.captured(3).toLongLong()) *
+                     1000 + m.captured(4).toLongLong();
+  }
+  return times;
+}
+
+}  // namespace
+
+class MainFormTimingTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowDriver> d_;
+  TMainForm& w() { return *d_->window; }
+
+  // Replaces a field's text by typing and leaves it with Enter.
+  void Type(QLineEdit* field, const QString& text, const QList<Reply>& replies = {}) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QCOMPARE(d_->boxes.Answering(replies, [&] { QTest::keyClick(field, Qt::Key_Return); }).size(), replies.size());
+  }
+
+ private slots:
+  void init() {
+    d_ = std::make_unique<WindowDriver>();
+    QVERIFY(QTest::qWaitForWindowExposed(d_->window.get()));
+  }
+  void cleanup() {
+    QCOMPARE(d_->boxes.stray, QStringList());
+    d_.reset();
+  }
+
+  void WindowAndCommandLineWriteTheSameFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("cli");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("multiply") << "in.srt" << SubRip3 << QStringList{"multiply", "--factor", "1.5"}
+                              << "I've made 6 changes";
+    QTest::newRow("shift frames") << "in.sub" << MicroDVD3 << QStringList{"shift", "--frames", "-25"}
+                                  << "I've made 6 changes";
+    QTest::newRow("frame rate") << "in.sub" << MicroDVD3 << QStringList{"fps", "--to", "23.976"}
+                                << "I've made 6 changes";
+    QTest::newRow("transform between") << "in.srt" << SubRip3
+                                       << QStringList{"transform", "--line1", "1", "--at1", "00:00:02,000",
+                                                      "--line2", "2", "--at2", "00:00:04,000", "--mode", "between"}
+                                       << "I've made 5 changes";  // 4 mapped, 1 overlap repaired
+  }
+  void WindowAndCommandLineWriteTheSameFile() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, cli);
+    QFETCH(QString, report);
+    QCOMPARE(d_->Open(name, file), QStringList());
+    const QString command = cli.first();
+    QList<Reply> ok{Reply{}};
+    QStringList shown;
+    if (command == "multiply") {
+      Type(w().eMultiplyValue, cli[2]);
+      shown = d_->Click(w().btnMultiply, ok);
+    } else if (command == "shift") {
+      w().rbFrames->click();
+      Type(w().eIncreaseDecreaseValue, cli[2].mid(1));
+      shown = d_->Click(w().btnDecrease, ok);
+    } else if (command == "fps") {
+      w().cbChangeFrameRate->setFocus();
+      w().cbChangeFrameRate->lineEdit()->selectAll();
+      QTest::keyClicks(w().cbChangeFrameRate, cli[2]);
+      shown = d_->boxes.Answering(ok, [&] { QTest::keyClick(w().cbChangeFrameRate, Qt::Key_Return); });
+    } else {
+      w().rbTime->click();
+      w().cbEntire->setCheckState(Qt::Unchecked);
+      Type(w().eFirstLine, cli[2]);
+      Type(w().eFirstPoint, cli[4]);
+      Type(w().eSecondLine, cli[6]);
+      Type(w().eSecondPoint, cli[8]);
+      shown = d_->Click(w().btnTransform, ok);
+    }
+    QCOMPARE(shown, QStringList{report});
+
+    const QString byWindow = d_->Path("window-" + name);
+    d_->dialogs.names.push_back(byWindow.toStdString());
+    QCOMPARE(d_->Click(w().sbSaveAs), QStringList());
+    const QString byCli = d_->Path("cli-" + name);
+    QProcess process;
+    process.start(TESSARY_CLI_PATH, cli + QStringList{"-o", byCli, d_->Path(name)});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString(process.readAllStandardError()).trimmed(), "information: " + report);
+    QCOMPARE(d_->Read("window-" + name), d_->Read("cli-" + name));
+    QVERIFY(d_->Read("window-" + name) != file);
+  }
+
+  // A real subtitle whose texts come 2.5 s early and run 4 % slow against the film.
+  void TransformResynchronisesARealSubtitleToTheMillisecond() {
+    QFile real(QString(TESSARY_CORPUS_DIR) + "/GNOME__gnome-subtitles/etc__samples__sample.srt");
+    QVERIFY(real.open(QIODevice::ReadOnly));
+    QCOMPARE(d_->Open("film.srt", real.readAll()), QStringList());
+    const QList<qint64> before = Times(d_->Shown());
+    QVERIFY(before.size() > 100);
+    auto film = [](qint64 ms) { return ms * 1.04 + 2500; };
+    const qint64 lastStart = before[before.size() - 2];
+    const int lastLine = w().eSecondLine->text().toInt();
+
+    w().rbTime->click();
+    QCOMPARE(w().cbEntire->checkState(), Qt::Checked);
+    auto timeText = [](qint64 ms) {
+      return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)).toString("hh:mm:ss,zzz");
+    };
+    Type(w().eFirstLine, "1");
+    Type(w().eFirstPoint, timeText(qRound64(film(before[0]))));
+    Type(w().eSecondLine, QString::number(lastLine));
+    Type(w().eSecondPoint, timeText(qRound64(film(lastStart))));
+    const QStringList shown = d_->Click(w().btnTransform, {Reply{}});
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith("I've made"));
+
+    const QList<qint64> after = Times(d_->Shown());
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i)
+      QVERIFY2(std::abs(after[i] - film(before[i])) <= 1.0, qPrintable(QString("time %1").arg(i)));
+  }
+};
+
+}  // namespace tessary::testing
+
+QTEST_MAIN(tessary::testing::MainFormTimingTest)
+#include "main_form_timing_test.moc"
