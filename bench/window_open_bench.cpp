@@ -1,5 +1,6 @@
 // Times the editor window with the largest document: from the Open command to a window that
-// answers input, then typing, scrolling and Verify writings, with word wrap off and on.
+// answers input, then typing, scrolling, Verify writings and a multiply of every time, with
+// word wrap off and on.
 //
 //   tessary-window-bench [REPEATS]     (runs offscreen unless QT_QPA_PLATFORM is set)
 #include <cstdio>
@@ -71,8 +72,8 @@ int main(int argc, char** argv) {
   answer.start(1);
 
   // "boxes" counts the message boxes the open showed (none is expected).
-  std::printf("%-8s %-5s %10s %6s %10s %10s %10s\n", "file", "wrap", "open ms", "boxes", "type ms", "scroll ms",
-              "verify ms");
+  std::printf("%-8s %-5s %10s %6s %10s %10s %10s %11s\n", "file", "wrap", "open ms", "boxes", "type ms", "scroll ms",
+              "verify ms", "multiply ms");
   for (const Input& input : inputs) {
     const std::string path = (folder / input.name).string();
     std::ofstream(path, std::ios::binary) << input.bytes;
@@ -94,8 +95,11 @@ int main(int argc, char** argv) {
         // Undo the typed character, so that the text verifies without a problem report.
         form.reManualEditZone->undo();
         double verify = Measure([&] { form.btnVerifyWritings->click(); });
-        std::printf("%-8s %-5s %10.1f %6d %10.1f %10.1f %10.1f\n", input.name, wrap ? "on" : "off", open, openBoxes,
-                    type, scroll, verify);
+        form.document().FieldChanged(tessary::TimingField::MultiplyValue, "0.99");
+        form.document().FieldExit(tessary::TimingField::MultiplyValue);
+        double multiply = Measure([&] { form.btnMultiply->click(); });
+        std::printf("%-8s %-5s %10.1f %6d %10.1f %10.1f %10.1f %11.1f\n", input.name, wrap ? "on" : "off", open,
+                    openBoxes, type, scroll, verify, multiply);
         std::fflush(stdout);
         form.document().settings.DeleteSaveCopyOnClose = false;
         form.document().store.ChangeCount = 0;
