@@ -220,7 +220,8 @@ class Document {
   void WritePointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
   void CheckTypeButton(int type, bool renderAllowed);
-  bool FitsSubRipTimes() const;
+  // True when every time can be written in a file of `type` at `frameRate` and read back.
+  bool TimesWritable(int type, double frameRate) const;
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and

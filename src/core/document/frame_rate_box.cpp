@@ -43,10 +43,14 @@ void Document::FrameRateCommit() {
   if (store.SubtitleLoaded && FrameRate != CommittedFrameRate) {
     auto& s = store;
     if (s.CurrentType == TypeMicroDVD) {
-      // The frame numbers, and with them the text, stay as they are.
+      // The frame numbers, and with them the text, stay as they are: each time becomes the
+      // time of the frame it shows (also a time between two frames, left by an operation).
+      auto sameFrame = [&](std::int32_t& v) {
+        if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate), FrameRate);
+      };
       for (int i = 1; i <= s.SubtitleCount; ++i) {
-        s.StartValues[i] = ClampToInt32(RoundHalfEven(s.StartValues[i] * CommittedFrameRate / FrameRate));
-        s.EndValues[i] = ClampToInt32(RoundHalfEven(s.EndValues[i] * CommittedFrameRate / FrameRate));
+        sameFrame(s.StartValues[i]);
+        sameFrame(s.EndValues[i]);
       }
     }
     if (s.SubtitleCount >= 1) {

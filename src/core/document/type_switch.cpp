@@ -14,11 +14,12 @@ std::string WithExtension(const std::string& path, const char* extension) {
 }
 }  // namespace
 
-// A SubRip time line has two digits for the hours: later times cannot be written so that
-// they read back.
-bool Document::FitsSubRipTimes() const {
+// A SubRip time line has two digits for the hours and a MicroDVD frame number seven digits:
+// later times cannot be written so that they read back.
+bool Document::TimesWritable(int type, double frameRate) const {
   for (int i = 1; i <= store.SubtitleCount; ++i)
-    if (store.StartValues[i] > MaxSubRipTime || store.EndValues[i] > MaxSubRipTime) return false;
+    for (std::int32_t v : {store.StartValues[i], store.EndValues[i]})
+      if (v != -1 && !TimeWritable(v, type == TypeMicroDVD, frameRate)) return false;
   return true;
 }
 
@@ -32,7 +33,7 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
   if (store.CurrentType == other) {
     bool marks = type == TypeSubRip ? store.BraceCodesFound : store.AngleTagsFound;
     bool confirmed = true;
-    if (type == TypeSubRip && !FitsSubRipTimes()) {
+    if (!TimesWritable(type, FrameRate)) {
       Show(Icon::Error, Text(Msg::FramesTooHigh));
       confirmed = false;
     } else if (!DisableConvertMessage && marks) {

@@ -122,4 +122,9 @@ std::string GeneralDecimal(double value, char separator) {
   return out;
 }
 
+bool TimeWritable(std::int64_t ms, bool microDvd, double frameRate) {
+  if (ms < 0 || ms > std::numeric_limits<std::int32_t>::max()) return false;
+  return microDvd ? MsToFrames(ms, frameRate) <= MaxMicroDVDFrame : ms <= MaxSubRipTime;
+}
+
 }  // namespace tessary

@@ -24,6 +24,12 @@ std::int64_t MsToFrames(std::int64_t ms, double frameRate);
 
 // The latest time a SubRip time line can hold: "99:99:99,999".
 inline constexpr std::int64_t MaxSubRipTime = 99 * 3600000 + 99 * 60000 + 99999;
+// The largest MicroDVD frame number that reads back: the reader takes seven digits.
+inline constexpr std::int64_t MaxMicroDVDFrame = 9999999;
+
+// True when `ms` can be written in a file of that type and read back unchanged: a SubRip
+// time up to MaxSubRipTime, a MicroDVD frame (at `frameRate`) up to MaxMicroDVDFrame.
+bool TimeWritable(std::int64_t ms, bool microDvd, double frameRate);
 
 // Returns "hh:nn:ss,zzz" (comma) or "hh:nn:ss.zzz". Hours are not folded into days, so a
 // time reads back unchanged; past 99 hours the minutes, then the seconds, count on past 59,

@@ -29,6 +29,9 @@ bool EndsOnFirstSeparator(std::string_view text) {
 void Document::ChangeFrameRateClick() {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
   if (TargetFrameRate == FrameRate) return;
+  // Frame numbers of the new rate that the file cannot hold are refused, changing nothing.
+  if (store.CurrentType == TypeMicroDVD && !TimesWritable(TypeMicroDVD, TargetFrameRate))
+    return Show(Icon::Error, Text(Msg::FramesTooHigh));
   // The stored milliseconds stay; only the rate they are shown at changes. With the rate
   // in force equal to the new one, the main box's commit finds nothing to rescale.
   FrameRate = CommittedFrameRate = TargetFrameRate;

@@ -21,16 +21,21 @@ bool AnyTimeAbove(const SubtitleStore& s, std::int32_t limit) {
   return false;
 }
 
+// Whether a time can be written in the document's file and read back.
+auto WritableIn(const SubtitleStore& s, double frameRate) {
+  return [&s, frameRate](std::int64_t ms) { return TimeWritable(ms, s.CurrentType == TypeMicroDVD, frameRate); };
+}
+
 // Works out the new time of every start and end first and hands them to `replace` only when
-// all fit in the store's 32-bit range, so that a refused operation changes nothing.
-template <typename Map, typename Replace>
-bool ReplaceEveryTime(SubtitleStore& s, Map map, Replace replace) {
+// all can be written in the file (`writable`), so that a refused operation changes nothing.
+template <typename Map, typename Writable, typename Replace>
+bool ReplaceEveryTime(SubtitleStore& s, Map map, Writable writable, Replace replace) {
   std::vector<std::int64_t> times;
   times.reserve(2 * static_cast<std::size_t>(s.SubtitleCount));
   for (int i = 1; i <= s.SubtitleCount; ++i)
     for (std::int32_t value : {s.StartValues[i], s.EndValues[i]}) {
       times.push_back(map(value));
-      if (times.back() > std::numeric_limits<std::int32_t>::max()) return false;
+      if (times.back() > value && !writable(times.back())) return false;
     }
   for (int i = 1; i <= s.SubtitleCount; ++i) {
     replace(s.StartValues[i], times[2 * (i - 1)]);
@@ -48,6 +53,7 @@ void Document::MultiplyClick() {
   const double factor = MultiplyValue;
   const bool fits = ReplaceEveryTime(
       store, [factor](std::int32_t v) { return RoundHalfEven(v * factor); },
+      WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
   if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   LinesInText();
@@ -62,7 +68,8 @@ void Document::IncreaseClick() {
     const std::int64_t amount = ShiftValue;
     const bool fits = ReplaceEveryTime(
         store, [amount](std::int32_t v) { return v + amount; },
-        [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
+        WritableIn(store, FrameRate),
+      [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
     if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   }
   LinesInText();
@@ -86,6 +93,7 @@ void Document::DecreaseClick() {
   const std::int64_t amount = ShiftValue;
   const bool fits = ReplaceEveryTime(
       store, [amount](std::int32_t v) { return v - amount; },
+      WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
   if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   LinesInText();

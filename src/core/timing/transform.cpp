@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/units.h"
 #include "timing/repair_after_transform.h"
 
 namespace tessary {
@@ -118,7 +119,9 @@ void Document::TransformClick() {
     const StraightLine& line = plan.LineFor(i);
     for (long double v : {line(S[i]), line(s.EndValues[i])}) {
       negative = negative || v < 0;
-      tooHigh = tooHigh || v > LatestTime;
+      // Also a frame number or a time line the file cannot hold.
+      tooHigh = tooHigh || v > LatestTime ||
+                (v >= 0 && !TimeWritable(static_cast<std::int64_t>(v), s.CurrentType == TypeMicroDVD, FrameRate));
       if (!negative && !tooHigh) mapped.push_back(static_cast<std::int32_t>(v));
     }
   }

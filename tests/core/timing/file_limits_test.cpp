@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/document_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+const std::string TooHigh = "The frames are too high.\r\nPlease try different values...";
+
+void Type(Document& doc, TimingField field, const std::string& text) {
+  doc.FieldChanged(field, text);
+  doc.FieldExit(field);
+}
+
+// An operation whose result the file could not hold back (a MicroDVD frame number of more
+// than seven digits, a SubRip time past 99:99:99,999) is refused and changes nothing.
+TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
+  struct Case {
+    const char* name;
+    std::string file, fileName;
+    double fps;
+    std::function<void(Document&)> operation;
+  };
+  const std::vector<Case> cases = {
+      {"frame-rate change past seven digits", Lines({"{0}{999999}a", "{1000000}{1000001}b"}), "a.sub", 1,
+       [](Document& d) {
+         Type(d, TimingField::ChangeFrameRate, "25");
+         d.ChangeFrameRateClick();
+       }},
+      {"multiply past seven digits", Lines({"{0}{5000000}a", "{5000001}{5000002}b"}), "a.sub", 60,
+       [](Document& d) {
+         Type(d, TimingField::MultiplyValue, "2");
+         d.MultiplyClick();
+       }},
+      {"transform past seven digits", Lines({"{100}{200}a", "{1000}{9000000}b"}), "a.sub", 25,
+       [](Document& d) {
+         Type(d, TimingField::SecondPoint, "1900");
+         d.TransformClick();
+       }},
+      {"transform past 99:99:99,999",
+       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b", ""}),
+       "a.srt", 25,
+       [](Document& d) {
+         Type(d, TimingField::SecondPoint, "99:59:59,999");
+         d.TransformClick();
+       }},
+      {"switch to MicroDVD past seven digits at 30 fps",
+       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}),
+       "a.srt", 30, [](Document& d) { d.TypeButtonChecked(TypeMicroDVD); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DocumentFixture f;
+    f.doc.FrameRate = f.doc.CommittedFrameRate = c.fps;
+    f.Open(c.file, c.fileName);
+    ASSERT_TRUE(f.doc.store.SubtitleLoaded);
+    const std::string before = f.Text();
+    const int changes = f.doc.store.ChangeCount;
+    f.prompter.shown.clear();
+    c.operation(f.doc);
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{TooHigh});
+    EXPECT_EQ(f.Text(), before);
+    EXPECT_EQ(f.doc.store.ChangeCount, changes);
+  }
+}
+
+// Committing a new rate in the main box keeps the frame numbers the text shows, also for a
+// time between two frames that "Do it" left.
+TEST(FileLimits, CommittingTheFrameRateKeepsTheShownFrames) {
+  DocumentFixture f;
+  f.doc.FrameRate = f.doc.CommittedFrameRate = 20;
+  f.Open(Lines({"{0}{10}a", "{20}{30}b"}), "a.sub");
+  Type(f.doc, TimingField::ChangeFrameRate, "25");
+  f.doc.ChangeFrameRateClick();
+  ASSERT_EQ(f.Text(), Lines({"{0}{12}a", "{25}{38}b"}));
+  f.doc.FrameRateTextChanged("30");
+  f.doc.FrameRateCommit();
+  f.doc.LinesInText();
+  EXPECT_EQ(f.Text(), Lines({"{0}{12}a", "{25}{38}b"}));
+}
+
+}  // namespace
+}  // namespace tessary::testing
