@@ -115,14 +115,19 @@ void Document::TransformClick() {
   std::vector<std::int32_t> mapped;
   mapped.reserve(2 * static_cast<std::size_t>(plan.last - plan.first + 1));
   bool negative = false, tooHigh = false;
+  const bool microDvd = s.CurrentType == TypeMicroDVD;
   for (int i = plan.first; i <= plan.last; ++i) {
     const StraightLine& line = plan.LineFor(i);
     for (long double v : {line(S[i]), line(s.EndValues[i])}) {
       negative = negative || v < 0;
       // Also a frame number or a time line the file cannot hold.
       tooHigh = tooHigh || v > LatestTime ||
-                (v >= 0 && !TimeWritable(static_cast<std::int64_t>(v), s.CurrentType == TypeMicroDVD, FrameRate));
-      if (!negative && !tooHigh) mapped.push_back(static_cast<std::int32_t>(v));
+                (v >= 0 && !TimeWritable(static_cast<std::int64_t>(v), microDvd, FrameRate));
+      if (negative || tooHigh) continue;
+      // A MicroDVD time is the time of the frame it shows, so that the repair below sees
+      // what the text will show (two times within one frame are one frame).
+      const auto time = static_cast<std::int32_t>(v);
+      mapped.push_back(microDvd ? FramesToMs(MsToFrames(time, FrameRate), FrameRate) : time);
     }
   }
   if (negative || tooHigh) {

@@ -81,5 +81,20 @@ TEST(FileLimits, CommittingTheFrameRateKeepsTheShownFrames) {
   EXPECT_EQ(f.Text(), Lines({"{0}{12}a", "{25}{38}b"}));
 }
 
+// The repair after a MicroDVD transform works on the frames the text shows: a subtitle
+// squeezed into one frame is lengthened by the repair, and the result verifies unchanged.
+TEST(FileLimits, AMicroDVDTransformIsRepairedInShownFrames) {
+  DocumentFixture f;
+  f.Open(Lines({"{25}{50}a", "{10075}{10150}b"}), "a.sub");
+  Type(f.doc, TimingField::SecondPoint, "200");
+  f.doc.TransformClick();
+  const std::string transformed = f.Text();
+  EXPECT_EQ(transformed.substr(0, transformed.find('a')), "{25}{100}");  // lengthened by 3 s
+  f.prompter.shown.clear();
+  f.EditAndVerify(transformed);
+  EXPECT_EQ(f.Text(), transformed);
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The subtitle was properly modified!"});
+}
+
 }  // namespace
 }  // namespace tessary::testing
