@@ -247,6 +247,19 @@ struct StoreImage {
   bool operator==(const StoreImage&) const = default;
 };
 
+// A second document with the settings and frame rate of `first`, whose messages nobody
+// answers: for checking what the first one shows without touching it.
+struct SecondDocument {
+  explicit SecondDocument(const Document& first) {
+    doc.settings = first.settings;
+    doc.FrameRate = doc.CommittedFrameRate = first.FrameRate;
+  }
+  ScriptPrompter prompter{nullptr};
+  StringEditor editor;
+  FixedClock clock;
+  Document doc{prompter, editor, clock, Messages()};
+};
+
 struct Session {
   Script& script;
   ScriptPrompter& prompter;
@@ -477,15 +490,10 @@ struct Session {
   // The store as LinesInText writes it, made by a second document so that this one is
   // left as it is.
   std::string Rendered() const {
-    ScriptPrompter quiet(nullptr);
-    StringEditor otherEditor;
-    FixedClock clock;
-    Document other(quiet, otherEditor, clock, Messages());
-    other.settings = doc.settings;
-    other.FrameRate = other.CommittedFrameRate = doc.FrameRate;
-    other.store = doc.store;
-    other.LinesInText();
-    return otherEditor.Text();
+    SecondDocument second(doc);
+    second.doc.store = doc.store;
+    second.doc.LinesInText();
+    return second.editor.Text();
   }
 
   bool HasStyleMark() const {
@@ -558,12 +566,10 @@ struct Session {
   // text is not a fixed point of the parse and the last action is one whose findings are
   // set aside (TESSARY_TIMING_FUZZ_STOP_AFTER).
   bool CheckReparse(const std::string& text) const {
-    ScriptPrompter quiet(nullptr);
-    StringEditor otherEditor;
-    FixedClock clock;
-    Document other(quiet, otherEditor, clock, Messages());
-    other.settings = doc.settings;
-    other.FrameRate = other.CommittedFrameRate = doc.FrameRate;
+    SecondDocument second(doc);
+    ScriptPrompter& quiet = second.prompter;
+    StringEditor& otherEditor = second.editor;
+    Document& other = second.doc;
     other.encoding = doc.encoding;
     other.CurrentFileName = doc.CurrentFileName;
     other.CheckedType = doc.CheckedType;

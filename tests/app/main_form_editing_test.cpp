@@ -12,11 +12,8 @@ const QString ConvertQuestion =
 
 }  // namespace
 
-class MainFormEditingTest : public QObject {
+class MainFormEditingTest : public WindowTest {
   Q_OBJECT
-
-  std::unique_ptr<WindowDriver> d_;
-  TMainForm& w() { return *d_->window; }
 
   QList<QWidget*> SubtitleCommands() {
     return {w().btnMultiply, w().btnIncrease,    w().btnDecrease, w().btnTransform, w().btnDisplayTime,
@@ -33,14 +30,6 @@ class MainFormEditingTest : public QObject {
   QColor FrameRateColour() { return w().cbChooseFrameRate->lineEdit()->palette().color(QPalette::Text); }
 
  private slots:
-  void init() {
-    d_ = std::make_unique<WindowDriver>();
-    QVERIFY(QTest::qWaitForWindowActive(d_->window.get()));
-  }
-  void cleanup() {
-    QCOMPARE(d_->boxes.stray, QStringList());
-    d_.reset();
-  }
 
   void HandEditAllowsOnlyVerifyUntilTheTextIsParsed_data() {
     QTest::addColumn<int>("trigger");

@@ -20,11 +20,8 @@ int Permissions(const QString& path) {
 
 }  // namespace
 
-class MainFormFilesTest : public QObject {
+class MainFormFilesTest : public WindowTest {
   Q_OBJECT
-
-  std::unique_ptr<WindowDriver> d_;
-  TMainForm& w() { return *d_->window; }
 
   // Opens film.srt and types into its first text.
   void OpenAndEditSubRip() {
@@ -33,14 +30,6 @@ class MainFormFilesTest : public QObject {
   }
 
  private slots:
-  void init() {
-    d_ = std::make_unique<WindowDriver>();
-    QVERIFY(QTest::qWaitForWindowExposed(d_->window.get()));
-  }
-  void cleanup() {
-    QCOMPARE(d_->boxes.stray, QStringList());
-    d_.reset();
-  }
 
   void OpeningShowsTheRenderedSubtitleAndItsCommands_data() {
     QTest::addColumn<QString>("name");

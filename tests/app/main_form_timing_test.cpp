@@ -29,11 +29,8 @@ QList<qint64> Times(const QString& text) {
 
 }  // namespace
 
-class MainFormTimingTest : public QObject {
+class MainFormTimingTest : public WindowTest {
   Q_OBJECT
-
-  std::unique_ptr<WindowDriver> d_;
-  TMainForm& w() { return *d_->window; }
 
   // Replaces a field's text by typing and leaves it with Enter.
   void Type(QLineEdit* field, const QString& text, const QList<Reply>& replies = {}) {
@@ -44,14 +41,6 @@ class MainFormTimingTest : public QObject {
   }
 
  private slots:
-  void init() {
-    d_ = std::make_unique<WindowDriver>();
-    QVERIFY(QTest::qWaitForWindowExposed(d_->window.get()));
-  }
-  void cleanup() {
-    QCOMPARE(d_->boxes.stray, QStringList());
-    d_.reset();
-  }
 
   void WindowAndCommandLineWriteTheSameFile_data() {
     QTest::addColumn<QString>("name");

@@ -159,4 +159,24 @@ class WindowDriver {
   std::unique_ptr<TMainForm> window;
 };
 
+// A test class each of whose tests starts with a fresh shown window and ends with no box
+// left unanswered.
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  std::unique_ptr<WindowDriver> d_;
+  TMainForm& w() { return *d_->window; }
+
+ private slots:
+  void init() {
+    d_ = std::make_unique<WindowDriver>();
+    QVERIFY(QTest::qWaitForWindowActive(d_->window.get()));
+  }
+  void cleanup() {
+    QCOMPARE(d_->boxes.stray, QStringList());
+    d_.reset();
+  }
+};
+
 }  // namespace tessary::testing

@@ -54,8 +54,6 @@ bool IsUtf8WithMultiByte(std::string_view s) {
   return multi;
 }
 
-namespace {
-
 void AppendUtf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
@@ -73,6 +71,8 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
 }
+
+namespace {
 
 // UTF-16 to UTF-8; a lone surrogate is kept as its own three-byte form so that writing
 // the document back restores it exactly.

@@ -1,6 +1,7 @@
 // How a file's bytes become the document's bytes and back.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ EncodingInfo DecodeFile(std::string& bytes);
 
 // Returns the bytes to write for the document bytes `text` of a file that was `info`.
 std::string EncodeForFile(std::string_view text, const EncodingInfo& info);
+
+// Appends the UTF-8 bytes of the code point `cp` to `out`.
+void AppendUtf8(std::string& out, std::uint32_t cp);
 
 // Returns the length of the valid UTF-8 multi-byte sequence at text[i], or 0.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);

@@ -10,19 +10,6 @@ namespace tessary {
 
 namespace {
 
-void AppendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // One entry: "\n" becomes CR LF, then "\t" a TAB, each in a single left-to-right pass.
 std::string Unescape(std::string_view line, bool windows1250) {
   std::string withBreaks;
