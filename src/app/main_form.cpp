@@ -174,9 +174,13 @@ void TMainForm::Refresh() {
       cbChooseFrameRate->setEditText(rate);
       cbChooseFrameRate->lineEdit()->setCursorPosition(static_cast<int>(rate.size()));
     }
+    // Refresh runs on every keystroke: the palette is set only when its colour changes.
+    const QColor colour = f.FrameRateRed ? QColor(255, 0, 0) : this->palette().color(QPalette::Text);
     QPalette palette = cbChooseFrameRate->lineEdit()->palette();
-    palette.setColor(QPalette::Text, f.FrameRateRed ? QColor(255, 0, 0) : this->palette().color(QPalette::Text));
-    cbChooseFrameRate->lineEdit()->setPalette(palette);
+    if (palette.color(QPalette::Text) != colour) {
+      palette.setColor(QPalette::Text, colour);
+      cbChooseFrameRate->lineEdit()->setPalette(palette);
+    }
   }
   {
     QSignalBlocker block(cbChangeFrameRate);
