@@ -16,17 +16,22 @@ const char* IconName(Icon icon) {
 }
 }  // namespace
 
-void CliPrompter::Write(Icon icon, std::string_view text) {
-  if (icon == Icon::Error) ++errors_;
-  err_ << IconName(icon) << ": ";
+std::string OneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (text[i] == '\n')
-      err_ << "\\n";
+    if (text[i] == '\n' || text[i] == '\r')
+      line += "\\n";
     else
-      err_ << text[i];
+      line += text[i];
   }
-  err_ << '\n';
+  return line;
+}
+
+void CliPrompter::Write(Icon icon, std::string_view text) {
+  if (icon == Icon::Error) ++errors_;
+  err_ << std::string(IconName(icon)) + ": " + OneLine(text) + "\n";  // one write: the line stays whole
 }
 
 void CliPrompter::Show(Icon icon, std::string_view text) { Write(icon, text); }

@@ -2,10 +2,16 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "ports/prompter.h"
 
 namespace tessary {
+
+// The text as one line: every line break in it (LF, CR LF or a lone CR) is written as the two
+// characters \n, so that nothing inside a message, a file name say, can start a line of its own.
+std::string OneLine(std::string_view text);
 
 class CliPrompter : public Prompter {
  public:

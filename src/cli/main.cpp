@@ -4,6 +4,7 @@
 // (see UsageText in cli_options.cpp)
 #include <malloc.h>
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -36,7 +37,7 @@ struct Session {
 };
 
 int Usage(const std::string& why) {
-  std::cerr << "tessary-cli: " << why << "\n" << UsageText();
+  std::cerr << "tessary-cli: " << OneLine(why) << "\n" << UsageText();
   return ExitUsage;
 }
 
@@ -46,26 +47,38 @@ bool SameFile(const std::string& a, const std::string& b) {
   return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
 }
 
-// Writes the editing area's text to `target`, never onto the file that was read.
-int WriteResult(const Document& doc, const std::string& text, const std::string& target, const std::string& input,
-                const MessageTable& messages) {
-  if (SameFile(target, input)) {
-    std::cerr << "error: \"" << target << "\" is the file being read; name another with -o\n";
-    return ExitFailed;
-  }
-  const bool written = doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
-                                                  : WriteFileSafely(target, doc.FileBytes(text));
-  if (!written) {
-    std::cerr << "error: " << messages[Msg::CantWriteIn] << " \"" << target << "\"!\n";
-    return ExitFailed;
-  }
-  return ExitOk;
+// Reports an error as the editor would show it.
+int Refuse(Session& s, const std::string& text) {
+  s.prompter.Show(Icon::Error, text);
+  return ExitFailed;
+}
+
+// Writes `text` to standard output. A write that fails (a full disk, a closed output, a reader
+// that went away) is an error like any other.
+int Print(Session& s, std::string_view text) {
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (std::cout.flush()) return ExitOk;
+  return Refuse(s, s.messages[Msg::CantWriteIn] + " standard output!");
+}
+
+// Writes the editing area's text to `target`, or to standard output when it is empty, never
+// onto the file that was read. A result with no subtitle left is refused as an empty file is.
+int WriteResult(Session& s, const std::string& target, const std::string& input) {
+  if (s.doc.store.SubtitleCount == 0) return Refuse(s, s.messages[Msg::FileEmpty]);
+  const std::string text = s.editor.Text();
+  if (target.empty()) return Print(s, text);
+  if (SameFile(target, input)) return Refuse(s, "\"" + target + "\" is the file being read; name another with -o");
+  const bool written = s.doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
+                                                    : WriteFileSafely(target, s.doc.FileBytes(text));
+  return written ? ExitOk : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // A reader that goes away (| head) makes the write fail, which is reported, instead of ending the program.
+  std::signal(SIGPIPE, SIG_IGN);
   // Keep freed memory for reuse: a large document is copied a few times on its way through,
   // and fresh pages for every copy cost more than the copying.
   mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
@@ -75,10 +88,6 @@ int main(int argc, char** argv) {
   std::optional<CliOptions> options = ParseArguments(args, why);
   if (!options) return Usage(why);
   const CliOptions& o = *options;
-  if (o.help) {
-    std::cout << UsageText();
-    return ExitOk;
-  }
 
   std::error_code ec;
   const std::string input = fs::absolute(o.file, ec).string();
@@ -86,8 +95,8 @@ int main(int argc, char** argv) {
 
   // Never freed: freeing a large document one line at a time only slows the exit.
   static Session* session = new Session(o.counterAnswer);
+  if (o.help) return Print(*session, UsageText());
   StringEditor& editor = session->editor;
-  const MessageTable& messages = session->messages;
   Document& doc = session->doc;
   doc.settings.AdvancedAutomaticRepair = !o.strict;
   doc.settings.CommaInSubRip = !o.dot;
@@ -102,18 +111,18 @@ int main(int argc, char** argv) {
     std::cerr << "caret: " << at.line << ":" << at.column << "\n";
   }
   if (o.command == "verify") {
-    std::string text = editor.Text();
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    std::cout.flush();
-    return parsed ? ExitOk : ExitFailed;
+    if (parsed) return WriteResult(*session, "", input);
+    // The text as it stands shows where the reported problem is.
+    Print(*session, editor.Text());
+    return ExitFailed;
   }
   if (!parsed) return ExitFailed;
 
   if (o.IsTimingCommand()) {
     if (!RunTimingCommand(o, doc, session->prompter, why)) return why.empty() ? ExitFailed : Usage(why);
-    return WriteResult(doc, editor.Text(), output, input, messages);
+    return WriteResult(*session, output, input);
   }
   doc.TypeButtonChecked(o.targetType);
   if (doc.store.CurrentType != o.targetType) return ExitFailed;
-  return WriteResult(doc, editor.Text(), output.empty() ? doc.CurrentFileName : output, input, messages);
+  return WriteResult(*session, output.empty() ? doc.CurrentFileName : output, input);
 }

@@ -30,15 +30,16 @@ std::string ReadFile(const fs::path& path) {
   return bytes.str();
 }
 
-// Runs tessary-cli with `args` (already quoted for the shell) in `folder`.
-CliResult Cli(const TempFolder& folder, const std::string& args) {
-  const fs::path out = folder.Path() / ".stdout", err = folder.Path() / ".stderr";
-  const std::string command = "cd '" + folder.Path().string() + "' && '" TESSARY_CLI_PATH "' " + args + " >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
-  int status = std::system(command.c_str());
-  CliResult run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-  fs::remove(out);
-  fs::remove(err);
+// Runs tessary-cli with `args` (already quoted for the shell) in `folder`; its standard output
+// goes where `out` sends it (a redirection or a pipe), by default to a file read back.
+CliResult Cli(const TempFolder& folder, const std::string& args, std::string out = "") {
+  const fs::path outFile = folder.Path() / ".stdout", err = folder.Path() / ".stderr", code = folder.Path() / ".code";
+  if (out.empty()) out = ">'" + outFile.string() + "'";
+  const std::string command = "cd '" + folder.Path().string() + "' && { '" TESSARY_CLI_PATH "' " + args + " 2>'" +
+                              err.string() + "'; echo $? >'" + code.string() + "'; } " + out;
+  std::system(command.c_str());
+  CliResult run{std::stoi("0" + ReadFile(code)), ReadFile(outFile), ReadFile(err)};
+  for (const fs::path& file : {outFile, err, code}) fs::remove(file);
   return run;
 }
 
@@ -73,11 +74,45 @@ TEST(CliUsage, WrongUsageExitsWith2AndAValidCallWith0) {
   }
 }
 
-TEST(CliVerify, AMissingFileIsNamedWithItsFullPath) {
-  TempFolder folder;
-  CliResult run = Cli(folder, "verify missing.srt");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.err, "error: \"" + (folder.Path() / "missing.srt").string() + "\" doesn't exist!\n");
+// Every failure exits with 1, says why in lines of their own on standard error, whatever a file
+// name holds, and writes nothing. "@" stands for the folder the program runs in.
+TEST(CliErrors, ExitWith1AndSayWhyInOneLineEach) {
+  struct Case {
+    std::string args, out, err;
+    int code = 1;
+  };
+  std::string big;  // more than a pipe holds
+  for (int i = 1; i < 20000; ++i)
+    big += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}Hi\n";
+  const std::string wontWrite = "error: Can't write in standard output!\n";
+  const std::string mended = "information: Problems were detected - there were made 5 changes\n";
+  const std::string empty = "error: This file is empty!\n";
+  for (const Case& c : {
+           Case{"verify missing.srt", "", "error: \"@/missing.srt\" doesn't exist!\n"},
+           Case{"verify 'a\nerror: b\rc\r\n'", "", "error: \"@/a\\nerror: b\\nc\\n\" doesn't exist!\n"},
+           Case{"convert --to srt -o '/x/a\nerror: fake' in.sub", "",
+                "error: Can't write in \"/x/a\\nerror: fake\"!\n"},
+           Case{"verify --f'\n'o in.sub", "", "tessary-cli: unknown option '--f\\no'\n", 2},
+           Case{"verify big.sub", ">/dev/full", wontWrite},
+           Case{"verify big.sub", ">&-", wontWrite},
+           Case{"verify big.sub", "| head -c1 >/dev/null", wontWrite},
+           Case{"verify --help", ">/dev/full", wontWrite},
+           Case{"verify empty.sub", "", mended + empty},
+           Case{"convert --to srt -o out.srt empty.sub", "", mended + empty},
+           Case{"shift --ms 100 -o out.srt empty.sub", "", mended + "information: No change\n" + empty},
+       }) {
+    TempFolder folder;
+    folder.Write("in.sub", MicroDVD);
+    folder.Write("empty.sub", Lines({"{1}{2}|", "{3}{4}||"}));
+    folder.Write("big.sub", big);
+    CliResult run = Cli(folder, c.args, c.out);
+    EXPECT_EQ(run.code, c.code) << c.args;
+    std::string err = c.err;
+    if (const std::size_t at = err.find('@'); at != std::string::npos) err.replace(at, 1, folder.Path().string());
+    EXPECT_EQ(run.err.substr(0, err.size()), err) << c.args;
+    EXPECT_EQ(run.out, "") << c.args;
+    EXPECT_FALSE(fs::exists(folder.Path() / "out.srt")) << c.args;
+  }
 }
 
 TEST(CliConvert, WritesTheConvertedTextInTheInputsEncoding) {
