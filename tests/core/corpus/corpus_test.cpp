@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/corpus.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -18,15 +19,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> InputFiles() {
+std::vector<fs::path> InputFiles(const fs::path& folder) {
   std::vector<fs::path> files;
-  for (const fs::path& folder : {fs::path(TESSARY_CORPUS_DIR), fs::path(TESSARY_TEST_DATA_DIR) / "fuzz"}) {
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) continue;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-      const std::string name = entry.path().filename().string();
-      if (entry.is_regular_file() && name != "README.md" && name != "SOURCES.tsv") files.push_back(entry.path());
-    }
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && name != "README.md" && name != "SOURCES.tsv") files.push_back(entry.path());
   }
   std::sort(files.begin(), files.end());
   return files;
@@ -98,11 +95,20 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
   }
 }
 
-TEST(RealFiles, OpenAreRefusedOrReportedAndParsedOnesAreFixedPoints) {
+void CheckFiles(const fs::path& folder) {
   std::map<std::string, int> tally;
-  for (const auto& file : InputFiles())
+  for (const auto& file : InputFiles(folder))
     for (bool repair : {true, false}) CheckFile(file, repair, tally);
   for (const auto& [outcome, count] : tally) std::printf("[ corpus   ] %4d  %s\n", count, outcome.c_str());
+}
+
+TEST(FuzzFindings, OpenAreRefusedOrReportedAndParsedOnesAreFixedPoints) {
+  CheckFiles(fs::path(TESSARY_TEST_DATA_DIR) / "fuzz");
+}
+
+TEST(RealFiles, OpenAreRefusedOrReportedAndParsedOnesAreFixedPoints) {
+  TESSARY_SKIP_WITHOUT_CORPUS();
+  CheckFiles(TESSARY_CORPUS_DIR);
 }
 
 // Real files of each layout and encoding that the rules read as they are; the counts are
@@ -124,6 +130,7 @@ constexpr Readable ReadableFiles[] = {
 };
 
 TEST(RealFiles, OfEveryLayoutAndEncodingParseWithTheDefaultSettings) {
+  TESSARY_SKIP_WITHOUT_CORPUS();
   for (const auto& [file, subtitles] : ReadableFiles) {
     DocumentFixture f;
     f.doc.settings.DeleteSaveCopyOnClose = false;
