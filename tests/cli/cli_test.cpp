@@ -116,37 +116,30 @@ TEST(CliErrors, ExitWith1AndSayWhyInOneLineEach) {
   }
 }
 
-TEST(CliConvert, WritesTheConvertedTextInTheInputsEncoding) {
+// Convert writes in the other layout and the input's encoding, to OUT or beside the file with
+// the new extension, and leaves the file as it was.
+TEST(CliConvert, WritesTheOtherLayoutInTheInputsEncoding) {
   const std::string polish = "{100}{150}Zażółć|gęślą";
   const std::string polishSubRip = "1\r\n00:00:04,000 --> 00:00:06,000\r\nZażółć\r\ngęślą\r\n";
   const std::u16string polish16 = u"{100}{150}Zażółć|gęślą";
   const std::u16string polishSubRip16 = u"1\r\n00:00:04,000 --> 00:00:06,000\r\nZażółć\r\ngęślą\r\n";
   struct Case {
-    std::string input, output;
+    std::string input, bytes, args, output, converted;
   };
-  for (const Case& c : {Case{polish, polishSubRip}, Case{Utf16(polish16, false), Utf16(polishSubRip16, false)},
-                        Case{Utf16(polish16, true), Utf16(polishSubRip16, true)}}) {
-    TempFolder folder;
-    const fs::path input = folder.Write("in.txt", c.input);
-    EXPECT_EQ(Cli(folder, "convert --to srt -o out.txt in.txt").code, 0) << c.output;
-    EXPECT_EQ(ReadFile(folder.Path() / "out.txt"), c.output);
-    EXPECT_EQ(ReadFile(input), c.input);
-  }
-}
-
-TEST(CliConvert, WithoutOutputWritesBesideTheFileWithTheNewExtension) {
-  struct Case {
-    const char *input, *to, *output;
-  };
-  for (const Case& c : {Case{"film.sub", "srt", "film.srt"}, Case{"film.srt", "sub", "film.sub"},
-                        Case{"my.folder/film", "srt", "my.folder/film.srt"}}) {
+  for (const Case& c : {
+           Case{"in.txt", polish, "--to srt -o out.txt", "out.txt", polishSubRip},
+           Case{"in.txt", Utf16(polish16, false), "--to srt -o out.txt", "out.txt", Utf16(polishSubRip16, false)},
+           Case{"in.txt", Utf16(polish16, true), "--to srt -o out.txt", "out.txt", Utf16(polishSubRip16, true)},
+           Case{"film.sub", MicroDVD, "--to srt", "film.srt", SubRip},
+           Case{"film.srt", SubRip, "--to sub", "film.sub", MicroDVD},
+           Case{"my.folder/film", MicroDVD, "--to srt", "my.folder/film.srt", SubRip},
+       }) {
     TempFolder folder;
     fs::create_directories(folder.Path() / "my.folder");
-    const bool toSubRip = std::string(c.to) == "srt";
-    folder.Write(c.input, toSubRip ? MicroDVD : SubRip);
-    EXPECT_EQ(Cli(folder, std::string("convert --to ") + c.to + " " + c.input).code, 0) << c.input;
-    EXPECT_EQ(ReadFile(folder.Path() / c.output), toSubRip ? SubRip : MicroDVD) << c.input;
-    EXPECT_EQ(ReadFile(folder.Path() / c.input), toSubRip ? MicroDVD : SubRip) << c.input;
+    const fs::path input = folder.Write(c.input, c.bytes);
+    EXPECT_EQ(Cli(folder, "convert " + c.args + " " + c.input).code, 0) << c.output;
+    EXPECT_EQ(ReadFile(folder.Path() / c.output), c.converted) << c.output;
+    EXPECT_EQ(ReadFile(input), c.bytes) << c.output;
   }
 }
 
