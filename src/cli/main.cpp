@@ -65,7 +65,7 @@ int Print(Session& s, std::string_view text) {
 // onto the file that was read. A result with no subtitle left is refused as an empty file is.
 int WriteResult(Session& s, const std::string& target, const std::string& input) {
   if (s.doc.store.SubtitleCount == 0) return Refuse(s, s.messages[Msg::FileEmpty]);
-  const std::string text = s.editor.Text();
+  const std::string& text = s.editor.Text();
   if (target.empty()) return Print(s, text);
   if (SameFile(target, input)) return Refuse(s, "\"" + target + "\" is the file being read; name another with -o");
   const bool written = s.doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
