@@ -4,8 +4,6 @@
 //
 // The first byte chooses the settings and the answers, the last byte the frame rate; the
 // whole input is the file, so real subtitle files work as seeds unchanged.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +13,7 @@
 
 #include "document/document.h"
 #include "document/style_marks.h"
+#include "input_folder.h"
 #include "ports/string_editor.h"
 
 using namespace tessary;
@@ -47,13 +46,8 @@ class FixedClock : public Clock {
 // Low, fractional and the usual rates: low rates make the largest millisecond values.
 constexpr double FrameRates[] = {1, 1.5, 5, 12.5, 15, 20, 23.976, 23.978, 24, 25, 29.97, 30, 47.952, 50, 59.94, 60};
 
-// One file per process, so that parallel jobs do not share it.
 const std::string& InputPath() {
-  static const std::string path = [] {
-    auto folder = std::filesystem::temp_directory_path() / ("tessary-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return (folder / "input.txt").string();
-  }();
+  static const std::string path = (InputFolder("tessary-fuzz") / "input.txt").string();
   return path;
 }
 

@@ -16,8 +16,6 @@
 // TESSARY_TIMING_FUZZ_STOP_AFTER ('o' is the open) a text that does not show the store or
 // is not a fixed point of the parse ends the session quietly. TESSARY_TIMING_FUZZ_TRACE
 // prints what every action did.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +28,7 @@
 #include "document/document.h"
 #include "document/line_patterns.h"
 #include "document/units.h"
+#include "input_folder.h"
 #include "ports/string_editor.h"
 
 using namespace tessary;
@@ -169,14 +168,9 @@ void Check(bool holds, const char* what) {
   std::abort();
 }
 
-// One file per process and extension, so that parallel jobs do not share it.
+// One file per extension.
 std::string InputPath(bool subRip) {
-  static const std::filesystem::path folder = [] {
-    auto f = std::filesystem::temp_directory_path() / ("tessary-timing-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(f);
-    return f;
-  }();
-  return (folder / (subRip ? "input.srt" : "input.sub")).string();
+  return (InputFolder("tessary-timing-fuzz") / (subRip ? "input.srt" : "input.sub")).string();
 }
 
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {

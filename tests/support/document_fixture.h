@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,11 @@ inline std::string Utf16(std::u16string_view text, bool bigEndian) {
     out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
   }
   return out;
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class TempFolder {

@@ -84,7 +84,7 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
     return (static_cast<std::uint32_t>(hi) << 8) | lo;
   };
-  std::size_t n = bytes.size() & ~std::size_t{1};
+  const std::size_t n = bytes.size();
   for (std::size_t i = 0; i < n; i += 2) {
     std::uint32_t u = unit(i);
     if (u >= 0xD800 && u <= 0xDBFF && i + 3 < n) {
@@ -97,8 +97,13 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     }
     AppendUtf8(out, u);
   }
-  if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
   return out;
+}
+
+// The three-byte form of U+D800..U+DFFF that FromUtf16 gives a lone surrogate.
+bool IsLoneSurrogateForm(std::string_view s, std::size_t i) {
+  auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  return i + 2 < s.size() && b(0) == 0xED && b(1) >= 0xA0 && b(1) <= 0xBF && b(2) >= 0x80 && b(2) <= 0xBF;
 }
 
 std::string ToUtf16(std::string_view s, bool bigEndian) {
@@ -119,7 +124,7 @@ std::string ToUtf16(std::string_view s, bool bigEndian) {
     } else if (n > 1) {
       cp = c & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
       for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    } else if (c == 0xED && i + 2 < s.size()) {
+    } else if (IsLoneSurrogateForm(s, i)) {
       // A lone surrogate kept from the file.
       cp = ((c & 0x0F) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 6) |
            (static_cast<unsigned char>(s[i + 2]) & 0x3F);
@@ -142,19 +147,21 @@ std::string ToUtf16(std::string_view s, bool bigEndian) {
 
 }  // namespace
 
-EncodingInfo DecodeFile(std::string& bytes) {
+std::optional<EncodingInfo> DecodeFile(std::string& bytes) {
   const std::string_view b = bytes;
   if (b.starts_with("\xEF\xBB\xBF")) {
     bytes.erase(0, 3);
-    return {TextEncoding::Utf8, true};
+    return EncodingInfo{TextEncoding::Utf8, true};
   }
   if (b.starts_with("\xFF\xFE") || b.starts_with("\xFE\xFF")) {
+    // A dangling byte has no character to become and could not be written back.
+    if (bytes.size() % 2 != 0) return std::nullopt;
     bool big = bytes[0] == '\xFE';
     bytes = FromUtf16(std::string_view(bytes).substr(2), big);
-    return {big ? TextEncoding::Utf16BE : TextEncoding::Utf16LE, true};
+    return EncodingInfo{big ? TextEncoding::Utf16BE : TextEncoding::Utf16LE, true};
   }
-  if (IsUtf8WithMultiByte(bytes)) return {TextEncoding::Utf8, false};
-  return {TextEncoding::Windows1250, false};
+  if (IsUtf8WithMultiByte(bytes)) return EncodingInfo{TextEncoding::Utf8, false};
+  return EncodingInfo{TextEncoding::Windows1250, false};
 }
 
 std::string EncodeForFile(std::string_view text, const EncodingInfo& info) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,10 @@ struct EncodingInfo {
 };
 
 // Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes
-// UTF-8. Returns what the file was.
-EncodingInfo DecodeFile(std::string& bytes);
+// UTF-8 (a lone surrogate too, so that EncodeForFile gives every byte back). Returns what the
+// file was, or nothing for bytes that are no text in the encoding they are marked with (a
+// UTF-16 file of odd length).
+std::optional<EncodingInfo> DecodeFile(std::string& bytes);
 
 // Returns the bytes to write for the document bytes `text` of a file that was `info`.
 std::string EncodeForFile(std::string_view text, const EncodingInfo& info);

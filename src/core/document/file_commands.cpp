@@ -106,8 +106,10 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
   std::string converted;
   if (!encoding.WrittenAsIs()) converted = FileBytes(text);
   const std::string_view bytes = encoding.WrittenAsIs() ? std::string_view(text) : std::string_view(converted);
-  // The backup always sits beside the file written, as BackupFileName does beside the open one.
-  const std::string backup = path + ".bak";
+  // The backup always sits beside the file written, as BackupFileName does beside the open one;
+  // through a link, that is beside the file the link names.
+  const std::string file = WrittenFile(path);
+  const std::string backup = file + ".bak";
 
   switch (ReplaceFile(path, bytes, settings.BackupSave ? backup : std::string(), SavedAttributes)) {
     case ReplaceStep::Done:
@@ -116,7 +118,7 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
       Show(Icon::Error, Text(Msg::CantDelete) + " " + Quoted(backup) + "!");
       return SaveOutcome::Failed;
     case ReplaceStep::RenameToBackup:
-      Show(Icon::Error, Text(Msg::CantRename) + " " + Quoted(path) + " " + Text(Msg::To) + " " + Quoted(backup) + "!");
+      Show(Icon::Error, Text(Msg::CantRename) + " " + Quoted(file) + " " + Text(Msg::To) + " " + Quoted(backup) + "!");
       return SaveOutcome::Failed;
     case ReplaceStep::WriteTemporary:
     case ReplaceStep::MoveIntoPlace:

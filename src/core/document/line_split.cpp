@@ -1,5 +1,7 @@
 #include "document/line_split.h"
 
+#include <utility>
+
 #include "document/text_scan.h"
 
 namespace tessary {
@@ -9,19 +11,31 @@ void Put(std::vector<std::string>& lines, int n, std::string_view text) {
   if (static_cast<int>(lines.size()) <= n) lines.resize(static_cast<std::size_t>(n) + 1);
   lines[n].assign(text);
 }
+
+// The end of the file line that starts at `i`: where its line end starts and where the next
+// line starts.
+std::pair<std::size_t, std::size_t> FileLineEnd(std::string_view bytes, std::size_t i) {
+  std::size_t end = FindEither(bytes, i, '\r', '\n');
+  if (end == std::string_view::npos) return {bytes.size(), bytes.size()};
+  return {end, end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1)};
+}
 }  // namespace
 
 int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines) {
   int n = 0;
   std::size_t i = 0;
   while (i < bytes.size() && n < maxLines) {
-    std::size_t end = FindEither(bytes, i, '\r', '\n');
-    if (end == std::string_view::npos) end = bytes.size();
+    const auto [end, next] = FileLineEnd(bytes, i);
     Put(lines, ++n, bytes.substr(i, end - i));
-    i = end;
-    if (i < bytes.size()) i += (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+    i = next;
   }
   return n;
+}
+
+bool HasTextPastLine(std::string_view bytes, int count) {
+  std::size_t i = 0;
+  for (int n = 0; n < count && i < bytes.size(); ++n) i = FileLineEnd(bytes, i).second;
+  return bytes.find_first_not_of("\r\n", i) != std::string_view::npos;
 }
 
 int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines) {

@@ -12,6 +12,10 @@ namespace tessary {
 // Fills lines[1..n] (entry 0 untouched) and returns n.
 int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines);
 
+// True when a line past the first `count` lines (as SplitFileLines counts them) holds
+// anything: the lines past them are not all empty.
+bool HasTextPastLine(std::string_view bytes, int count);
+
 // Lines of the editing area: a CR starts the next line, an LF is skipped. At most
 // `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
 int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);

@@ -1,8 +1,9 @@
 // Opening a file: reading its lines, the text check and the detection of its layout.
-#include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "document/document.h"
+#include "document/file_input.h"
 #include "document/line_patterns.h"
 #include "document/line_split.h"
 #include "document/text_check.h"
@@ -53,59 +54,49 @@ bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
   return blocks > 0;
 }
 
-// Reads the file, but never more than a document can use: past ReadCap bytes the lines
-// read already make the document too big or reach the line limit, so the verdict is the
-// same. A cut read ends at its last line end, so that no character is split.
-constexpr std::size_t ReadCap = 2 * 10485760 + 16;
-
-bool ReadCapped(std::ifstream& in, std::string& bytes, std::uintmax_t fileSize) {
-  bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(fileSize, ReadCap + 1)));
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return false;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (bytes.size() > ReadCap) {
-    std::size_t end = bytes.find_last_of("\r\n");
-    bytes.resize(end == std::string::npos ? ReadCap : end + 1);
-  }
-  return true;
-}
+// The largest file and document: ten megabytes.
+constexpr std::uintmax_t MaxBytes = 10485760;
 
 }  // namespace
 
 void Document::OpenFile() {
   const std::string path = CurrentFileName;
-  std::error_code ec;
-  if (!fs::exists(path, ec)) {
-    Show(Icon::Error, Quoted(path) + " " + Text(Msg::DoesntExist));
+  std::string bytes;
+  fs::perms attributes = fs::perms::unknown;
+  const InputOutcome read = ReadInputFile(path, MaxBytes, bytes, attributes);
+  std::optional<EncodingInfo> decoded;
+  if (read == InputOutcome::Read) decoded = DecodeFile(bytes);
+  if (!decoded) {
+    switch (read) {
+      case InputOutcome::Missing:
+        Show(Icon::Error, Quoted(path) + " " + Text(Msg::DoesntExist));
+        break;
+      case InputOutcome::Unreadable:
+        Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(path) + " " + Text(Msg::ForReading));
+        break;
+      case InputOutcome::TooBig:
+        Show(Icon::Error, Text(Msg::FileTooBig));
+        break;
+      case InputOutcome::Read:  // read, but no text in the encoding its mark names
+        Show(Icon::Error, Text(Msg::NotText));
+        break;
+    }
     Reinitialization();
     return;
   }
   BackupFileName = path + ".bak";
-  SavedAttributes = fs::status(path, ec).permissions();
-  // Reading must work on a read-only file too; its permissions are put back afterwards.
-  if (!ec) fs::permissions(path, SavedAttributes | fs::perms::owner_read, ec);
-  auto restore = [&] {
-    std::error_code ignored;
-    if (SavedAttributes != fs::perms::unknown) fs::permissions(path, SavedAttributes, ignored);
-  };
-
-  std::string bytes;
-  bool failed = fs::is_directory(path, ec);
-  if (!failed) {
-    std::ifstream in(path, std::ios::binary);
-    failed = !in || !ReadCapped(in, bytes, fs::file_size(path, ec));
-  }
-  restore();
-  if (failed) {
-    Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(path) + " " + Text(Msg::ForReading));
-    Reinitialization();
-    return;
-  }
-  encoding = DecodeFile(bytes);
+  SavedAttributes = attributes;
+  encoding = *decoded;
   commands.SearchAgain = false;
 
   store.ClearEntries();
   store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
+  // A longer file is refused rather than cut, so that no line of it is lost unseen.
+  if (store.LineCount == MaxLines && HasTextPastLine(bytes, MaxLines)) {
+    Show(Icon::Error, Text(Msg::FileTooBig));
+    Reinitialization();
+    return;
+  }
   while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
   if (!PreCheck()) {
     Reinitialization();
@@ -119,6 +110,7 @@ void Document::OpenFile() {
     return;
   }
   store.SubtitleLoaded = true;
+  std::error_code ec;
   fs::current_path(fs::path(path).parent_path(), ec);
   commands.EditorReadOnly = false;
   editor_.SetReadOnly(false);
@@ -141,7 +133,7 @@ bool Document::PreCheck() {
     Show(Icon::Error, Text(Msg::FileEmpty));
     return false;
   }
-  if (2 * static_cast<std::int64_t>(store.LineCount) + total > 10485760) {
+  if (2 * static_cast<std::int64_t>(store.LineCount) + total > static_cast<std::int64_t>(MaxBytes)) {
     Show(Icon::Error, Text(Msg::FileTooBig));
     return false;
   }

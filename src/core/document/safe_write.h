@@ -13,21 +13,28 @@ enum class ReplaceStep {
   WriteTemporary,  // the new content could not be written beside the file
   DeleteBackup,    // the old backup could not be deleted
   RenameToBackup,  // the file could not be renamed to the backup name
-  MoveIntoPlace,   // the new content could not take the file's name
+  MoveIntoPlace,   // the new content could not take the file's name (or the name is not a file's)
 };
 
-// Replaces the file `path` with `bytes`. The bytes go to a temporary file in the same folder
-// first; only then, when `backup` is not empty and `path` exists, the old backup is deleted
-// and `path` is renamed to `backup`; last the temporary file takes the name `path`.
-// `attributes` (unless unknown) are given to the new file and to the backup.
-// On failure the temporary file is removed and `path` keeps its previous content (when even
+// The file that writing to `path` replaces: a symbolic link is followed (through a chain of
+// links too), so that the link stays and the file it names gets the new content.
+std::string WrittenFile(const std::string& path);
+
+// Replaces the file `path` with `bytes`. A link is followed (see WrittenFile); a name held by
+// anything but a regular file (a folder, a device, a FIFO, a socket) is refused before anything
+// is written. The bytes go to a temporary file in the same folder first; only then, when
+// `backup` is not empty and the file exists, the old backup is deleted and the file is renamed
+// to `backup` (the caller names it beside WrittenFile(path)); last the temporary file takes
+// the file's name. `attributes` (unless unknown) are given to the new file and to the backup.
+// On failure the temporary file is removed and the file keeps its previous content (when even
 // putting the backup back fails, the backup holds it).
+// Temporary files of this naming that writers killed on their way left in the folder are
+// removed on the way.
 ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const std::string& backup,
                         std::filesystem::perms attributes);
 
-// Writes `bytes` to a temporary file in the folder of `path` and renames it into place; a
-// replaced file keeps its permissions. Returns false (and leaves `path` as it was) when any
-// step fails.
+// Replaces `path` with `bytes` as ReplaceFile does, without a backup; a replaced file keeps
+// its permissions. Returns false (and leaves `path` as it was) when any step fails.
 bool WriteFileSafely(const std::string& path, std::string_view bytes);
 
 }  // namespace tessary

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -13,6 +17,8 @@ namespace tessary::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+using Texts = std::vector<std::string>;
 
 const std::string SubRipAB =
     Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""});
@@ -56,60 +62,86 @@ std::string LineWithNonText(int bad, char badByte) {
   return "{1}{2}" + std::string(static_cast<std::size_t>(bad), badByte) + std::string(94 - bad, 'a');
 }
 
+// A file over 10 MB (told by its size alone, whatever it holds) or of more lines than a
+// document holds is refused, never cut. A document counts two line-break bytes per line, and
+// empty lines at the end are no lines; what is not too big goes on to the detection.
 TEST(OpenFile, RefusesWhatCannotBeASubtitleAndStaysClosed) {
+  auto prose = [](std::size_t total, const char* tail) {  // four lines of `total` bytes
+    const std::string quarter(total / 4, 'x');
+    return Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail;
+  };
+  std::string lines;
+  for (int k = 1; k <= 250000; ++k)
+    lines += "{" + std::to_string(k * 10) + "}{" + std::to_string(k * 10 + 5) + "}x\r\n";
+  const std::string tooBig = "This text file is too big - over 10MB!", notText = "This is not a text!";
   struct Case {
-    std::string file;
-    const char* message;  // empty: the file opens without one
+    std::string file, message;  // message empty: the file opens without one
+    std::uintmax_t size = 0;    // the file is filled up with NUL bytes to this size
   };
   for (const Case& c : {
-           Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), "This is not a text!"},
-           Case{LineWithNonText(40, '\t'), "This is not a text!"},
-           Case{LineWithNonText(40, '\x7F'), "This is not a text!"}, Case{LineWithNonText(39, '+'), ""},
-           Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
+           Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), notText},
+           Case{LineWithNonText(40, '\t'), notText}, Case{LineWithNonText(40, '\x7F'), notText},
+           Case{LineWithNonText(39, '+'), ""}, Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
+           Case{Utf16(u"{1}{2}Hi", true) + "x", notText},  // the dangling byte has no character
+           // One invalid byte makes the file Windows-1250, where UTF-8 bytes are no text.
+           Case{Lines({"{1}{2}сестра встреча сестра", "{3}{4}встреча сестра встреча",
+                       "{5}{6}сестра встреча сестра\xFF"}),
+                notText},
+           Case{prose(10485752, ""), "Unknown subtitle type!"}, Case{prose(10485753, ""), tooBig},
+           Case{prose(10485752, "\n\n"), "Unknown subtitle type!"},  // 10,485,760 bytes, the last line empty
+           Case{lines + "\r\n\n", ""}, Case{lines + "{1}{2}x", tooBig}, Case{lines + "\r\n{1}{2}x", tooBig},
+           Case{lines, tooBig, 22000000},
        }) {
     DocumentFixture f;
-    f.Open(c.file);
-    const bool refused = *c.message != '\0';
-    SCOPED_TRACE(c.file);
-    EXPECT_EQ(f.prompter.Texts(), refused ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    f.doc.CurrentFileName = f.folder.Write("input.txt", c.file);
+    if (c.size > 0) fs::resize_file(f.doc.CurrentFileName, c.size);
+    f.doc.OpenFile();
+    const bool refused = !c.message.empty();
+    SCOPED_TRACE(c.file.substr(0, 40) + "... " + std::to_string(c.file.size()) + " bytes");
+    EXPECT_EQ(f.prompter.Texts(), refused ? Texts{c.message} : Texts{});
     EXPECT_EQ(f.doc.store.SubtitleLoaded, !refused);
     EXPECT_EQ(f.editor.ReadOnly(), refused);
   }
 }
 
-TEST(OpenFile, TooBigCountsTwoLineBreakBytesPerLineAfterDroppingTrailingEmptyLines) {
-  // Four lines of prose: 2 * 4 + their length against 10,485,760. What is not too big goes on
-  // to the detection, which refuses prose.
-  auto messages = [](std::size_t total, const char* tail) {
-    const std::string quarter(total / 4, 'x');
-    DocumentFixture f;
-    f.Open(Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail);
-    return f.prompter.Texts();
-  };
-  using Texts = std::vector<std::string>;
-  EXPECT_EQ(messages(10485752, ""), Texts{"Unknown subtitle type!"});
-  EXPECT_EQ(messages(10485753, ""), Texts{"This text file is too big - over 10MB!"});  // a file of 10,485,759 bytes
-  EXPECT_EQ(messages(10485752, "\r\n\r\n\r\n\r\n"), Texts{"Unknown subtitle type!"});
-}
-
-TEST(OpenFile, ReadsTheFirst250000LinesOfALongerFileWithoutAMessage) {
-  std::string file;
-  for (int k = 1; k <= 300000; ++k) file += "{" + std::to_string(k * 10) + "}{" + std::to_string(k * 10 + 5) + "}x\r\n";
+// Nothing but a regular file is opened, and nothing waits: a FIFO without a writer, a folder,
+// a device, a /proc file that states no size, like an unreadable file, cannot be read.
+TEST(OpenFile, RefusesAtOnceWhatIsNotAReadableRegularFile) {
   DocumentFixture f;
-  f.Open(file);
-  EXPECT_TRUE(f.prompter.shown.empty());
-  EXPECT_EQ(f.doc.store.SubtitleCount, 250000);
-  EXPECT_TRUE(f.Text().ends_with("\n{2500000}{2500005}x"));
+  const std::string fifo = (f.folder.Path() / "fifo").string(), locked = f.folder.Write("locked.sub", "{1}{2}x");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::permissions(locked, fs::perms::none);
+  std::vector<std::string> paths = {fifo, f.folder.Path().string(), "/dev/zero", "/proc/self/status"};
+  if (::geteuid() == 0)
+    std::cout << "No unreadable case: root reads a file of mode 000.\n";
+  else
+    paths.push_back(locked);
+  for (const std::string& path : paths) {
+    f.prompter.shown.clear();
+    f.doc.CurrentFileName = path;
+    f.doc.OpenFile();
+    EXPECT_EQ(f.prompter.Texts(), Texts{"Can't open \"" + path + "\" for reading!"});
+  }
+  EXPECT_EQ(fs::status(locked).permissions(), fs::perms::none);
 }
 
-TEST(OpenFile, AReadOnlyFileOpensAndIsStillReadOnlyAfterwards) {
+// Opening reads a read-only file without touching it (its change time stays), and saving
+// keeps it read-only.
+TEST(OpenFile, AReadOnlyFileOpensUntouchedAndStaysReadOnlyWhenSaved) {
   DocumentFixture f;
   const std::string path = f.folder.Write("locked.sub", Lines({"{10}{20}A", "{30}{40}B", "{50}{60}C"}));
-  const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
   fs::permissions(path, readOnly);
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));  // past the file system's time step
+  struct stat before, after;
+  ::stat(path.c_str(), &before);
   f.doc.CurrentFileName = path;
   f.doc.OpenFile();
+  ::stat(path.c_str(), &after);
   EXPECT_TRUE(f.doc.LastParseSucceeded);
+  EXPECT_EQ(std::pair(after.st_ctim.tv_sec, after.st_ctim.tv_nsec),
+            std::pair(before.st_ctim.tv_sec, before.st_ctim.tv_nsec));
+  EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
   EXPECT_EQ(fs::status(path).permissions(), readOnly);
 }
 

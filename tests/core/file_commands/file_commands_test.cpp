@@ -17,11 +17,6 @@ std::string SubRip(const std::string& firstText) {
   return Lines({"1", "00:00:01,000 --> 00:00:02,000", firstText, "", "2", "00:00:03,000 --> 00:00:04,000", "World", ""});
 }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A document with file choosers and the file `name` ("Hello") in a temporary folder.
 struct FileCommands {
   ScriptedPrompter prompter;
@@ -55,19 +50,25 @@ struct FileCommands {
   }
 };
 
+// Through a link, the file it names is replaced, with its backup beside it, and the link stays.
 TEST(Save, ReplacesTheFileAndWithBackupKeepsThePreviousSaveInTheBackup) {
-  for (bool backup : {true, false}) {
-    SCOPED_TRACE(backup);
+  for (auto [backup, link] : {std::pair{true, false}, {false, false}, {true, true}}) {
+    SCOPED_TRACE(std::to_string(backup) + std::to_string(link));
     FileCommands f;
+    const std::string file = link ? f.In("linked.srt") : f.path;
+    if (link) {
+      fs::rename(f.path, file);
+      fs::create_symlink("linked.srt", f.path);
+    }
     f.doc.settings.BackupSave = backup;
     f.EditAndVerify(SubRip("First"));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
     f.EditAndVerify(SubRip("Second"));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
 
-    EXPECT_EQ(Read(f.path), SubRip("Second"));
-    EXPECT_EQ(Read(f.path + ".bak"), backup ? SubRip("First") : "");
-    EXPECT_EQ(fs::exists(f.path + ".bak"), backup);
+    EXPECT_EQ(std::tuple(ReadBytes(file), fs::is_symlink(f.path)), std::tuple(SubRip("Second"), link));
+    EXPECT_EQ(ReadBytes(file + ".bak"), backup ? SubRip("First") : "");
+    EXPECT_EQ(fs::exists(f.path + ".bak"), backup && !link);
     EXPECT_FALSE(f.TemporaryLeft());
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(std::tuple(f.doc.SaveSucceeded, f.doc.store.ChangeCount, f.doc.store.TextEdited, f.doc.commands.Save,
@@ -107,7 +108,7 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
     EXPECT_FALSE(f.doc.SaveSucceeded);
     ASSERT_EQ(f.prompter.shown.size(), 1u);
     EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text), std::tuple(Icon::Error, c.message(f)));
-    EXPECT_EQ(Read(f.path), SubRip("Hello"));
+    EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
     EXPECT_FALSE(f.TemporaryLeft());
     EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.store.TextEdited, f.doc.commands.Save),
               std::tuple(name, true, true));
@@ -123,8 +124,8 @@ TEST(Save, AfterATypeSwitchAsksForTheNewNameAndKeepsTheOldFile) {
 
     EXPECT_EQ(f.doc.Save(), chosen ? SaveOutcome::Saved : SaveOutcome::Declined);
     EXPECT_TRUE(f.doc.SaveSucceeded);
-    EXPECT_EQ(Read(renamed), chosen ? f.editor.Text() : "");
-    EXPECT_EQ(Read(f.path), SubRip("Hello"));
+    EXPECT_EQ(ReadBytes(renamed), chosen ? f.editor.Text() : "");
+    EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
     // Once written under its new name, the document saves there without asking.
     if (chosen) {
       EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
@@ -146,7 +147,7 @@ TEST(SaveAs, AnotherExistingFileIsOverwrittenOnlyWhenConfirmedAndBecomesTheDocum
       fs::create_hard_link(f.path, other);
     else
       f.folder.Write("other.srt", "old");
-    const std::string before = Read(other);
+    const std::string before = ReadBytes(other);
     f.EditAndVerify(SubRip("Changed"));
     f.dialogs.names = {other, other};
     f.prompter.answers = c.answers;
@@ -154,8 +155,8 @@ TEST(SaveAs, AnotherExistingFileIsOverwrittenOnlyWhenConfirmedAndBecomesTheDocum
     EXPECT_EQ(f.doc.SaveAs(), SaveOutcome::Saved);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.questions, "This file already exists! Overwrite?"));
     EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, {f.path, "srt"}));
-    EXPECT_EQ(Read(other), SubRip("Changed"));
-    EXPECT_EQ(Read(other + ".bak"), before);
+    EXPECT_EQ(ReadBytes(other), SubRip("Changed"));
+    EXPECT_EQ(ReadBytes(other + ".bak"), before);
     EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.ReloadFileName, f.doc.Caption),
               std::tuple(other, other + ".bak", other, std::string("Tessary - 'other.srt'")));
   }
@@ -181,7 +182,7 @@ TEST(SaveQuestion, DecliningTheUnverifiedTextKeepsTheFileAndTheDocument) {
     EXPECT_TRUE(f.doc.SaveSucceeded);
     EXPECT_EQ(std::tuple(f.prompter.shown.back().icon, f.prompter.shown.back().text),
               std::tuple(Icon::Warning, "You didn't yet verified what you wrote!\r\nAre you sure you want to save?"));
-    EXPECT_EQ(Read(f.path), SubRip("Hello"));
+    EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
     EXPECT_EQ(std::tuple(f.doc.store.SubtitleLoaded, f.editor.Text()), std::tuple(true, SubRip("Unverified")));
   }
 }
