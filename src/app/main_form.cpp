@@ -194,6 +194,7 @@ void TMainForm::Refresh() {
   (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
   (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);
   setWindowTitle(DisplayText(doc_->Caption));
+  EncodingLabel->setText(doc_->store.SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding)) : QString());
   view_->Flush();
 }
 

@@ -66,6 +66,7 @@ class TMainForm : public QMainWindow {
   // --- file tool bar and small tool bars ---
   QFrame* tpCommonOperationsRect;
   TMySpeedButton *sbLoadFile, *sbSave, *sbSaveAs, *sbReload, *sbCloseFile;
+  QLabel* EncodingLabel;  // the open document's encoding
   QFrame* tpOptionsAndAboutRect;
   TMySpeedButton *sbSearch, *sbGoToFrame, *sbGoToTime, *sbGoToLine, *sbDialogRemover, *sbVideoPreview,
       *sbOptions, *sbAbout;
