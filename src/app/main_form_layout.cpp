@@ -408,9 +408,6 @@ void TMainForm::ApplyCaptions() {
   MarkLinePopup->setTitle(popupText(143));
   MarkFirstPopup->setText(popupText(144));
   MarkSecondPopup->setText(popupText(145));
-
-  // Longer captions of another language must not be cut.
-  setMinimumSize(QSize(715, 520).expandedTo(centralWidget()->layout()->minimumSize()));
 }
 
 }  // namespace tessary
