@@ -1,5 +1,7 @@
 #include "convert_message_form.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -36,7 +38,9 @@ TConvertMessageForm::TConvertMessageForm(QWidget* owner, const MessageTable& mes
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Question);
   layout->addLayout(buttons);
-  setFixedWidth(420);
+  // The question wraps at 420 pixels, or wider when the row of buttons needs more room.
+  const QMargins margins = layout->contentsMargins();
+  setFixedWidth(std::max(420, buttons->sizeHint().width() + margins.left() + margins.right()));
   if (owner) {
     adjustSize();
     move(owner->geometry().center() - rect().center());

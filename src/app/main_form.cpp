@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QTimer>
 #include <QWindow>
 
@@ -65,6 +66,14 @@ void TMainForm::MainTimerTick() {
   }
   // A save in the middle of a command that waits for an answer would save half its work.
   if (!doc_->MessageShowing && doc_->AutoSaveDue()) Run([&] { doc_->AutoSave(); });
+}
+
+bool TMainForm::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The layout settles after captions change; longer captions of another language widen the
+  // smallest window rather than being cut.
+  if (event->type() == QEvent::LayoutRequest) setMinimumSize(QSize(715, 520).expandedTo(layout()->totalMinimumSize()));
+  return handled;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -194,6 +203,7 @@ void TMainForm::Refresh() {
   (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
   (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);
   setWindowTitle(DisplayText(doc_->Caption));
+  EncodingLabel->setText(doc_->store.SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding)) : QString());
   view_->Flush();
 }
 

@@ -27,6 +27,7 @@
 #include "settings/language_list.h"
 #include "qt_file_dialogs.h"
 #include "qt_prompter.h"
+#include "qt_translations.h"
 
 namespace tessary {
 
@@ -66,6 +67,7 @@ class TMainForm : public QMainWindow {
   // --- file tool bar and small tool bars ---
   QFrame* tpCommonOperationsRect;
   TMySpeedButton *sbLoadFile, *sbSave, *sbSaveAs, *sbReload, *sbCloseFile;
+  QLabel* EncodingLabel;  // the open document's encoding
   QFrame* tpOptionsAndAboutRect;
   TMySpeedButton *sbSearch, *sbGoToFrame, *sbGoToTime, *sbGoToLine, *sbDialogRemover, *sbVideoPreview,
       *sbOptions, *sbAbout;
@@ -118,6 +120,7 @@ class TMainForm : public QMainWindow {
   QAction *MarkFirstPopup, *MarkSecondPopup;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -196,6 +199,7 @@ class TMainForm : public QMainWindow {
   Configuration config_;
   std::string configFile_;
   LanguageList languages_;
+  QtTranslations qtTranslations_;
   std::vector<std::string> languageFolders_;
   std::vector<std::pair<QLineEdit*, TimingField>> timingFields_;
 };

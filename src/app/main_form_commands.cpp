@@ -33,6 +33,10 @@ void TMainForm::ConnectCommands() {
   both(rbTime, nullptr, &TMainForm::rbTimeClick);
   connect(cbChooseFrameRate, &QComboBox::editTextChanged, this, &TMainForm::cbChooseFrameRateChange);
   connect(view_.get(), &QtEditorView::userTextChanged, this, &TMainForm::reManualEditZoneChange);
+  // Told once the keystroke is done, not in the middle of the control's change.
+  connect(
+      view_.get(), &QtEditorView::encodingSwitched, this, [this] { Run([&] { doc_->NoticeEncodingSwitch(); }); },
+      Qt::QueuedConnection);
 
   both(btnMultiply, nullptr, &TMainForm::btnMultiplyClick);
   both(btnIncrease, nullptr, &TMainForm::btnIncreaseClick);

@@ -60,6 +60,7 @@ void TMainForm::CreateControls() {
   sbSaveAs = MakeToolButton(tpCommonOperationsRect, "sbSaveAs", QStyle::SP_DriveFDIcon);
   sbReload = MakeToolButton(tpCommonOperationsRect, "sbReload", QStyle::SP_BrowserReload);
   sbCloseFile = MakeToolButton(tpCommonOperationsRect, "sbCloseFile", QStyle::SP_DialogCloseButton);
+  EncodingLabel = Make<QLabel>(central, "EncodingLabel");
 
   tpOptionsAndAboutRect = MakePanel(central, "tpOptionsAndAboutRect");
   sbSearch = MakeToolButton(tpOptionsAndAboutRect, "sbSearch", QStyle::SP_FileDialogContentsView);
@@ -210,6 +211,8 @@ void TMainForm::LayOut() {
     small->addWidget(w);
   auto* top = new QHBoxLayout;
   top->addWidget(tpCommonOperationsRect);
+  top->addSpacing(8);
+  top->addWidget(EncodingLabel);
   top->addStretch();
   top->addWidget(tpOptionsAndAboutRect);
 
@@ -405,9 +408,6 @@ void TMainForm::ApplyCaptions() {
   MarkLinePopup->setTitle(popupText(143));
   MarkFirstPopup->setText(popupText(144));
   MarkSecondPopup->setText(popupText(145));
-
-  // Longer captions of another language must not be cut.
-  setMinimumSize(QSize(715, 520).expandedTo(centralWidget()->layout()->minimumSize()));
 }
 
 }  // namespace tessary

@@ -102,6 +102,7 @@ void TMainForm::ChangeLanguage(const std::string& name) {
     doc_->Show(Icon::Error, failure);
     return;
   }
+  qtTranslations_.Follow(name);
   doc_->MessagesChanged();
   ApplyCaptions();
   Refresh();

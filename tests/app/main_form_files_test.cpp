@@ -244,20 +244,35 @@ class MainFormFilesTest : public WindowTest {
     QCOMPARE(w().windowTitle(), QString("Tessary - 'film.sub'"));
   }
 
-  // A character Windows-1250 lacks turns the file into UTF-8 rather than being lost.
+  // A character Windows-1250 lacks turns the file into UTF-8 rather than being lost; the
+  // label shows the encoding and the user is told once for each reading of the file.
   void TypedCharacterOutsideWindows1250IsSavedAsUtf8() {
+    const QStringList told{"This character can't be written in Windows-1250: the subtitle will be saved as UTF-8."};
+    // Types at the end and returns the boxes shown, waiting for `boxes` of them.
+    auto typeAtEnd = [&](const QString& text, int boxes = 1) {
+      return d_->boxes.Answering(QList<Reply>(boxes), [&] {
+        w().reManualEditZone->moveCursor(QTextCursor::End);
+        QInputMethodEvent typed;
+        typed.setCommitString(text);
+        QApplication::sendEvent(w().reManualEditZone, &typed);
+        QTest::qWait(0);
+      });
+    };
     QCOMPARE(d_->Open("pl.sub", "{25}{50}za\xbf\xf3\xb3\xe6"), QStringList());
-    QCOMPARE(d_->Shown(), QString::fromUtf8("{25}{50}zażółć"));
-    w().reManualEditZone->moveCursor(QTextCursor::End);
-    QInputMethodEvent typed;
-    typed.setCommitString(QString(QChar(0x4E2D)));
-    QApplication::sendEvent(w().reManualEditZone, &typed);
-    QVERIFY(w().btnVerifyWritings->isEnabled());
+    QCOMPARE(w().EncodingLabel->text(), QString("Windows-1250"));
+    QCOMPARE(typeAtEnd(QString::fromUtf8("ł中")), told);
+    QCOMPARE(w().EncodingLabel->text(), QString("UTF-8"));
+    QCOMPARE(typeAtEnd(QString::fromUtf8("文"), 0), QStringList());
+    QCOMPARE(d_->Click(w().sbReload, {Reply{QMessageBox::Yes}}),
+             QStringList{"There are Changes to save!\nAre you sure you want to reload the file?"});
+    QCOMPARE(w().EncodingLabel->text(), QString("Windows-1250"));
+
+    QCOMPARE(typeAtEnd(QString(QChar(0x4E2D))), told);
     QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}), QStringList{ProperlyModified});
     QCOMPARE(d_->Click(w().sbSave), QStringList());
     QCOMPARE(d_->Read("pl.sub"), QByteArray("{25}{50}za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xE4\xB8\xAD"));
-    QCOMPARE(d_->Read("pl.sub.bak"), QByteArray("{25}{50}za\xbf\xf3\xb3\xe6"));
-    QCOMPARE(d_->Shown(), QString::fromUtf8("{25}{50}zażółć中"));
+    QCOMPARE(d_->Click(w().sbCloseFile), QStringList());
+    QCOMPARE(w().EncodingLabel->text(), QString());
   }
 };
 

@@ -1,5 +1,8 @@
 // The main window's settings and languages: applied at start-up, switched from the menu,
 // written when the window closes.
+#include <QFileDialog>
+#include <QStyle>
+
 #include "settings/language_file.h"
 #include "window_driver.h"
 
@@ -7,12 +10,34 @@ namespace tessary::testing {
 
 namespace {
 
-std::string GermanEntry(int number) {
-  QFile file(QString(TESSARY_LANG_DIR) + "/deutsch.lng");
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  const QByteArray bytes = file.readAll();
-  return ReadLanguageEntries(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
-      .at(static_cast<std::size_t>(number) - 1);
+// Entry `number` of a shipped language file, or of the built-in English set for "".
+QString Entry(const QString& file, int number) {
+  QFile lng(QString(TESSARY_LANG_DIR) + "/" + file);
+  if (file.isEmpty() || !lng.open(QIODevice::ReadOnly)) return DisplayText(MessageTable::BuiltInEnglish(number));
+  const QByteArray bytes = lng.readAll();
+  return DisplayText(ReadLanguageEntries(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+                         .at(static_cast<std::size_t>(number) - 1));
+}
+
+// The width a control needs for its whole caption: its size hint, but for a push button
+// its text and margin, without the least width the style gives every button.
+int CaptionWidth(QWidget* w) {
+  auto* button = qobject_cast<QPushButton*>(w);
+  return button ? button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+                      button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                : w->sizeHint().width();
+}
+
+// The buttons and (unwrapped) labels of `form` whose caption is wider than the control.
+QString CutCaptions(QWidget* form) {
+  QStringList cut;
+  for (QWidget* w : form->findChildren<QWidget*>()) {
+    auto* label = qobject_cast<QLabel*>(w);
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if ((label || button) && w->isVisibleTo(form) && !(label && label->wordWrap()) && CaptionWidth(w) > w->width())
+      cut << w->objectName() + " " + (label ? label->text() : button->text());
+  }
+  return cut.join("; ");
 }
 
 }  // namespace
@@ -21,7 +46,18 @@ class MainFormSettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void LanguageMenuRecaptionsTheWindowAndKeepsTheFileInTheTitle() {
+  void LanguageMenuRecaptionsTheWindowAndQtsOwnTextsCuttingNoCaption_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("qtTexts");  // Yes, No, Cancel of a message box; Open of a file chooser
+    QTest::newRow("English") << 1 << "" << QStringList{"&Yes", "&No", "Cancel", "&Open"};
+    QTest::newRow("Deutsch") << 2 << "deutsch.lng" << QStringList{"&Ja", "&Nein", "Abbrechen", "&Öffnen"};
+    QTest::newRow("Polski") << 3 << "polski.lng" << QStringList{"&Tak", "&Nie", "Anuluj", "&Otwórz"};
+  }
+  void LanguageMenuRecaptionsTheWindowAndQtsOwnTextsCuttingNoCaption() {
+    QFETCH(int, item);
+    QFETCH(QString, file);
+    QFETCH(QStringList, qtTexts);
     ScriptedFileDialogs dialogs;
     QTemporaryDir folder;
     TMainForm window(&dialogs);
@@ -41,15 +77,28 @@ class MainFormSettingsTest : public QObject {
     window.sbLoadFile->click();
     QCOMPARE(window.windowTitle(), QString("Tessary - 'film.sub'"));
 
-    window.LanguageMenus[1]->trigger();
-    QCOMPARE(window.btnVerifyWritings->text(), DisplayText(GermanEntry(1)));
-    QCOMPARE(window.Units1Label->text(), DisplayText(GermanEntry(33)));
+    // Through another language, so that every text must come back.
+    window.LanguageMenus[item == 2 ? 2 : 1]->trigger();
+    window.LanguageMenus[item - 1]->trigger();
+    QCOMPARE(window.btnVerifyWritings->text(), Entry(file, 1));
+    QCOMPARE(window.Units1Label->text(), Entry(file, 33));
     QCOMPARE(window.windowTitle(), QString("Tessary - 'film.sub'"));
-    QVERIFY(window.LanguageMenus[1]->isChecked() && !window.LanguageMenus[0]->isChecked());
+    for (int k = 1; k <= 3; ++k) QCOMPARE(window.LanguageMenus[k - 1]->isChecked(), k == item);
 
-    window.LanguageMenus[0]->trigger();
-    QCOMPARE(window.btnVerifyWritings->text(), QString("Verify\nwritings"));
-    QCOMPARE(window.languages().Current(), std::string("English"));
+    QTest::qWait(0);  // the layout settles
+    window.resize(window.minimumSize());
+    QTest::qWait(0);
+    QCOMPARE(CutCaptions(&window), QString());
+    TConvertMessageForm warning(&window, window.document().messages);
+    warning.show();
+    QCOMPARE(CutCaptions(&warning), QString());
+
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QFileDialog chooser(&window);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    QCOMPARE((QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                          box.button(QMessageBox::Cancel)->text(), chooser.labelText(QFileDialog::Accept)}),
+             qtTexts);
   }
 
   void SettingsAreAppliedAndWrittenBackWhenTheWindowCloses() {

@@ -144,6 +144,15 @@ bool Encode(QStringView text, bool utf8, std::string& out) {
   return true;
 }
 
+// True when every character of doc[position, position + count) has a Windows-1250 byte.
+bool Windows1250Holds(QTextDocument* doc, int position, int count) {
+  QTextCursor cursor(doc);
+  cursor.setPosition(position);
+  cursor.setPosition(std::min(position + count, doc->characterCount() - 1), QTextCursor::KeepAnchor);
+  std::string bytes;
+  return Encode(cursor.selectedText(), false, bytes);
+}
+
 // Number of CR LF pairs that lie wholly in s[from, to).
 int LineBreaksIn(std::string_view s, std::size_t from, std::size_t to) {
   int count = 0;
@@ -222,14 +231,19 @@ bool QtEditorView::HasPending() const {
   return textPending_ || caretPending_ || !scrolls_.empty() || colouringsChanged_;
 }
 
-void QtEditorView::ControlChanged(int, int charsRemoved, int charsAdded) {
+void QtEditorView::ControlChanged(int position, int charsRemoved, int charsAdded) {
   if (flushing_ || (charsRemoved == 0 && charsAdded == 0)) return;
-  if (textPending_)
+  bool switched = false;
+  if (textPending_) {
     shownStale_ = true;  // the coming flush replaces the whole text
-  else
+  } else {
     userEdited_ = true;
+    switched = !Utf8() && !Windows1250Holds(edit_->document(), position, charsAdded);
+    if (switched) encoding_->SwitchToUtf8();
+  }
   // A flush asked for while the control is still busy with the user's change waits.
   reporting_ = true;
+  if (switched) emit encodingSwitched();
   emit userTextChanged();
   reporting_ = false;
 }
@@ -238,8 +252,7 @@ void QtEditorView::RebuildFromControl() const {
   const QString raw = edit_->document()->toRawText();
   if (!Encode(raw, Utf8(), text_)) {
     // A character Windows-1250 cannot hold: the document becomes UTF-8 rather than lose it.
-    encoding_->kind = TextEncoding::Utf8;
-    encoding_->byteOrderMark = false;
+    encoding_->SwitchToUtf8();
     Encode(raw, true, text_);
   }
   shownUtf8_ = Utf8();

@@ -36,8 +36,8 @@ class QtEditorView : public QObject, public EditorView {
   explicit QtEditorView(TMyRichEdit* edit, QObject* parent = nullptr);
 
   // The document's encoding, which the view reads at every conversion. When the user types
-  // a character that Windows-1250 cannot hold, the view turns it into UTF-8 (no mark).
-  // Null stands for Windows-1250.
+  // a character that Windows-1250 cannot hold, the view turns it into UTF-8 (no mark) at
+  // once and says so with encodingSwitched. Null stands for Windows-1250.
   void SetEncoding(EncodingInfo* encoding);
   // The colour of the text outside the coloured ranges (palette Text role); navy at first.
   void SetTextColour(const QColor& colour);
@@ -65,6 +65,8 @@ class QtEditorView : public QObject, public EditorView {
  signals:
   // The user changed the text (typing, pasting, cutting, undoing). Never sent for a Flush.
   void userTextChanged();
+  // The user typed a character that Windows-1250 cannot hold: the document is now UTF-8.
+  void encodingSwitched();
 
  private:
   struct Colouring {

@@ -23,6 +23,7 @@ void Document::AutoSave() {
   }
   // A copy that cannot be written is tried again one interval later.
   const std::string& text = editor_.Text();
+  NoticeEncodingSwitch();
   WriteFileSafely(CurrentFileName + ".sav", encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text));
 }
 

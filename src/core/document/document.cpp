@@ -114,4 +114,10 @@ void Document::EditorTextChanged() {
   ChangeComStatus(false);
 }
 
+void Document::NoticeEncodingSwitch() {
+  if (!encoding.utf8SwitchUntold) return;
+  encoding.utf8SwitchUntold = false;
+  Show(Icon::Warning, Text(Msg::SavedAsUtf8));
+}
+
 }  // namespace tessary

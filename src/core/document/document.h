@@ -118,6 +118,9 @@ class Document {
   void ChangeReport();
   // A change of the editing area's text by the user.
   void EditorTextChanged();
+  // Tells the user, once per opened file, that a typed character made the Windows-1250
+  // document UTF-8: the window calls it after the keystroke, a save before it writes.
+  void NoticeEncodingSwitch();
   // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
   void TypeButtonChecked(int type);
 

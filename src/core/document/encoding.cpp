@@ -147,6 +147,20 @@ std::string ToUtf16(std::string_view s, bool bigEndian) {
 
 }  // namespace
 
+std::string EncodingName(const EncodingInfo& info) {
+  switch (info.kind) {
+    case TextEncoding::Windows1250:
+      return "Windows-1250";
+    case TextEncoding::Utf8:
+      return info.byteOrderMark ? "UTF-8 BOM" : "UTF-8";
+    case TextEncoding::Utf16LE:
+      return "UTF-16 LE";
+    case TextEncoding::Utf16BE:
+      return "UTF-16 BE";
+  }
+  return {};
+}
+
 std::optional<EncodingInfo> DecodeFile(std::string& bytes) {
   const std::string_view b = bytes;
   if (b.starts_with("\xEF\xBB\xBF")) {

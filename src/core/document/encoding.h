@@ -13,10 +13,18 @@ enum class TextEncoding { Windows1250, Utf8, Utf16LE, Utf16BE };
 struct EncodingInfo {
   TextEncoding kind = TextEncoding::Windows1250;
   bool byteOrderMark = false;  // the file started with a byte-order mark
+  // A typed character made the Windows-1250 document UTF-8 and the user was not told yet.
+  bool utf8SwitchUntold = false;
   bool IsUtf8Document() const { return kind != TextEncoding::Windows1250; }
+  // Makes the document UTF-8 (no mark) for a character that Windows-1250 cannot hold.
+  void SwitchToUtf8() { *this = {TextEncoding::Utf8, false, true}; }
   // The file's bytes are the document's bytes, with nothing to add or convert.
   bool WrittenAsIs() const { return !byteOrderMark && kind != TextEncoding::Utf16LE && kind != TextEncoding::Utf16BE; }
 };
+
+// The encoding's name as the window shows it: "Windows-1250", "UTF-8", "UTF-8 BOM", "UTF-16 LE"
+// or "UTF-16 BE".
+std::string EncodingName(const EncodingInfo& info);
 
 // Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes
 // UTF-8 (a lone surrogate too, so that EncodeForFile gives every byte back). Returns what the

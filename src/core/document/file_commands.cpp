@@ -103,6 +103,7 @@ SaveOutcome Document::SaveAs() {
 SaveOutcome Document::WriteDocument(const std::string& path) {
   SaveSucceeded = false;
   const std::string& text = editor_.Text();
+  NoticeEncodingSwitch();
   std::string converted;
   if (!encoding.WrittenAsIs()) converted = FileBytes(text);
   const std::string_view bytes = encoding.WrittenAsIs() ? std::string_view(text) : std::string_view(converted);

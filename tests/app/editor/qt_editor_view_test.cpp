@@ -166,13 +166,16 @@ class QtEditorViewTest : public QObject {
     QCOMPARE(view_->CaretPosition(), view_->Text().size());
   }
 
-  void TypingACharacterWindows1250LacksTurnsTheDocumentUtf8() {
+  void TypingACharacterWindows1250LacksTurnsTheDocumentUtf8AtOnce() {
     Show(B("\x8A\xB9\xA0z"), TextEncoding::Windows1250);
+    QSignalSpy switched(view_, &QtEditorView::encodingSwitched);
     edit_->moveCursor(QTextCursor::End);
-    QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_unknown, QString::fromUtf16(u"\u4E2D"), Qt::NoModifier);
-    QCOMPARE(Text(), B("\xC5\xA0\xC4\x85\xC2\xA0z\xE4\xB8\xAD"));
-    QCOMPARE(encoding_.kind, TextEncoding::Utf8);
-    QVERIFY(!encoding_.byteOrderMark);
+    for (char16_t typed : {u'\u0142', u'\u4E2D'}) {
+      QTest::sendKeyEvent(QTest::Click, edit_, Qt::Key_unknown, QString(QChar(typed)), Qt::NoModifier);
+      QCOMPARE(switched.count(), typed == u'\u0142' ? 0 : 1);
+    }
+    QVERIFY(encoding_.kind == TextEncoding::Utf8 && !encoding_.byteOrderMark && encoding_.utf8SwitchUntold);
+    QCOMPARE(Text(), B("\xC5\xA0\xC4\x85\xC2\xA0z\xC5\x82\xE4\xB8\xAD"));
   }
 
   void ScrollRequestsAreReplayedInOrderAndACaretAloneDoesNotScroll() {

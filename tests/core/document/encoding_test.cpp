@@ -25,15 +25,17 @@ TEST(Encoding, OpensAndWritesBackEachKindOfFileByteForByte) {
     TextEncoding kind;
     bool mark;
     std::string text;  // the editing area after opening
+    std::string name;  // as the window shows it
   };
   for (const Case& c : {
-           Case{"\xEF\xBB\xBF" + polishSubRip, TextEncoding::Utf8, true, polishSubRip},
-           Case{polish, TextEncoding::Utf8, false, polish},
-           Case{russian, TextEncoding::Utf8, false, russian},
-           Case{windows1250, TextEncoding::Windows1250, false, windows1250},
-           Case{"{1}{2}plain", TextEncoding::Windows1250, false, "{1}{2}plain"},  // no multi-byte sequence, no mark
-           Case{Utf16(polish16, false), TextEncoding::Utf16LE, true, polish},
-           Case{Utf16(polish16, true), TextEncoding::Utf16BE, true, polish},
+           Case{"\xEF\xBB\xBF" + polishSubRip, TextEncoding::Utf8, true, polishSubRip, "UTF-8 BOM"},
+           Case{polish, TextEncoding::Utf8, false, polish, "UTF-8"},
+           Case{russian, TextEncoding::Utf8, false, russian, "UTF-8"},
+           Case{windows1250, TextEncoding::Windows1250, false, windows1250, "Windows-1250"},
+           // no multi-byte sequence, no mark
+           Case{"{1}{2}plain", TextEncoding::Windows1250, false, "{1}{2}plain", "Windows-1250"},
+           Case{Utf16(polish16, false), TextEncoding::Utf16LE, true, polish, "UTF-16 LE"},
+           Case{Utf16(polish16, true), TextEncoding::Utf16BE, true, polish, "UTF-16 BE"},
        }) {
     DocumentFixture f;
     f.Open(c.file);
@@ -42,6 +44,22 @@ TEST(Encoding, OpensAndWritesBackEachKindOfFileByteForByte) {
     EXPECT_EQ(std::pair(f.doc.encoding.kind, f.doc.encoding.byteOrderMark), std::pair(c.kind, c.mark));
     EXPECT_EQ(f.Text(), c.text);
     EXPECT_EQ(f.doc.FileBytes(f.Text()), c.file);
+    EXPECT_EQ(EncodingName(f.doc.encoding), c.name);
+  }
+}
+
+TEST(Encoding, ASwitchToUtf8IsToldOnceForEachReadingOfTheFileAndAtTheLatestBySaving) {
+  DocumentFixture f;
+  for (bool toldAfterTyping : {true, false}) {
+    f.Open("{10}{20}\xB3", "film.sub");
+    f.doc.NoticeEncodingSwitch();   // nothing to tell yet
+    f.doc.encoding.SwitchToUtf8();  // as the editing area does for a typed character
+    f.EditAndVerify("{10}{20}\xC5\x82\xE4\xB8\xAD");
+    f.prompter.shown.clear();
+    if (toldAfterTyping) f.doc.NoticeEncodingSwitch();
+    f.doc.Save();
+    f.doc.Save();
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{MessageTable::BuiltInEnglish(211)});
   }
 }
 
