@@ -103,6 +103,20 @@ class MainFormTimingTest : public WindowTest {
     QVERIFY(d_->Read("window-" + name) != file);
   }
 
+  // The last-line field takes the length limit of the file it shows the count of.
+  void LineFieldsShowTheCountOfAFileOpenedAfterASmallerOne() {
+    auto subtitles = [](int count) {
+      QByteArrayList lines;
+      for (int i = 1; i <= count; ++i)
+        lines << "{" + QByteArray::number(i * 100) + "}{" + QByteArray::number(i * 100 + 50) + "}T";
+      return lines.join("\r\n");
+    };
+    QCOMPARE(d_->Open("five.sub", subtitles(5)), QStringList());
+    QCOMPARE(d_->Click(w().sbCloseFile), QStringList());
+    QCOMPARE(d_->Open("ten.sub", subtitles(10)), QStringList());
+    QCOMPARE(std::pair(w().eSecondLine->text(), w().eSecondLine->maxLength()), std::pair(QString("10"), 2));
+  }
+
   // A real subtitle whose texts come 2.5 s early and run 4 % slow against the film.
   void TransformResynchronisesARealSubtitleToTheMillisecond() {
     QFile real(QString(TESSARY_CORPUS_DIR) + "/GNOME__gnome-subtitles/etc__samples__sample.srt");

@@ -191,6 +191,10 @@ class Document {
 
   // The rules of the manual modifications' fields (timing/manual_fields.cpp) and of the
   // frame-rate change box (timing/frame_rate_change.cpp).
+  // Each reset and each showing writes a field's text from its value, so that what a field
+  // shows is what its command uses.
+  void ResetManualFields();
+  void ShowShiftField();
   void MultiplyFieldChanged(std::string_view text);
   void MultiplyFieldExit();
   void MultiplyFieldEscape();
@@ -204,7 +208,10 @@ class Document {
   void TargetRateEscape();
 
   // The rules of the transform's fields (timing/transform_fields.cpp); `second` picks
-  // eSecondPoint / eSecondLine.
+  // eSecondPoint / eSecondLine. The reset makes a transform change nothing: the first and last
+  // subtitle at their own starts (with no subtitle, 0 and one frame), with the texts and the
+  // length limit of the line numbers.
+  void ResetTransformFields();
   void PointFieldChanged(bool second, std::string_view text);
   void PointFieldExit(bool second);
   void PointFieldEscape(bool second);

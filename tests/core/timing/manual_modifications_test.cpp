@@ -271,6 +271,36 @@ TEST(TimingFields, EscapeShowsTheLastValidValueAgainAndLeavingKeepsIt) {
   EXPECT_EQ(passed, "09,.");
 }
 
+// What a field shows is what its command uses: retyping every shown text changes no value,
+// also after closing one subtitle (the fields reset) and opening another.
+TEST(TimingFields, AfterCloseAndOpenEveryFieldUsesWhatItShows) {
+  DocumentFixture f;
+  Document& d = f.doc;
+  f.Open(SubRipFile({{1000, 2000}, {3000, 4000}}), "s.srt");
+  const std::pair<TimingField, std::string> typed[] = {
+      {TimingField::MultiplyValue, "1.5"}, {TimingField::IncreaseDecreaseValue, "2000"},
+      {TimingField::ChangeFrameRate, "30"}, {TimingField::FirstPoint, "00:00:01,500"},
+      {TimingField::SecondPoint, "00:00:05,000"}, {TimingField::FirstLine, "2"}, {TimingField::SecondLine, "1"}};
+  for (const auto& [field, text] : typed) TypeAndLeave(d, field, text);
+  ASSERT_TRUE(d.CloseFile());
+  const std::string microDVD = Lines({"{1419}{1450}One", "{1500}{1550}Two"});
+  f.Open(microDVD, "m.sub");
+  auto values = [&d] {
+    return std::tuple(d.MultiplyValue, d.ShiftValue, d.TargetFrameRate, d.FirstPointValue, d.SecondPointValue,
+                      d.FirstPointLine, d.SecondPointLine);
+  };
+  const auto before = values();
+  for (const auto& [field, text] : typed) TypeAndLeave(d, field, std::string(d.FieldText(field)));
+  EXPECT_EQ(values(), before);
+  EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
+            std::pair(std::string("1"), std::string("0")));
+  // Factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
+  for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
+  EXPECT_EQ(f.Text(), microDVD);
+  d.ChangeFrameRateClick();
+  EXPECT_EQ(d.FieldText(TimingField::IncreaseDecreaseValue), "0");
+}
+
 TEST(GeneralDecimal, WritesAtMost15SignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(GeneralDecimal(2.0), "2");
   EXPECT_EQ(GeneralDecimal(23.976, ','), "23,976");
