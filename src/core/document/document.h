@@ -232,7 +232,7 @@ class Document {
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and
-  // marks the document as saved; shows the message of a failure.
+  // marks the document as saved under that name; shows the message of a failure.
   SaveOutcome WriteDocument(const std::string& path);
   // True when the text was parsed since it was last edited, or the user wants it saved anyway.
   bool ConfirmUnverifiedSave();

@@ -114,22 +114,43 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
   }
 }
 
-TEST(Save, AfterATypeSwitchAsksForTheNewNameAndKeepsTheOldFile) {
-  for (bool chosen : {true, false}) {
+// A type switch names the document movie.sub: a free name is chosen in the save chooser,
+// another file of that name is replaced only when confirmed, and once written the document is
+// that file for Save and Reload.
+TEST(Save, AfterATypeSwitchWritesTheNewNameOnlyWhenItIsFreeOrConfirmed) {
+  struct Case {
+    bool otherExists, saveAs;
+    std::deque<Answer> answers;
+    std::deque<std::string> chosen;  // names the chooser returns, in order; none left cancels it
+    bool saved;
+    std::size_t questions, choosers;
+  };
+  for (const Case& c : {
+           Case{false, false, {}, {"movie.sub"}, true, 0, 1},
+           Case{false, false, {}, {}, false, 0, 1},
+           Case{true, false, {Answer::Yes}, {}, true, 1, 0},
+           Case{true, false, {Answer::No}, {}, false, 1, 1},
+           Case{true, true, {Answer::No, Answer::Yes}, {"movie.sub", "movie.sub"}, true, 2, 2},
+       }) {
+    SCOPED_TRACE(::testing::Message() << c.otherExists << c.saveAs << c.answers.size() << c.chosen.size());
     FileCommands f;
-    f.doc.TypeButtonChecked(TypeMicroDVD);
     const std::string renamed = f.In("movie.sub");
-    if (chosen) f.dialogs.names = {renamed};
+    if (c.otherExists) f.folder.Write("movie.sub", "old");
+    f.doc.TypeButtonChecked(TypeMicroDVD);
+    for (const std::string& name : c.chosen) f.dialogs.names.push_back(f.In(name));
+    f.prompter.answers = c.answers;
 
-    EXPECT_EQ(f.doc.Save(), chosen ? SaveOutcome::Saved : SaveOutcome::Declined);
-    EXPECT_TRUE(f.doc.SaveSucceeded);
-    EXPECT_EQ(Read(renamed), chosen ? f.editor.Text() : "");
+    EXPECT_EQ(c.saveAs ? f.doc.SaveAs() : f.doc.Save(), c.saved ? SaveOutcome::Saved : SaveOutcome::Declined);
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.questions, "This file already exists! Overwrite?"));
+    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, {renamed, "sub"}));
+    EXPECT_EQ(Read(renamed), c.saved ? f.editor.Text() : c.otherExists ? "old" : "");
     EXPECT_EQ(Read(f.path), SubRip("Hello"));
-    // Once written under its new name, the document saves there without asking.
-    if (chosen) {
-      EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
-    }
-    EXPECT_EQ(f.dialogs.saveRequests, (SaveRequests{{renamed, "sub"}}));
+    if (!c.saved) continue;
+    const std::string saved = f.editor.Text();
+    f.Edit("edited");
+    f.prompter.answers = {Answer::Yes};
+    f.doc.Reload();
+    EXPECT_EQ(std::tuple(f.editor.Text(), f.doc.Caption), std::tuple(saved, std::string("Tessary - 'movie.sub'")));
   }
 }
 
