@@ -24,7 +24,7 @@ struct DocumentSettings {
   bool AdvancedAutomaticRepair = true;  // Advanced_automatic_repair
   std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
-  bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
+  bool OfferNewerSaveCopy = true;       // opening offers a FILE.sav newer than FILE (a crash left it)
   bool BackupSave = true;               // Backup_save: the replaced file becomes FILE.bak
   bool AutomaticSave = true;            // Automatic_save
   int AutomaticSaveTime = 5;            // Automatic_save_time, minutes
@@ -168,6 +168,7 @@ class Document {
   std::string BackupFileName;
   std::string ReloadFileName;
   std::string LastParsedFileName;
+  std::string SaveCopyName;  // the FILE.sav this program wrote for the open document, if any
   std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
   EncodingInfo encoding;
 
@@ -238,8 +239,11 @@ class Document {
   bool ConfirmUnverifiedSave();
   // Asks whether to save the changes before the document goes away; true when it may go.
   bool SettleChangesBeforeClosing();
-  // Removes the automatic-save copy of the open file.
+  // Removes the automatic-save copy this program wrote; a copy it did not write may be the
+  // last of the user's work.
   void RemoveSaveCopy();
+  // True when FILE.sav is newer than `path` and the user wants to open it instead.
+  bool OpenSaveCopyInstead(const std::string& path);
 
   Prompter& prompter_;
   EditorView& editor_;

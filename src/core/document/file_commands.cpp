@@ -160,9 +160,22 @@ bool Document::QueryClose() {
 }
 
 void Document::RemoveSaveCopy() {
-  if (CurrentFileName.empty() || !settings.DeleteSaveCopyOnClose) return;
+  if (SaveCopyName.empty()) return;
   std::error_code ignored;
-  fs::remove(CurrentFileName + ".sav", ignored);
+  fs::remove(SaveCopyName, ignored);
+  SaveCopyName.clear();
+}
+
+bool Document::OpenSaveCopyInstead(const std::string& path) {
+  if (!settings.OfferNewerSaveCopy) return false;
+  const std::string copy = path + ".sav";
+  std::error_code copyError, fileError;
+  const auto copyTime = fs::last_write_time(copy, copyError);
+  const auto fileTime = fs::last_write_time(path, fileError);
+  if (copyError || fileError || copyTime <= fileTime || !fs::is_regular_file(copy, copyError)) return false;
+  // Yes keeps the newer work in front of the user; both files stay as they are either way.
+  return Ask(Icon::Warning, Quoted(copy) + " " + Text(Msg::NewerSaveCopy), Buttons::YesNo, Answer::Yes) ==
+         Answer::Yes;
 }
 
 void Document::Reload() {

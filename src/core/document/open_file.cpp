@@ -82,22 +82,27 @@ void Document::OpenFile() {
   }
   BackupFileName = path + ".bak";
   SavedAttributes = fs::status(path, ec).permissions();
+  // The copy a crash left is read in the file's place; the document keeps the file's name, so
+  // that Save puts the recovered work where the user expects it.
+  const bool fromCopy = !fs::is_directory(path, ec) && OpenSaveCopyInstead(path);
+  const std::string source = fromCopy ? path + ".sav" : path;
   // Reading must work on a read-only file too; its permissions are put back afterwards.
-  if (!ec) fs::permissions(path, SavedAttributes | fs::perms::owner_read, ec);
+  const fs::perms sourceAttributes = fs::status(source, ec).permissions();
+  if (!ec) fs::permissions(source, sourceAttributes | fs::perms::owner_read, ec);
   auto restore = [&] {
     std::error_code ignored;
-    if (SavedAttributes != fs::perms::unknown) fs::permissions(path, SavedAttributes, ignored);
+    if (sourceAttributes != fs::perms::unknown) fs::permissions(source, sourceAttributes, ignored);
   };
 
   std::string bytes;
-  bool failed = fs::is_directory(path, ec);
+  bool failed = fs::is_directory(source, ec);
   if (!failed) {
-    std::ifstream in(path, std::ios::binary);
-    failed = !in || !ReadCapped(in, bytes, fs::file_size(path, ec));
+    std::ifstream in(source, std::ios::binary);
+    failed = !in || !ReadCapped(in, bytes, fs::file_size(source, ec));
   }
   restore();
   if (failed) {
-    Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(path) + " " + Text(Msg::ForReading));
+    Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(source) + " " + Text(Msg::ForReading));
     Reinitialization();
     return;
   }
@@ -127,6 +132,8 @@ void Document::OpenFile() {
   SetEditorText(JoinLines(store.RawLines, 1, store.LineCount));
   editor_.ResetColour();
   AutoSaveReference = clock_.Now();
+  // The recovered work is not in the file yet.
+  store.TextEdited = fromCopy;
   TextInLines();
 }
 

@@ -213,6 +213,7 @@ const char* const kEnglish[MessageCount] = {
     "In these conditions the frames would become negative.\r\nPlease try different values...",  // 207
     "The frames are too high.\r\nPlease try different values...",  // 208
     "The subtitle was properly added !",  // 209
+    "is an automatic copy newer than the file.\r\nOpen the copy instead?",  // 210
 };
 }  // namespace
 

@@ -1,4 +1,4 @@
-// The texts the user sees: 209 entries, numbered as in the language files.
+// The texts the user sees: 210 entries, numbered as in the language files.
 #pragma once
 
 #include <array>
@@ -6,7 +6,7 @@
 
 namespace tessary {
 
-inline constexpr int MessageCount = 209;
+inline constexpr int MessageCount = 210;
 
 // Entries the program refers to by name; the value is the entry's number.
 enum class Msg {
@@ -60,6 +60,7 @@ enum class Msg {
   TooManyErrors = 206,
   FramesWouldBeNegative = 207,
   FramesTooHigh = 208,
+  NewerSaveCopy = 210,
 };
 
 // Holds the current text of every entry; starts with the built-in English set.

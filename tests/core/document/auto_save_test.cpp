@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,8 @@
 
 namespace tessary::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string Original = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello", "", ""});
 const std::string Edited = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello again", "", ""});
@@ -72,15 +75,63 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
   }
 }
 
-TEST(AutoSave, TheCopyIsRemovedWhenTheDocumentCloses) {
-  for (bool byClosingTheProgram : {false, true}) {
-    AutoSaving f(true);
-    ASSERT_TRUE(f.TickAfter(61));
-    const std::string copy = f.Path() + ".sav";
-    ASSERT_TRUE(std::filesystem::exists(copy));
-    f.prompter.answers.push_back(Answer::No);  // do not save the changes
-    EXPECT_TRUE(byClosingTheProgram ? f.doc.QueryClose() : f.doc.CloseFile());
-    EXPECT_FALSE(std::filesystem::exists(copy));
+// The copy the automatic save wrote goes with the document; a copy this program did not write
+// (what a crash left) stays, whatever the document does.
+TEST(AutoSave, OnlyTheCopyThisProgramWroteIsRemovedWithTheDocument) {
+  enum class Leave { Close, Reload, Exit };
+  for (bool ours : {true, false})
+    for (Leave leave : {Leave::Close, Leave::Reload, Leave::Exit}) {
+      SCOPED_TRACE(::testing::Message() << ours << static_cast<int>(leave));
+      AutoSaving f(true);
+      const std::string copy = f.Path() + ".sav";
+      if (ours) {
+        ASSERT_TRUE(f.TickAfter(61));
+      } else {
+        f.folder.Write("film.srt.sav", Edited);
+        fs::last_write_time(copy, fs::last_write_time(f.Path()) - std::chrono::hours(1));
+      }
+      f.prompter.answers = {leave == Leave::Reload ? Answer::Yes : Answer::No};  // reload, or do not save
+      if (leave == Leave::Reload) {
+        f.doc.Reload();
+      } else {
+        EXPECT_TRUE(leave == Leave::Close ? f.doc.CloseFile() : f.doc.QueryClose());
+      }
+      EXPECT_EQ(fs::exists(copy), !ours);
+      EXPECT_EQ(f.prompter.shown.size(), 1u);
+    }
+}
+
+// A copy newer than the file is offered on opening. Taken, it is unsaved work under the file's
+// name: Save writes the file, and the copy stays until this program writes its own.
+TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
+  struct Case {
+    int copyNewerBy;  // seconds
+    Answer answer;
+    bool asked, taken;
+  };
+  for (const Case& c : {Case{60, Answer::Yes, true, true}, Case{60, Answer::No, true, false},
+                        Case{-60, Answer::Yes, false, false}}) {
+    SCOPED_TRACE(c.copyNewerBy);
+    DocumentFixture f;
+    const std::string file = f.folder.Write("film.srt", Original);
+    const std::string copy = f.folder.Write("film.srt.sav", Edited);
+    fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(c.copyNewerBy));
+    f.prompter.answers = {c.answer};
+    f.doc.CurrentFileName = file;
+    f.doc.OpenFile();
+
+    std::vector<std::string> asked;
+    if (c.asked) asked.push_back("\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?");
+    EXPECT_EQ(f.prompter.Texts(), asked);
+    if (c.asked) {
+      EXPECT_EQ(f.prompter.shown[0].icon, Icon::Warning);
+    }
+    EXPECT_EQ(f.Text().find("Hello again") != std::string::npos, c.taken);
+    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.Caption, f.doc.commands.Save),
+              std::tuple(file, std::string("Tessary - 'film.srt'"), c.taken));
+    EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
+    EXPECT_EQ(Read(file), f.Text());
+    EXPECT_EQ(Read(copy), Edited);
   }
 }
 
