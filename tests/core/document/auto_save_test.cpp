@@ -39,7 +39,7 @@ struct AutoSaving : DocumentFixture {
   }
 };
 
-TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinute) {
+TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinuteWhileTheDocumentIsChanged) {
   AutoSaving f(true);
   EXPECT_FALSE(f.TickAfter(60.04));
   EXPECT_TRUE(f.TickAfter(0.01));  // 60.05 s after the open
@@ -47,14 +47,10 @@ TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinute) {
   EXPECT_TRUE(f.TickAfter(0.01));
   f.doc.settings.AutomaticSave = false;
   EXPECT_FALSE(f.TickAfter(120));
-}
-
-TEST(AutoSave, AnUnchangedDocumentIsNeverSaved) {
-  DocumentFixture f;
-  f.doc.settings.AutomaticSaveTime = 1;
-  f.Open(Original, "film.srt");
-  f.clock.AdvanceSeconds(3600);
-  EXPECT_FALSE(f.doc.AutoSaveDue());
+  f.doc.settings.AutomaticSave = true;
+  f.prompter.answers = {Answer::Yes};  // save the unverified text
+  f.doc.Save();
+  EXPECT_FALSE(f.TickAfter(3600));
 }
 
 // With copies the file itself never changes; a common save writes it only once verified.
@@ -78,60 +74,40 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
 // The copy the automatic save wrote goes with the document; a copy this program did not write
 // (what a crash left) stays, whatever the document does.
 TEST(AutoSave, OnlyTheCopyThisProgramWroteIsRemovedWithTheDocument) {
-  enum class Leave { Close, Reload, Exit };
+  const std::pair<void (*)(Document&), Answer> leaves[] = {{[](Document& d) { d.CloseFile(); }, Answer::No},
+                                                           {[](Document& d) { d.QueryClose(); }, Answer::No},
+                                                           {[](Document& d) { d.Reload(); }, Answer::Yes}};
   for (bool ours : {true, false})
-    for (Leave leave : {Leave::Close, Leave::Reload, Leave::Exit}) {
-      SCOPED_TRACE(::testing::Message() << ours << static_cast<int>(leave));
+    for (const auto& [leave, answer] : leaves) {
       AutoSaving f(true);
       const std::string copy = f.Path() + ".sav";
-      if (ours) {
-        ASSERT_TRUE(f.TickAfter(61));
-      } else {
-        f.folder.Write("film.srt.sav", Edited);
-        fs::last_write_time(copy, fs::last_write_time(f.Path()) - std::chrono::hours(1));
-      }
-      f.prompter.answers = {leave == Leave::Reload ? Answer::Yes : Answer::No};  // reload, or do not save
-      if (leave == Leave::Reload) {
-        f.doc.Reload();
-      } else {
-        EXPECT_TRUE(leave == Leave::Close ? f.doc.CloseFile() : f.doc.QueryClose());
-      }
-      EXPECT_EQ(fs::exists(copy), !ours);
-      EXPECT_EQ(f.prompter.shown.size(), 1u);
+      ours ? void(f.TickAfter(61)) : void(f.folder.Write("film.srt.sav", Edited));
+      fs::last_write_time(copy, fs::last_write_time(f.Path()) - std::chrono::hours(1));  // never offered
+      f.prompter.answers = {answer};
+      leave(f.doc);
+      EXPECT_EQ(std::pair(fs::exists(copy), f.prompter.shown.size()), std::pair(!ours, std::size_t{1})) << ours;
     }
 }
 
 // A copy newer than the file is offered on opening. Taken, it is unsaved work under the file's
-// name: Save writes the file, and the copy stays until this program writes its own.
+// name: Save writes the file, and the copy stays.
 TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
-  struct Case {
-    int copyNewerBy;  // seconds
-    Answer answer;
-    bool asked, taken;
-  };
-  for (const Case& c : {Case{60, Answer::Yes, true, true}, Case{60, Answer::No, true, false},
-                        Case{-60, Answer::Yes, false, false}}) {
-    SCOPED_TRACE(c.copyNewerBy);
+  for (auto [newerBy, answer, taken] : {std::tuple(60, Answer::Yes, true), std::tuple(60, Answer::No, false),
+                                        std::tuple(-60, Answer::Yes, false)}) {
     DocumentFixture f;
-    const std::string file = f.folder.Write("film.srt", Original);
-    const std::string copy = f.folder.Write("film.srt.sav", Edited);
-    fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(c.copyNewerBy));
-    f.prompter.answers = {c.answer};
+    const std::string file = f.folder.Write("film.srt", Original), copy = f.folder.Write("film.srt.sav", Edited);
+    fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(newerBy));
+    f.prompter.answers = {answer};
     f.doc.CurrentFileName = file;
     f.doc.OpenFile();
 
-    std::vector<std::string> asked;
-    if (c.asked) asked.push_back("\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?");
-    EXPECT_EQ(f.prompter.Texts(), asked);
-    if (c.asked) {
-      EXPECT_EQ(f.prompter.shown[0].icon, Icon::Warning);
-    }
-    EXPECT_EQ(f.Text().find("Hello again") != std::string::npos, c.taken);
-    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.Caption, f.doc.commands.Save),
-              std::tuple(file, std::string("Tessary - 'film.srt'"), c.taken));
+    const std::string question = "\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?";
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(newerBy > 0, question));
+    EXPECT_TRUE(f.prompter.shown.empty() || f.prompter.shown[0].icon == Icon::Warning);
+    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.commands.Save, f.doc.Caption),
+              std::tuple(taken, taken, std::string("Tessary - 'film.srt'")));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
-    EXPECT_EQ(Read(file), f.Text());
-    EXPECT_EQ(Read(copy), Edited);
+    EXPECT_EQ(std::pair(Read(file), Read(copy)), std::pair(f.Text(), Edited));
   }
 }
 

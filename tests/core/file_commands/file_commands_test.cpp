@@ -114,71 +114,55 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
   }
 }
 
-// A type switch names the document movie.sub: a free name is chosen in the save chooser,
-// another file of that name is replaced only when confirmed, and once written the document is
-// that file for Save and Reload.
-TEST(Save, AfterATypeSwitchWritesTheNewNameOnlyWhenItIsFreeOrConfirmed) {
+// Save as, and Save once a type switch named the document movie.sub, replace another existing
+// file only when confirmed (No chooses a name), a second name of the open file without asking;
+// the file written becomes the document: its name, backup, caption and the file Reload reads.
+TEST(Save, AnotherFileOfTheNameIsReplacedOnlyWhenConfirmedAndTheFileWrittenBecomesTheDocument) {
+  enum Existing { None, Other, SameFile };
   struct Case {
-    bool otherExists, saveAs;
+    bool switched, saveAs;
+    Existing existing;
     std::deque<Answer> answers;
-    std::deque<std::string> chosen;  // names the chooser returns, in order; none left cancels it
+    std::size_t chosen;  // times the chooser returns the name; then it is cancelled
     bool saved;
     std::size_t questions, choosers;
   };
   for (const Case& c : {
-           Case{false, false, {}, {"movie.sub"}, true, 0, 1},
-           Case{false, false, {}, {}, false, 0, 1},
-           Case{true, false, {Answer::Yes}, {}, true, 1, 0},
-           Case{true, false, {Answer::No}, {}, false, 1, 1},
-           Case{true, true, {Answer::No, Answer::Yes}, {"movie.sub", "movie.sub"}, true, 2, 2},
+           Case{true, false, None, {}, 1, true, 0, 1},
+           Case{true, false, None, {}, 0, false, 0, 1},
+           Case{true, false, Other, {Answer::Yes}, 0, true, 1, 0},
+           Case{true, false, Other, {Answer::No}, 0, false, 1, 1},
+           Case{true, true, Other, {Answer::No, Answer::Yes}, 2, true, 2, 2},
+           Case{false, true, Other, {Answer::No, Answer::Yes}, 2, true, 2, 2},
+           Case{false, true, SameFile, {}, 1, true, 0, 1},
        }) {
-    SCOPED_TRACE(::testing::Message() << c.otherExists << c.saveAs << c.answers.size() << c.chosen.size());
+    SCOPED_TRACE(::testing::Message() << c.switched << c.saveAs << c.existing << c.answers.size() << c.chosen);
     FileCommands f;
-    const std::string renamed = f.In("movie.sub");
-    if (c.otherExists) f.folder.Write("movie.sub", "old");
-    f.doc.TypeButtonChecked(TypeMicroDVD);
-    for (const std::string& name : c.chosen) f.dialogs.names.push_back(f.In(name));
+    const std::string name = c.switched ? "movie.sub" : "other.srt", target = f.In(name);
+    if (c.existing == Other) f.folder.Write(name, "old");
+    if (c.existing == SameFile) fs::create_hard_link(f.path, target);
+    const std::string before = Read(target);
+    c.switched ? f.doc.TypeButtonChecked(TypeMicroDVD) : f.EditAndVerify(SubRip("Changed"));
+    f.dialogs.names.assign(c.chosen, target);
     f.prompter.answers = c.answers;
 
     EXPECT_EQ(c.saveAs ? f.doc.SaveAs() : f.doc.Save(), c.saved ? SaveOutcome::Saved : SaveOutcome::Declined);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.questions, "This file already exists! Overwrite?"));
-    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, {renamed, "sub"}));
-    EXPECT_EQ(Read(renamed), c.saved ? f.editor.Text() : c.otherExists ? "old" : "");
-    EXPECT_EQ(Read(f.path), SubRip("Hello"));
+    const ScriptedFileDialogs::SaveRequest request{c.switched ? target : f.path, c.switched ? "sub" : "srt"};
+    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, request));
+    EXPECT_EQ(Read(target), c.saved ? f.editor.Text() : before);
+    if (c.existing != SameFile) {
+      EXPECT_EQ(Read(f.path), SubRip("Hello"));
+    }
     if (!c.saved) continue;
+    EXPECT_EQ(Read(target + ".bak"), before);
+    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.Caption),
+              std::tuple(target, target + ".bak", "Tessary - '" + name + "'"));
     const std::string saved = f.editor.Text();
     f.Edit("edited");
     f.prompter.answers = {Answer::Yes};
     f.doc.Reload();
-    EXPECT_EQ(std::tuple(f.editor.Text(), f.doc.Caption), std::tuple(saved, std::string("Tessary - 'movie.sub'")));
-  }
-}
-
-TEST(SaveAs, AnotherExistingFileIsOverwrittenOnlyWhenConfirmedAndBecomesTheDocument) {
-  struct Case {
-    bool sameFile;  // the name chosen is a second name of the open file
-    std::deque<Answer> answers;
-    std::size_t questions, choosers;
-  };
-  for (const Case& c : {Case{false, {Answer::No, Answer::Yes}, 2, 2}, Case{true, {}, 0, 1}}) {
-    FileCommands f;
-    const std::string other = f.In("other.srt");
-    if (c.sameFile)
-      fs::create_hard_link(f.path, other);
-    else
-      f.folder.Write("other.srt", "old");
-    const std::string before = Read(other);
-    f.EditAndVerify(SubRip("Changed"));
-    f.dialogs.names = {other, other};
-    f.prompter.answers = c.answers;
-
-    EXPECT_EQ(f.doc.SaveAs(), SaveOutcome::Saved);
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.questions, "This file already exists! Overwrite?"));
-    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, {f.path, "srt"}));
-    EXPECT_EQ(Read(other), SubRip("Changed"));
-    EXPECT_EQ(Read(other + ".bak"), before);
-    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.ReloadFileName, f.doc.Caption),
-              std::tuple(other, other + ".bak", other, std::string("Tessary - 'other.srt'")));
+    EXPECT_EQ(f.editor.Text(), saved);
   }
 }
 

@@ -252,31 +252,26 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
   }
 }
 
-TEST(TimingFields, EscapeShowsTheLastValidValueAgainAndLeavingKeepsIt) {
-  DocumentFixture f;
-  f.doc.SelectFramesUnit();
-  for (auto [field, valid, typed] : {std::tuple(TimingField::MultiplyValue, "1.25", "1.75"),
-                                     std::tuple(TimingField::IncreaseDecreaseValue, "3", "7")}) {
-    TypeAndLeave(f.doc, field, valid);
-    f.doc.FieldChanged(field, typed);
-    f.doc.FieldEscape(field);
-    EXPECT_EQ(f.doc.FieldText(field), valid);
-    f.doc.FieldExit(field);
-    EXPECT_EQ(f.doc.FieldText(field), valid);
-  }
-  EXPECT_EQ(std::pair(f.doc.MultiplyValue, f.doc.ShiftValue), std::pair(1.25, 120));
-  std::string passed;
-  for (char key : std::string("09,.a -+e"))
-    if (f.doc.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
-  EXPECT_EQ(passed, "09,.");
-}
-
-// What a field shows is what its command uses: retyping every shown text changes no value,
-// also after closing one subtitle (the fields reset) and opening another.
-TEST(TimingFields, AfterCloseAndOpenEveryFieldUsesWhatItShows) {
+// What a field shows is what its command uses: after Escape, and after closing a subtitle (the
+// fields reset) and opening another, where retyping every shown text changes no value.
+TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
   Document& d = f.doc;
   f.Open(SubRipFile({{1000, 2000}, {3000, 4000}}), "s.srt");
+  for (auto [field, valid, typed] : {std::tuple(TimingField::MultiplyValue, "1.25", "1.75"),
+                                     std::tuple(TimingField::IncreaseDecreaseValue, "3", "7")}) {
+    TypeAndLeave(d, field, valid);
+    d.FieldChanged(field, typed);
+    d.FieldEscape(field);
+    d.FieldExit(field);
+    EXPECT_EQ(d.FieldText(field), valid);
+  }
+  EXPECT_EQ(std::pair(d.MultiplyValue, d.ShiftValue), std::pair(1.25, 3));
+  std::string passed;
+  for (char key : std::string("09,.a -+e"))
+    if (d.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
+  EXPECT_EQ(passed, "09,.");
+
   const std::pair<TimingField, std::string> typed[] = {
       {TimingField::MultiplyValue, "1.5"}, {TimingField::IncreaseDecreaseValue, "2000"},
       {TimingField::ChangeFrameRate, "30"}, {TimingField::FirstPoint, "00:00:01,500"},
@@ -292,13 +287,12 @@ TEST(TimingFields, AfterCloseAndOpenEveryFieldUsesWhatItShows) {
   const auto before = values();
   for (const auto& [field, text] : typed) TypeAndLeave(d, field, std::string(d.FieldText(field)));
   EXPECT_EQ(values(), before);
-  EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
-            std::pair(std::string("1"), std::string("0")));
-  // Factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
+  // The shown factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
   for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
   EXPECT_EQ(f.Text(), microDVD);
   d.ChangeFrameRateClick();
-  EXPECT_EQ(d.FieldText(TimingField::IncreaseDecreaseValue), "0");
+  EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
+            std::pair(std::string("1"), std::string("0")));
 }
 
 TEST(GeneralDecimal, WritesAtMost15SignificantDigitsWithoutTrailingZeros) {
