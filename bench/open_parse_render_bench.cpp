@@ -48,7 +48,6 @@ struct Session {
   MessageTable messages;
   Document doc{prompter, editor, clock, messages};
   explicit Session(const fs::path& file) {
-    doc.settings.DeleteSaveCopyOnClose = false;
     doc.CurrentFileName = file.string();
   }
 };

@@ -101,7 +101,6 @@ int main(int argc, char** argv) {
         std::printf("%-8s %-5s %10.1f %6d %10.1f %10.1f %10.1f %11.1f\n", input.name, wrap ? "on" : "off", open,
                     openBoxes, type, scroll, verify, multiply);
         std::fflush(stdout);
-        form.document().settings.DeleteSaveCopyOnClose = false;
         form.document().store.ChangeCount = 0;
         form.document().store.TextEdited = false;
       }

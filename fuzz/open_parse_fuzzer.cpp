@@ -103,7 +103,6 @@ void FuzzDocument(const std::uint8_t* data, std::size_t size) {
   Document doc(prompter, editor, clock, messages);
   doc.settings.AdvancedAutomaticRepair = control & 1;
   doc.settings.CommaInSubRip = control & 2;
-  doc.settings.DeleteSaveCopyOnClose = false;
   doc.FrameRate = doc.CommittedFrameRate = FrameRates[rateByte % std::size(FrameRates)];
   doc.CurrentFileName = InputPath();
   doc.OpenFile();

@@ -677,7 +677,6 @@ void RunSession(const std::uint8_t* data, std::size_t size) {
   Document doc(prompter, editor, clock, Messages());
   doc.settings.AdvancedAutomaticRepair = control & 2;
   doc.settings.CommaInSubRip = control & 4;
-  doc.settings.DeleteSaveCopyOnClose = false;
   doc.settings.AutomaticSave = false;
   doc.FrameRate = doc.CommittedFrameRate = rate;
   doc.fields.FrameRateText = ShortestDecimal(rate);

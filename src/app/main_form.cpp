@@ -168,11 +168,11 @@ void TMainForm::Refresh() {
   SetFieldText(eIncreaseDecreaseValue, f.IncreaseDecreaseValue);
   SetFieldText(eFirstPoint, f.FirstPoint);
   SetFieldText(eSecondPoint, f.SecondPoint);
+  // The limit first: a field cuts a text longer than the limit it has when the text is set.
+  eFirstLine->setMaxLength(f.LineFieldMaxLength);
+  eSecondLine->setMaxLength(f.LineFieldMaxLength);
   SetFieldText(eFirstLine, f.FirstLine);
   SetFieldText(eSecondLine, f.SecondLine);
-  const int maxLength = f.LineFieldMaxLength > 0 ? f.LineFieldMaxLength : 32767;
-  eFirstLine->setMaxLength(maxLength);
-  eSecondLine->setMaxLength(maxLength);
   Units1Label->setText(DisplayText(f.UnitsLabel));
   Units2Label->setText(DisplayText(f.UnitsLabel));
 

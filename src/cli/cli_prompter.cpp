@@ -37,9 +37,10 @@ void CliPrompter::Write(Icon icon, std::string_view text) {
 void CliPrompter::Show(Icon icon, std::string_view text) { Write(icon, text); }
 
 // The only question a batch run meets is the counter-order question; its answer is an option.
-Answer CliPrompter::Ask(Icon icon, std::string_view text, Buttons, Answer) {
+// A yes-or-no question is answered No, so that a batch run never does more than it was told.
+Answer CliPrompter::Ask(Icon icon, std::string_view text, Buttons buttons, Answer) {
   Write(icon, text);
-  return counterAnswer_;
+  return buttons == Buttons::OkCancel ? counterAnswer_ : Answer::No;
 }
 
 bool CliPrompter::ConfirmConversion(bool&) {

@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
   Document& doc = session->doc;
   doc.settings.AdvancedAutomaticRepair = !o.strict;
   doc.settings.CommaInSubRip = !o.dot;
-  doc.settings.DeleteSaveCopyOnClose = false;
+  doc.settings.OfferNewerSaveCopy = false;  // batch runs read the file named, never a copy
   doc.FrameRate = doc.CommittedFrameRate = o.frameRate;
   doc.CurrentFileName = input;
   doc.OpenFile();

@@ -117,6 +117,16 @@ class MainFormTimingTest : public WindowTest {
     QVERIFY(d_->Read("window-" + name) != file);
   }
 
+  // The last-line field takes the length limit of the file it shows the count of.
+  void LineFieldsShowTheCountOfAFileOpenedAfterASmallerOne() {
+    QByteArrayList lines;
+    for (int i = 1; i <= 10; ++i) lines << QString("{%1}{%2}T").arg(i * 100).arg(i * 100 + 50).toUtf8();
+    QCOMPARE(d_->Open("five.sub", lines.mid(0, 5).join("\r\n")), QStringList());
+    QCOMPARE(d_->Click(w().sbCloseFile), QStringList());
+    QCOMPARE(d_->Open("ten.sub", lines.join("\r\n")), QStringList());
+    QCOMPARE(std::pair(w().eSecondLine->text(), w().eSecondLine->maxLength()), std::pair(QString("10"), 2));
+  }
+
   // A film's subtitle whose texts come 2.5 s early and run 4 % slow against the film.
   void TransformResynchronisesASubtitleToTheMillisecond() {
     QCOMPARE(d_->Open("film.srt", FilmSubtitle()), QStringList());

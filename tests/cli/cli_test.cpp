@@ -144,7 +144,8 @@ TEST(CliConvert, WritesTheOtherLayoutInTheInputsEncoding) {
 }
 
 // Neither a verify, whatever it mends or reports, nor a convert that would write over the file
-// itself touches FILE or leaves anything beside it.
+// itself touches FILE or leaves anything beside it; a newer automatic copy beside it is neither
+// offered nor touched.
 TEST(CliContract, NeverWritesTheFileItself) {
   struct Case {
     std::string file;
@@ -165,12 +166,15 @@ TEST(CliContract, NeverWritesTheFileItself) {
     const fs::path path = folder.Write("film.srt", c.file);
     const auto then = fs::file_time_type::clock::now() - std::chrono::hours(48);
     fs::last_write_time(path, then);
+    const fs::path copy = folder.Write("film.srt.sav", "{1}{2}Copy");
     CliResult run = Cli(folder, c.args);
     EXPECT_EQ(run.code, c.code) << c.args;
     EXPECT_EQ(("\n" + run.err).find("\nerror: ") != std::string::npos, c.code == 1) << c.args;
     EXPECT_EQ(ReadFile(path), c.file) << c.args;
     EXPECT_EQ(fs::last_write_time(path), then) << c.args;
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2) << c.args;
+    EXPECT_EQ(run.err.find("film.srt.sav"), std::string::npos) << c.args;
+    EXPECT_EQ(ReadFile(copy), "{1}{2}Copy") << c.args;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3) << c.args;
   }
 }
 

@@ -24,7 +24,11 @@ void Document::AutoSave() {
   // A copy that cannot be written is tried again one interval later.
   const std::string& text = editor_.Text();
   NoticeEncodingSwitch();
-  WriteFileSafely(CurrentFileName + ".sav", encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text));
+  const std::string copy = CurrentFileName + ".sav";
+  if (!WriteFileSafely(copy, encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text))) return;
+  // A type switch renamed the document: the copy under the old name is superseded.
+  if (copy != SaveCopyName) RemoveSaveCopy();
+  SaveCopyName = copy;
 }
 
 void Document::MessagesChanged() {

@@ -24,6 +24,9 @@ struct CommandState {
   bool VideoPreviewShowing = false;
 };
 
+// The digits eFirstLine and eSecondLine take while no subtitle is loaded.
+inline constexpr int LineDigitsWithoutSubtitle = 5;
+
 struct FieldTexts {
   std::string MultiplyValue = "1";        // eMultiplyValue
   std::string IncreaseDecreaseValue = "0";  // eIncreaseDecreaseValue
@@ -31,7 +34,7 @@ struct FieldTexts {
   std::string SecondPoint = "1";          // eSecondPoint
   std::string FirstLine = "0";            // eFirstLine
   std::string SecondLine = "1";           // eSecondLine
-  int LineFieldMaxLength = 0;             // 0: no limit
+  int LineFieldMaxLength = LineDigitsWithoutSubtitle;  // of eFirstLine and eSecondLine
   std::string UnitsLabel = "frames";      // Units1Label, Units2Label
   std::string FrameRateText = "25";       // cbChooseFrameRate
   bool FrameRateRed = true;

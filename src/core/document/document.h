@@ -24,7 +24,7 @@ struct DocumentSettings {
   bool AdvancedAutomaticRepair = true;  // Advanced_automatic_repair
   std::int32_t FontColour = 8388608;    // Font_colour, a 0x00BBGGRR colour value
   bool FontColourIsSystem = false;      // the text colour is the system window-text colour
-  bool DeleteSaveCopyOnClose = true;    // closing removes the automatic ".sav" copy
+  bool OfferNewerSaveCopy = true;       // opening offers a FILE.sav newer than FILE (a crash left it)
   bool BackupSave = true;               // Backup_save: the replaced file becomes FILE.bak
   bool AutomaticSave = true;            // Automatic_save
   int AutomaticSaveTime = 5;            // Automatic_save_time, minutes
@@ -171,6 +171,7 @@ class Document {
   std::string BackupFileName;
   std::string ReloadFileName;
   std::string LastParsedFileName;
+  std::string SaveCopyName;  // the FILE.sav this program wrote for the open document, if any
   std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
   EncodingInfo encoding;
 
@@ -194,6 +195,10 @@ class Document {
 
   // The rules of the manual modifications' fields (timing/manual_fields.cpp) and of the
   // frame-rate change box (timing/frame_rate_change.cpp).
+  // Each reset and each showing writes a field's text from its value, so that what a field
+  // shows is what its command uses.
+  void ResetManualFields();
+  void ShowShiftField();
   void MultiplyFieldChanged(std::string_view text);
   void MultiplyFieldExit();
   void MultiplyFieldEscape();
@@ -207,7 +212,10 @@ class Document {
   void TargetRateEscape();
 
   // The rules of the transform's fields (timing/transform_fields.cpp); `second` picks
-  // eSecondPoint / eSecondLine.
+  // eSecondPoint / eSecondLine. The reset makes a transform change nothing: the first and last
+  // subtitle at their own starts (with no subtitle, 0 and one frame), with the texts and the
+  // length limit of the line numbers.
+  void ResetTransformFields();
   void PointFieldChanged(bool second, std::string_view text);
   void PointFieldExit(bool second);
   void PointFieldEscape(bool second);
@@ -228,14 +236,17 @@ class Document {
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and
-  // marks the document as saved; shows the message of a failure.
+  // marks the document as saved under that name; shows the message of a failure.
   SaveOutcome WriteDocument(const std::string& path);
   // True when the text was parsed since it was last edited, or the user wants it saved anyway.
   bool ConfirmUnverifiedSave();
   // Asks whether to save the changes before the document goes away; true when it may go.
   bool SettleChangesBeforeClosing();
-  // Removes the automatic-save copy of the open file.
+  // Removes the automatic-save copy this program wrote; a copy it did not write may be the
+  // last of the user's work.
   void RemoveSaveCopy();
+  // True when FILE.sav is newer than `path` and the user wants to open it instead.
+  bool OpenSaveCopyInstead(const std::string& path);
 
   Prompter& prompter_;
   EditorView& editor_;

@@ -70,8 +70,12 @@ bool Document::ConfirmUnverifiedSave() {
 SaveOutcome Document::Save() {
   SaveSucceeded = true;
   if (!store.SubtitleLoaded) return SaveOutcome::Declined;
-  // A type switch renames the file; the new name is chosen, and confirmed, in Save as.
+  // A type switch renames the file; a free new name is chosen in Save as.
   if (!SameNameIgnoringCase(CurrentFileName, LastParsedFileName) && !Exists(CurrentFileName)) return SaveAs();
+  // Another file of that name is replaced only when the user says so; otherwise a name is chosen.
+  if (Exists(CurrentFileName) && !SameFile(CurrentFileName, ReloadFileName) &&
+      Ask(Icon::Question, Text(Msg::AlreadyExists), Buttons::YesNo, Answer::No) != Answer::Yes)
+    return SaveAs();
   if (!ConfirmUnverifiedSave()) return SaveOutcome::Declined;
   return WriteDocument(CurrentFileName);
 }
@@ -87,17 +91,11 @@ SaveOutcome Document::SaveAs() {
     MessageShowing = false;
     if (chosen.empty()) return SaveOutcome::Declined;
     chosen = Absolute(chosen);
-    if (!Exists(chosen) || SameFile(chosen, CurrentFileName)) break;
+    // The name a type switch gave the document may belong to another file.
+    if (!Exists(chosen) || SameFile(chosen, ReloadFileName)) break;
     if (Ask(Icon::Question, Text(Msg::AlreadyExists), Buttons::YesNo, Answer::No) == Answer::Yes) break;
   }
-  // The document takes the new name only once the file is written.
-  const SaveOutcome outcome = WriteDocument(chosen);
-  if (outcome == SaveOutcome::Saved) {
-    CurrentFileName = ReloadFileName = LastParsedFileName = chosen;
-    BackupFileName = CurrentFileName + ".bak";
-    Caption = FileCaption();
-  }
-  return outcome;
+  return WriteDocument(chosen);
 }
 
 SaveOutcome Document::WriteDocument(const std::string& path) {
@@ -126,6 +124,10 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
       Show(Icon::Error, Text(Msg::CantWriteIn) + " " + Quoted(path) + "!");
       return SaveOutcome::Failed;
   }
+  // The document takes the name only once the file is written; it is then the file Reload reads.
+  CurrentFileName = ReloadFileName = LastParsedFileName = path;
+  BackupFileName = CurrentFileName + ".bak";
+  Caption = FileCaption();
   store.ChangeCount = store.ReportedChangeCount = 0;
   store.TextEdited = false;
   commands.Save = commands.Reload = false;
@@ -161,9 +163,24 @@ bool Document::QueryClose() {
 }
 
 void Document::RemoveSaveCopy() {
-  if (CurrentFileName.empty() || !settings.DeleteSaveCopyOnClose) return;
+  if (SaveCopyName.empty()) return;
   std::error_code ignored;
-  fs::remove(CurrentFileName + ".sav", ignored);
+  fs::remove(SaveCopyName, ignored);
+  SaveCopyName.clear();
+}
+
+bool Document::OpenSaveCopyInstead(const std::string& path) {
+  if (!settings.OfferNewerSaveCopy) return false;
+  const std::string copy = path + ".sav";
+  std::error_code copyError, fileError;
+  const auto copyTime = fs::last_write_time(copy, copyError);
+  const auto fileTime = fs::last_write_time(path, fileError);
+  if (copyError || fileError || copyTime <= fileTime || !fs::is_regular_file(copy, copyError) ||
+      !fs::is_regular_file(path, fileError))
+    return false;
+  // Yes keeps the newer work in front of the user; both files stay as they are either way.
+  return Ask(Icon::Warning, Quoted(copy) + " " + Text(Msg::NewerSaveCopy), Buttons::YesNo, Answer::Yes) ==
+         Answer::Yes;
 }
 
 void Document::Reload() {

@@ -39,30 +39,24 @@ void Document::FrameRateCommit() {
   double rate = DecimalReader(fields.FrameRateText, 25.0);
   if (InRange(rate)) FrameRate = rate;
   fields.FrameRateText = ShortestDecimal(FrameRate);
-  if (FrameRate != CommittedFrameRate) fields.FrameRateRed = true;
-  if (store.SubtitleLoaded && FrameRate != CommittedFrameRate) {
-    auto& s = store;
-    if (s.CurrentType == TypeMicroDVD) {
-      // The frame numbers, and with them the text, stay as they are: each time becomes the
-      // time of the frame it shows (also a time between two frames, left by an operation).
-      auto sameFrame = [&](std::int32_t& v) {
-        if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate), FrameRate);
-      };
-      for (int i = 1; i <= s.SubtitleCount; ++i) {
-        sameFrame(s.StartValues[i]);
-        sameFrame(s.EndValues[i]);
-      }
-    }
-    if (s.SubtitleCount >= 1) {
-      FirstPointValue = s.StartValues[1];
-      SecondPointValue = s.StartValues[s.SubtitleCount];
-    }
-    FirstPointLine = 1;
-    SecondPointLine = s.SubtitleCount;
-    fields.FirstLine = "1";
-    fields.SecondLine = std::to_string(s.SubtitleCount);
+  if (FrameRate == CommittedFrameRate) {
+    WritePointFields(false);
+    return;
   }
-  WritePointFields(false);
+  fields.FrameRateRed = true;
+  auto& s = store;
+  if (s.SubtitleLoaded && s.CurrentType == TypeMicroDVD) {
+    // The frame numbers, and with them the text, stay as they are: each time becomes the
+    // time of the frame it shows (also a time between two frames, left by an operation).
+    auto sameFrame = [&](std::int32_t& v) {
+      if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate), FrameRate);
+    };
+    for (int i = 1; i <= s.SubtitleCount; ++i) {
+      sameFrame(s.StartValues[i]);
+      sameFrame(s.EndValues[i]);
+    }
+  }
+  ResetTransformFields();
   CommittedFrameRate = FrameRate;
 }
 
@@ -85,14 +79,14 @@ void Document::WritePointFields(bool secondAtLeastOne) {
 void Document::SelectFramesUnit() {
   InputUnit = 1;
   fields.UnitsLabel = Text(Msg::FramesUnit);
-  fields.IncreaseDecreaseValue = std::to_string(MsToFrames(ShiftValue, FrameRate));
+  ShowShiftField();
   WritePointFields(true);
 }
 
 void Document::SelectTimeUnit() {
   InputUnit = 2;
   fields.UnitsLabel.clear();
-  fields.IncreaseDecreaseValue = std::to_string(ShiftValue);
+  ShowShiftField();
   WritePointFields(false);
 }
 

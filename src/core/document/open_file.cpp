@@ -61,18 +61,22 @@ constexpr std::uintmax_t MaxBytes = 10485760;
 
 void Document::OpenFile() {
   const std::string path = CurrentFileName;
+  // The copy a crash left is read in the file's place; the document keeps the file's name, so
+  // that Save puts the recovered work where the user expects it.
+  const bool fromCopy = OpenSaveCopyInstead(path);
+  const std::string source = fromCopy ? path + ".sav" : path;
   std::string bytes;
   fs::perms attributes = fs::perms::unknown;
-  const InputOutcome read = ReadInputFile(path, MaxBytes, bytes, attributes);
+  const InputOutcome read = ReadInputFile(source, MaxBytes, bytes, attributes);
   std::optional<EncodingInfo> decoded;
   if (read == InputOutcome::Read) decoded = DecodeFile(bytes);
   if (!decoded) {
     switch (read) {
       case InputOutcome::Missing:
-        Show(Icon::Error, Quoted(path) + " " + Text(Msg::DoesntExist));
+        Show(Icon::Error, Quoted(source) + " " + Text(Msg::DoesntExist));
         break;
       case InputOutcome::Unreadable:
-        Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(path) + " " + Text(Msg::ForReading));
+        Show(Icon::Error, Text(Msg::CantOpen) + " " + Quoted(source) + " " + Text(Msg::ForReading));
         break;
       case InputOutcome::TooBig:
         Show(Icon::Error, Text(Msg::FileTooBig));
@@ -85,6 +89,9 @@ void Document::OpenFile() {
     return;
   }
   BackupFileName = path + ".bak";
+  // A save writes the file, so it keeps the file's permissions, not the copy's.
+  std::error_code ec;
+  if (fromCopy) attributes = fs::status(path, ec).permissions();
   SavedAttributes = attributes;
   encoding = *decoded;
   commands.SearchAgain = false;
@@ -110,7 +117,6 @@ void Document::OpenFile() {
     return;
   }
   store.SubtitleLoaded = true;
-  std::error_code ec;
   fs::current_path(fs::path(path).parent_path(), ec);
   commands.EditorReadOnly = false;
   editor_.SetReadOnly(false);
@@ -119,6 +125,8 @@ void Document::OpenFile() {
   SetEditorText(JoinLines(store.RawLines, 1, store.LineCount));
   editor_.ResetColour();
   AutoSaveReference = clock_.Now();
+  // The recovered work is not in the file yet.
+  store.TextEdited = fromCopy;
   TextInLines();
 }
 

@@ -52,23 +52,13 @@ void Document::TextInLines() {
 
   // After a failed parse the count may stand above the subtitles read; those read as 0.
   store.EnsureSubtitles(store.SubtitleCount);
-  if (store.SubtitleCount > 0) {
-    FirstPointValue = store.StartValues[1];
-    SecondPointValue = store.StartValues[store.SubtitleCount];
-    FirstPointLine = 1;
-    SecondPointLine = store.SubtitleCount;
-  }
+  ResetTransformFields();
   Caption = FileCaption();
   LastParsedFileName = CurrentFileName;
 
   commands.Load = false;
   commands.Save = commands.Reload = store.ChangeCount > 0 || store.TextEdited;
   commands.CloseFile = commands.SaveAs = commands.Append = commands.ExitProgram = true;
-
-  if (store.SubtitleCount >= 1) WritePointFields(false);
-  fields.FirstLine = "1";
-  fields.SecondLine = std::to_string(store.SubtitleCount);
-  fields.LineFieldMaxLength = static_cast<int>(fields.SecondLine.size());
   store.FirstParseAfterLoad = false;
 }
 

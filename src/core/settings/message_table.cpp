@@ -213,7 +213,7 @@ const char* const kEnglish[MessageCount] = {
     "In these conditions the frames would become negative.\r\nPlease try different values...",  // 207
     "The frames are too high.\r\nPlease try different values...",  // 208
     "The subtitle was properly added !",  // 209
-    "(reserved)",  // 210
+    "is an automatic copy newer than the file.\r\nOpen the copy instead?",  // 210
     "This character can't be written in Windows-1250: the subtitle will be saved as UTF-8.",  // 211
 };
 }  // namespace

@@ -60,6 +60,7 @@ enum class Msg {
   TooManyErrors = 206,
   FramesWouldBeNegative = 207,
   FramesTooHigh = 208,
+  NewerSaveCopy = 210,
   SavedAsUtf8 = 211,
 };
 

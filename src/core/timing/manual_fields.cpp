@@ -34,11 +34,23 @@ std::size_t ShiftMaxLength(int unit, double frameRate) {
   return 8 - std::to_string(RoundHalfEven(1000.0 / frameRate)).size();
 }
 
-std::string ShiftInUnit(std::int32_t ms, int unit, double frameRate) {
-  return std::to_string(unit == 1 ? MsToFrames(ms, frameRate) : ms);
+}  // namespace
+
+void Document::ResetManualFields() {
+  MultiplyValue = LastValidMultiplyValue = 1.0;
+  fields.MultiplyValue = GeneralDecimal(MultiplyValue);
+  ShiftValue = LastValidShiftValue = 0;
+  ShowShiftField();
 }
 
-}  // namespace
+void Document::ShowShiftField() {
+  // The amount stays in milliseconds; the field shows it in the unit, at the current rate. An
+  // empty field holds no amount and stays empty.
+  if (ShiftValue == -1)
+    fields.IncreaseDecreaseValue.clear();
+  else
+    fields.IncreaseDecreaseValue = std::to_string(InputUnit == 1 ? MsToFrames(ShiftValue, FrameRate) : ShiftValue);
+}
 
 void Document::MultiplyFieldChanged(std::string_view text) {
   std::string kept = Cleaned(text, true);
@@ -90,13 +102,12 @@ void Document::ShiftFieldExit() {
     Show(Icon::Error, Text(Msg::ShiftOutOfRange) + " [0.." + bound + "] !");
     ShiftValue = LastValidShiftValue;
   }
-  // The amount stays in milliseconds; the field shows it in the unit, at the current rate.
-  fields.IncreaseDecreaseValue = ShiftInUnit(ShiftValue, InputUnit, FrameRate);
+  ShowShiftField();
 }
 
 void Document::ShiftFieldEscape() {
   ShiftValue = LastValidShiftValue;
-  fields.IncreaseDecreaseValue = ShiftInUnit(ShiftValue, InputUnit, FrameRate);
+  ShowShiftField();
 }
 
 bool Document::ShiftFieldAcceptsKey(char key, bool hasSelection) const {

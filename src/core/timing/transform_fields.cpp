@@ -34,6 +34,20 @@ bool IsTimeText(std::string_view t) {
 
 }  // namespace
 
+void Document::ResetTransformFields() {
+  const auto& s = store;
+  const bool any = s.SubtitleLoaded && s.SubtitleCount >= 1;
+  FirstPointValue = any ? s.StartValues[1] : 0;
+  SecondPointValue = any ? s.StartValues[s.SubtitleCount] : FramesToMs(1, FrameRate);
+  FirstPointLine = any ? 1 : 0;
+  SecondPointLine = any ? s.SubtitleCount : 1;
+  WritePointFields(false);
+  fields.FirstLine = std::to_string(FirstPointLine);
+  fields.SecondLine = std::to_string(SecondPointLine);
+  // A number never needs more digits than the subtitle count has.
+  fields.LineFieldMaxLength = any ? static_cast<int>(fields.SecondLine.size()) : LineDigitsWithoutSubtitle;
+}
+
 bool Document::PointFieldAcceptsKey(bool second, char key, bool hasSelection) const {
   if (IsEditingKey(key)) return true;
   const std::string& text = second ? fields.SecondPoint : fields.FirstPoint;

@@ -35,7 +35,6 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
   SCOPED_TRACE(file.string() + (repair ? " (repair)" : " (strict)"));
   DocumentFixture f;
   f.doc.settings.AdvancedAutomaticRepair = repair;
-  f.doc.settings.DeleteSaveCopyOnClose = false;  // never touch anything beside a corpus file
   f.doc.CurrentFileName = file.string();
   f.doc.OpenFile();
   const auto& shown = f.prompter.shown;
@@ -133,7 +132,6 @@ TEST(RealFiles, OfEveryLayoutAndEncodingParseWithTheDefaultSettings) {
   TESSARY_SKIP_WITHOUT_CORPUS();
   for (const auto& [file, subtitles] : ReadableFiles) {
     DocumentFixture f;
-    f.doc.settings.DeleteSaveCopyOnClose = false;
     f.doc.CurrentFileName = (fs::path(TESSARY_CORPUS_DIR) / file).string();
     f.doc.OpenFile();
     EXPECT_TRUE(f.doc.store.SubtitleLoaded && f.doc.LastParseSucceeded) << file;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,8 @@
 
 namespace tessary::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string Original = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello", "", ""});
 const std::string Edited = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello again", "", ""});
@@ -36,7 +39,7 @@ struct AutoSaving : DocumentFixture {
   }
 };
 
-TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinute) {
+TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinuteWhileTheDocumentIsChanged) {
   AutoSaving f(true);
   EXPECT_FALSE(f.TickAfter(60.04));
   EXPECT_TRUE(f.TickAfter(0.01));  // 60.05 s after the open
@@ -44,14 +47,10 @@ TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinute) {
   EXPECT_TRUE(f.TickAfter(0.01));
   f.doc.settings.AutomaticSave = false;
   EXPECT_FALSE(f.TickAfter(120));
-}
-
-TEST(AutoSave, AnUnchangedDocumentIsNeverSaved) {
-  DocumentFixture f;
-  f.doc.settings.AutomaticSaveTime = 1;
-  f.Open(Original, "film.srt");
-  f.clock.AdvanceSeconds(3600);
-  EXPECT_FALSE(f.doc.AutoSaveDue());
+  f.doc.settings.AutomaticSave = true;
+  f.prompter.answers = {Answer::Yes};  // save the unverified text
+  f.doc.Save();
+  EXPECT_FALSE(f.TickAfter(3600));
 }
 
 // With copies the file itself never changes; a common save writes it only once verified.
@@ -72,15 +71,43 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
   }
 }
 
-TEST(AutoSave, TheCopyIsRemovedWhenTheDocumentCloses) {
-  for (bool byClosingTheProgram : {false, true}) {
-    AutoSaving f(true);
-    ASSERT_TRUE(f.TickAfter(61));
-    const std::string copy = f.Path() + ".sav";
-    ASSERT_TRUE(std::filesystem::exists(copy));
-    f.prompter.answers.push_back(Answer::No);  // do not save the changes
-    EXPECT_TRUE(byClosingTheProgram ? f.doc.QueryClose() : f.doc.CloseFile());
-    EXPECT_FALSE(std::filesystem::exists(copy));
+// The copy the automatic save wrote goes with the document; a copy this program did not write
+// (what a crash left) stays, whatever the document does.
+TEST(AutoSave, OnlyTheCopyThisProgramWroteIsRemovedWithTheDocument) {
+  const std::pair<void (*)(Document&), Answer> leaves[] = {{[](Document& d) { d.CloseFile(); }, Answer::No},
+                                                           {[](Document& d) { d.QueryClose(); }, Answer::No},
+                                                           {[](Document& d) { d.Reload(); }, Answer::Yes}};
+  for (bool ours : {true, false})
+    for (const auto& [leave, answer] : leaves) {
+      AutoSaving f(true);
+      const std::string copy = f.Path() + ".sav";
+      ours ? void(f.TickAfter(61)) : void(f.folder.Write("film.srt.sav", Edited));
+      fs::last_write_time(copy, fs::last_write_time(f.Path()) - std::chrono::hours(1));  // never offered
+      f.prompter.answers = {answer};
+      leave(f.doc);
+      EXPECT_EQ(std::pair(fs::exists(copy), f.prompter.shown.size()), std::pair(!ours, std::size_t{1})) << ours;
+    }
+}
+
+// A copy newer than the file is offered on opening. Taken, it is unsaved work under the file's
+// name: Save writes the file, and the copy stays.
+TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
+  for (auto [newerBy, answer, taken] : {std::tuple(60, Answer::Yes, true), std::tuple(60, Answer::No, false),
+                                        std::tuple(-60, Answer::Yes, false)}) {
+    DocumentFixture f;
+    const std::string file = f.folder.Write("film.srt", Original), copy = f.folder.Write("film.srt.sav", Edited);
+    fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(newerBy));
+    f.prompter.answers = {answer};
+    f.doc.CurrentFileName = file;
+    f.doc.OpenFile();
+
+    const std::string question = "\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?";
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(newerBy > 0, question));
+    EXPECT_TRUE(f.prompter.shown.empty() || f.prompter.shown[0].icon == Icon::Warning);
+    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.commands.Save, f.doc.Caption),
+              std::tuple(taken, taken, std::string("Tessary - 'film.srt'")));
+    EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
+    EXPECT_EQ(std::pair(Read(file), Read(copy)), std::pair(f.Text(), Edited));
   }
 }
 

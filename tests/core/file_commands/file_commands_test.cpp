@@ -115,50 +115,55 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
   }
 }
 
-TEST(Save, AfterATypeSwitchAsksForTheNewNameAndKeepsTheOldFile) {
-  for (bool chosen : {true, false}) {
-    FileCommands f;
-    f.doc.TypeButtonChecked(TypeMicroDVD);
-    const std::string renamed = f.In("movie.sub");
-    if (chosen) f.dialogs.names = {renamed};
-
-    EXPECT_EQ(f.doc.Save(), chosen ? SaveOutcome::Saved : SaveOutcome::Declined);
-    EXPECT_TRUE(f.doc.SaveSucceeded);
-    EXPECT_EQ(ReadBytes(renamed), chosen ? f.editor.Text() : "");
-    EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
-    // Once written under its new name, the document saves there without asking.
-    if (chosen) {
-      EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
-    }
-    EXPECT_EQ(f.dialogs.saveRequests, (SaveRequests{{renamed, "sub"}}));
-  }
-}
-
-TEST(SaveAs, AnotherExistingFileIsOverwrittenOnlyWhenConfirmedAndBecomesTheDocument) {
+// Save as, and Save once a type switch named the document movie.sub, replace another existing
+// file only when confirmed (No chooses a name), a second name of the open file without asking;
+// the file written becomes the document: its name, backup, caption and the file Reload reads.
+TEST(Save, AnotherFileOfTheNameIsReplacedOnlyWhenConfirmedAndTheFileWrittenBecomesTheDocument) {
+  enum Existing { None, Other, SameFile };
   struct Case {
-    bool sameFile;  // the name chosen is a second name of the open file
+    bool switched, saveAs;
+    Existing existing;
     std::deque<Answer> answers;
+    std::size_t chosen;  // times the chooser returns the name; then it is cancelled
+    bool saved;
     std::size_t questions, choosers;
   };
-  for (const Case& c : {Case{false, {Answer::No, Answer::Yes}, 2, 2}, Case{true, {}, 0, 1}}) {
+  for (const Case& c : {
+           Case{true, false, None, {}, 1, true, 0, 1},
+           Case{true, false, None, {}, 0, false, 0, 1},
+           Case{true, false, Other, {Answer::Yes}, 0, true, 1, 0},
+           Case{true, false, Other, {Answer::No}, 0, false, 1, 1},
+           Case{true, true, Other, {Answer::No, Answer::Yes}, 2, true, 2, 2},
+           Case{false, true, Other, {Answer::No, Answer::Yes}, 2, true, 2, 2},
+           Case{false, true, SameFile, {}, 1, true, 0, 1},
+       }) {
+    SCOPED_TRACE(::testing::Message() << c.switched << c.saveAs << c.existing << c.answers.size() << c.chosen);
     FileCommands f;
-    const std::string other = f.In("other.srt");
-    if (c.sameFile)
-      fs::create_hard_link(f.path, other);
-    else
-      f.folder.Write("other.srt", "old");
-    const std::string before = ReadBytes(other);
-    f.EditAndVerify(SubRip("Changed"));
-    f.dialogs.names = {other, other};
+    const std::string name = c.switched ? "movie.sub" : "other.srt", target = f.In(name);
+    if (c.existing == Other) f.folder.Write(name, "old");
+    if (c.existing == SameFile) fs::create_hard_link(f.path, target);
+    const std::string before = ReadBytes(target);
+    c.switched ? f.doc.TypeButtonChecked(TypeMicroDVD) : f.EditAndVerify(SubRip("Changed"));
+    f.dialogs.names.assign(c.chosen, target);
     f.prompter.answers = c.answers;
 
-    EXPECT_EQ(f.doc.SaveAs(), SaveOutcome::Saved);
+    EXPECT_EQ(c.saveAs ? f.doc.SaveAs() : f.doc.Save(), c.saved ? SaveOutcome::Saved : SaveOutcome::Declined);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.questions, "This file already exists! Overwrite?"));
-    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, {f.path, "srt"}));
-    EXPECT_EQ(ReadBytes(other), SubRip("Changed"));
-    EXPECT_EQ(ReadBytes(other + ".bak"), before);
-    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.ReloadFileName, f.doc.Caption),
-              std::tuple(other, other + ".bak", other, std::string("Tessary - 'other.srt'")));
+    const ScriptedFileDialogs::SaveRequest request{c.switched ? target : f.path, c.switched ? "sub" : "srt"};
+    EXPECT_EQ(f.dialogs.saveRequests, SaveRequests(c.choosers, request));
+    EXPECT_EQ(ReadBytes(target), c.saved ? f.editor.Text() : before);
+    if (c.existing != SameFile) {
+      EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
+    }
+    if (!c.saved) continue;
+    EXPECT_EQ(ReadBytes(target + ".bak"), before);
+    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.Caption),
+              std::tuple(target, target + ".bak", "Tessary - '" + name + "'"));
+    const std::string saved = f.editor.Text();
+    f.Edit("edited");
+    f.prompter.answers = {Answer::Yes};
+    f.doc.Reload();
+    EXPECT_EQ(f.editor.Text(), saved);
   }
 }
 

@@ -252,23 +252,47 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
   }
 }
 
-TEST(TimingFields, EscapeShowsTheLastValidValueAgainAndLeavingKeepsIt) {
+// What a field shows is what its command uses: after Escape, and after closing a subtitle (the
+// fields reset) and opening another, where retyping every shown text changes no value.
+TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
-  f.doc.SelectFramesUnit();
+  Document& d = f.doc;
+  f.Open(SubRipFile({{1000, 2000}, {3000, 4000}}), "s.srt");
   for (auto [field, valid, typed] : {std::tuple(TimingField::MultiplyValue, "1.25", "1.75"),
                                      std::tuple(TimingField::IncreaseDecreaseValue, "3", "7")}) {
-    TypeAndLeave(f.doc, field, valid);
-    f.doc.FieldChanged(field, typed);
-    f.doc.FieldEscape(field);
-    EXPECT_EQ(f.doc.FieldText(field), valid);
-    f.doc.FieldExit(field);
-    EXPECT_EQ(f.doc.FieldText(field), valid);
+    TypeAndLeave(d, field, valid);
+    d.FieldChanged(field, typed);
+    d.FieldEscape(field);
+    d.FieldExit(field);
+    EXPECT_EQ(d.FieldText(field), valid);
   }
-  EXPECT_EQ(std::pair(f.doc.MultiplyValue, f.doc.ShiftValue), std::pair(1.25, 120));
+  EXPECT_EQ(std::pair(d.MultiplyValue, d.ShiftValue), std::pair(1.25, 3));
   std::string passed;
   for (char key : std::string("09,.a -+e"))
-    if (f.doc.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
+    if (d.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
   EXPECT_EQ(passed, "09,.");
+
+  const std::pair<TimingField, std::string> typed[] = {
+      {TimingField::MultiplyValue, "1.5"}, {TimingField::IncreaseDecreaseValue, "2000"},
+      {TimingField::ChangeFrameRate, "30"}, {TimingField::FirstPoint, "00:00:01,500"},
+      {TimingField::SecondPoint, "00:00:05,000"}, {TimingField::FirstLine, "2"}, {TimingField::SecondLine, "1"}};
+  for (const auto& [field, text] : typed) TypeAndLeave(d, field, text);
+  ASSERT_TRUE(d.CloseFile());
+  const std::string microDVD = Lines({"{1419}{1450}One", "{1500}{1550}Two"});
+  f.Open(microDVD, "m.sub");
+  auto values = [&d] {
+    return std::tuple(d.MultiplyValue, d.ShiftValue, d.TargetFrameRate, d.FirstPointValue, d.SecondPointValue,
+                      d.FirstPointLine, d.SecondPointLine);
+  };
+  const auto before = values();
+  for (const auto& [field, text] : typed) TypeAndLeave(d, field, std::string(d.FieldText(field)));
+  EXPECT_EQ(values(), before);
+  // The shown factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
+  for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
+  EXPECT_EQ(f.Text(), microDVD);
+  d.ChangeFrameRateClick();
+  EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
+            std::pair(std::string("1"), std::string("0")));
 }
 
 TEST(GeneralDecimal, WritesAtMost15SignificantDigitsWithoutTrailingZeros) {
