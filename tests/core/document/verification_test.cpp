@@ -35,6 +35,34 @@ TEST(VerifySubtitle, TimePairLinesWithABrokenTimeGetItZeroedAndAnythingElseStays
   }
 }
 
+// Other tools write time lines in shapes of their own; with either setting they keep their times
+// (one mend), and only a line with no readable time pair is rebuilt with zeros (by repair).
+TEST(VerifySubtitle, SubRipTimeLinesInOtherToolsShapesKeepTheirTimes) {
+  struct Case {
+    std::string line, mended;
+    int changes;
+  };
+  for (bool repair : {true, false})
+    for (const Case& c : {
+             Case{"0:00:03,120 --> 0:00:06,040", "00:00:03,120 --> 00:00:06,040", 1},
+             Case{"00:00:03,12 --> 00:00:06.1", "00:00:03,120 --> 00:00:06.100", 1},
+             Case{"00:00:03,120   -->  00:00:06,040", "00:00:03,120 --> 00:00:06,040", 1},
+             Case{"0:0:7-->01:41,04", "00:00:07,000 --> 00:01:41,040", 1},
+             Case{"00:00:03.120 --> 00:00:06.040", "00:00:03.120 --> 00:00:06.040", 0},
+         }) {
+      DocumentFixture f;
+      f.doc.settings.AdvancedAutomaticRepair = repair;
+      SetRawLines(f.doc, {"1", c.line, "A"}, 2);
+      f.doc.VerifySubtitle();
+      EXPECT_EQ(RawLinesOf(f.doc)[1], c.mended) << repair;
+      EXPECT_EQ(f.doc.store.ChangeCount, c.changes) << c.line;
+    }
+  DocumentFixture f;
+  SetRawLines(f.doc, {"1", "0:00:03,1204 --> 0:00:0x,04", "A"}, 2);
+  f.doc.VerifySubtitle();
+  EXPECT_EQ(RawLinesOf(f.doc)[1], "00:00:00.000 --> 00:00:00.000");
+}
+
 std::vector<std::string> TimePairWith(const std::string& timeLine) {
   const std::string pair = "00:00:01.00,00:00:02.00";
   return {pair, "First", "", pair, "Second", "", pair, "Third", "", timeLine, "Fourth"};  // words: no counters
