@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/units.h"
 #include "store_setup.h"
 #include "support/document_fixture.h"
 
@@ -133,6 +134,23 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
+  }
+}
+
+// A time the repair puts after another is never later than the file can hold back: the last
+// MicroDVD frame (60 fps here), or 99:99:99,999.
+TEST(TextInLines, RepairWritesNoTimeTheFileCannotReadBack) {
+  for (const auto& [file, shown] : {
+           std::pair<std::string, std::string>{"{9999999}{}B", "{9999999}{9999999}B"},
+           {Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "99:99:98,999 --> 99:99:98,999", "B"}),
+            Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "99:99:98,999 --> 99:99:99,999", "B", ""})},
+       }) {
+    DocumentFixture f;
+    f.doc.FrameRate = 60;
+    f.Open(file);
+    EXPECT_EQ(f.Text(), shown);
+    const auto& s = f.doc.store;
+    EXPECT_TRUE(TimeWritable(s.EndValues[s.SubtitleCount], s.CurrentType == TypeMicroDVD, 60)) << file;
   }
 }
 
