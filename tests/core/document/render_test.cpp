@@ -25,14 +25,16 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
   for (const Case& c : {
            Case{TypeMicroDVD, {{-1, 6000, "Hi"}, {8000, -1, "Ho"}}, {"{}{150}Hi", "{200}{}Ho"}, {"Hi", "Ho"}},
            Case{TypeMicroDVD, {{20, 60, "x"}}, {"{0}{2}x"}, {"x"}},  // frames round half to even
-           // A repeated tag inside the span of the same tag adds nothing.
+           // A repeated tag inside the span of the same tag adds nothing, but its line keeps the style.
            Case{TypeMicroDVD, {{0, 1000, "<i>a<i>b</i>"}}, {"{0}{25}{y:i}ab"}, {"{y:i}ab"}, true},
+           Case{TypeMicroDVD, {{40, 2000, "a<i>b|<i>c"}}, {"{1}{50}a{y:i}b|{y:i}c"}, {"a{y:i}b|{y:i}c"}, true},
            Case{TypeMicroDVD, {{0, 1000, "a < b > c"}}, {"{0}{25}a < b > c"}, {"a < b > c"}},
-           // Colour, font, size and position codes are dropped; other text in braces stays.
+           // Colour, font, size and position codes are dropped; other text in braces stays. A line
+           // code's tags end with its line.
            Case{TypeSubRip,
                 {{0, 1000, "{c:$0000FF}{y:i}x|{\\an8}y"}},
-                {"1", "00:00:00,000 --> 00:00:01,000", "<i>x", "{\\an8}y", ""},
-                {"<i>x|{\\an8}y"},
+                {"1", "00:00:00,000 --> 00:00:01,000", "<i>x</i>", "{\\an8}y", ""},
+                {"<i>x</i>|{\\an8}y"},
                 false,
                 true},
        }) {

@@ -67,12 +67,11 @@ TEST(FrameConversion, RoundsHalfEvenIn64BitsAndClampsMillisecondsTo32Bits) {
   }
 }
 
-// The latest writable time is writable and the next millisecond is not (but past 32 bits).
+// The latest writable time is writable and the next millisecond is not.
 TEST(LatestWritableTime, IsTheLastMillisecondOfTheLastFrameOrOfTheLastSubRipTime) {
-  for (const auto& [microDvd, rate, latest] : {std::tuple{true, 60.0, std::int64_t{166666658}},
-                                               std::tuple{true, 23.976, std::int64_t{417083729}},
-                                               std::tuple{true, 1.0, std::int64_t{Int32Max}},
-                                               std::tuple{false, 25.0, MaxSubRipTime}}) {
+  for (const auto& [microDvd, rate, latest] :
+       {std::tuple{true, 60.0, std::int64_t{166666658}}, std::tuple{true, 23.976, std::int64_t{417083729}},
+        std::tuple{true, 1.0, std::int64_t{Int32Max}}, std::tuple{false, 25.0, MaxSubRipTime}}) {
     EXPECT_EQ(LatestWritableTime(microDvd, rate), latest) << rate;
     EXPECT_TRUE(TimeWritable(latest, microDvd, rate));
     EXPECT_FALSE(TimeWritable(latest + 1, microDvd, rate));

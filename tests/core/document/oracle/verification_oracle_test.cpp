@@ -25,8 +25,8 @@ std::string TimeLine(Random& g) {
   auto time = [&] {
     char t[20];
     const bool other = g.Chance(20);
-    std::snprintf(t, sizeof t, other ? "%d:%d:%d%c%d" : "%02d:%02d:%02d%c%03d", g.Int(0, 2), g.Int(0, 59),
-                  g.Int(0, 59), g.Chance(80) ? ',' : '.', g.Int(0, other ? 99 : 999));
+    std::snprintf(t, sizeof t, other ? "%d:%d:%d%c%d" : "%02d:%02d:%02d%c%03d", g.Int(0, 2), g.Int(0, 59), g.Int(0, 59),
+                  g.Chance(80) ? ',' : '.', g.Int(0, other ? 99 : 999));
     std::string s(t);
     if (other && g.Chance(30)) s.erase(0, 2);
     if (other && g.Chance(20)) s.resize(s.find_first_of(",."));
