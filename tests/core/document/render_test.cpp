@@ -58,22 +58,6 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
   }
 }
 
-// Players write coordinates after the end time; the time line is written anew without them.
-TEST(LinesInText, DropsCoordinatesAfterTheTimeLineAndKeepsTheTimes) {
-  for (bool repair : {true, false}) {
-    DocumentFixture f;
-    f.doc.settings.AdvancedAutomaticRepair = repair;
-    const std::string coordinates = " X1:100 X2:600 Y1:50 Y2:100";
-    f.Open(Lines({"1", "00:00:01,000 --> 00:00:02,000" + coordinates, "A", "", "2",
-                  "00:00:03,000 --> 00:00:04,000" + coordinates, "B"}),
-           "in.srt");
-    EXPECT_TRUE(f.prompter.shown.empty()) << repair;
-    EXPECT_EQ(f.Text(),
-              Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""}))
-        << repair;
-  }
-}
-
 // A full-size MicroDVD file whose texts have many display lines needs far more SubRip lines
 // than a file may have; none of them is cut off.
 TEST(LinesInText, MicroDVDFileOfMaximumLinesRendersAsSubRipInFull) {
