@@ -124,10 +124,10 @@ std::string GeneralDecimal(double value, char separator) {
 
 std::int64_t LatestWritableTime(bool microDvd, double frameRate) {
   if (!microDvd) return MaxSubRipTime;
-  // Frames round half to even and the last frame is odd: its half-frame past it is the next one.
+  // Below MaxMicroDVDFrame + 0.5 frames: that half rounds to the even frame above.
   constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
-  std::int64_t ms = std::min<std::int64_t>(
-      Int32Max, static_cast<std::int64_t>(std::ceil((MaxMicroDVDFrame + 0.5) * 1000.0 / frameRate)) - 1);
+  std::int64_t ms = static_cast<std::int64_t>(
+      std::min<double>(Int32Max, std::ceil((MaxMicroDVDFrame + 0.5) * 1000.0 / frameRate) - 1));
   // The quotient may be a millisecond off either way.
   while (ms > 0 && MsToFrames(ms, frameRate) > MaxMicroDVDFrame) --ms;
   while (ms < Int32Max && MsToFrames(ms + 1, frameRate) <= MaxMicroDVDFrame) ++ms;
