@@ -1,5 +1,6 @@
 #include "document/line_patterns.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +8,72 @@
 #include "document/units.h"
 
 namespace tessary {
+
+namespace {
+
+// Reads a time as other tools write it from `at`: hours (optional), minutes and seconds of one
+// or two digits, then "," or "." and one to three fractional digits, or no fraction. Appends
+// it to `out` in the shape the rules take ("7:05,5" becomes "00:07:05,500") and returns where
+// it ends, or npos. `shaped` tells whether it stood in that shape already.
+std::size_t ReadLooseTime(std::string_view t, std::size_t at, std::string& out, bool& shaped) {
+  auto digitsAt = [&](std::size_t i, std::size_t most) {
+    std::size_t n = 0;
+    while (i + n < t.size() && IsDigit(t[i + n]) && n <= most) ++n;
+    return n;
+  };
+  std::string_view fields[3];
+  int count = 0;
+  std::size_t i = at;
+  for (;;) {
+    std::size_t n = digitsAt(i, 2);
+    if (n == 0 || n > 2) return std::string_view::npos;
+    fields[count++] = t.substr(i, n);
+    i += n;
+    if (count == 3 || i + 1 >= t.size() || t[i] != ':' || !IsDigit(t[i + 1])) break;
+    ++i;
+  }
+  if (count < 2) return std::string_view::npos;
+  std::string_view fraction;
+  char point = ',';
+  if (i + 1 < t.size() && (t[i] == ',' || t[i] == '.') && IsDigit(t[i + 1])) {
+    point = t[i];
+    fraction = t.substr(i + 1, digitsAt(i + 1, 3));
+    if (fraction.size() > 3) return std::string_view::npos;
+    i += 1 + fraction.size();
+  }
+  // A time followed by more digits is not one of these shapes.
+  if (i + 1 < t.size() && (t[i] == ':' || t[i] == ',' || t[i] == '.') && IsDigit(t[i + 1]))
+    return std::string_view::npos;
+  if (count == 2) std::rotate(fields, fields + 2, fields + 3);  // minutes and seconds: no hours
+  shaped = true;
+  for (int k = 0; k < 3; ++k) {
+    shaped = shaped && fields[k].size() == 2;
+    out.append(2 - fields[k].size(), '0').append(fields[k]).push_back(k < 2 ? ':' : point);
+  }
+  shaped = shaped && fraction.size() == 3;
+  out.append(fraction).append(3 - fraction.size(), '0');
+  return i;
+}
+
+}  // namespace
+
+LooseTimeLine ReadLooseTimeLine(std::string_view t) {
+  LooseTimeLine line;
+  bool startShaped = false, endShaped = false;
+  const std::size_t startEnd = ReadLooseTime(t, 0, line.shaped, startShaped);
+  if (startEnd == std::string_view::npos) return {};
+  const std::size_t arrow = t.find_first_not_of(' ', startEnd);
+  if (arrow == std::string_view::npos || t.compare(arrow, 3, "-->") != 0) return {};
+  const std::size_t endAt = t.find_first_not_of(' ', arrow + 3);
+  if (endAt == std::string_view::npos) return {};
+  line.shaped += SubRipArrow;
+  const std::size_t rest = ReadLooseTime(t, endAt, line.shaped, endShaped);
+  if (rest == std::string_view::npos) return {};
+  line.shaped.append(t.substr(rest));
+  line.reads = true;
+  line.otherShape = !startShaped || !endShaped || arrow - startEnd > 1 || endAt - arrow - 3 > 1;
+  return line;
+}
 
 int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pattern) {
   for (std::size_t k = 0; k < pattern.size(); ++k) {
@@ -34,6 +101,8 @@ bool TimeLineScore(std::string_view line) {
   // A well-formed time line scores 100, and stays a time line whatever follows it
   // (players append coordinates).
   if (len >= 29 && IsWellFormedTimeLine(line)) return true;
+  // So does one whose times read in another tool's shape.
+  if (IsDigit(line[0]) && ReadLooseTimeLine(line).reads) return true;
   // Character classes: blank, "," or ".", "-", digit, ":", ">", other.
   static constexpr auto Class = [] {
     std::array<unsigned char, 256> t{};

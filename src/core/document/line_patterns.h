@@ -1,6 +1,7 @@
 // Line shapes shared by detection, verification and reading.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tessary {
@@ -27,6 +28,17 @@ inline constexpr std::string_view IntervalLinePattern = "dd:dd:dd.dd,dd:dd:dd.dd
 // The start of an SSA dialogue line.
 inline constexpr std::string_view DialoguePrefix = "Dialogue: Marked=";
 inline constexpr std::string_view SubRipArrow = " --> ";
+
+// A time line as other tools write it: hours (optional), minutes and seconds of one or two
+// digits, one to three fractional digits or none, any blanks around the arrow.
+struct LooseTimeLine {
+  bool reads = false;
+  // The line with both times in the rules' shape and one blank each side of the arrow, and
+  // whether that differs from the line in more than the blanks the rules put in themselves.
+  std::string shaped;
+  bool otherShape = false;
+};
+LooseTimeLine ReadLooseTimeLine(std::string_view line);
 
 // True when positions 1-29 hold "dd:dd:dd,ddd --> dd:dd:dd,ddd" (comma or dot).
 bool IsWellFormedTimeLine(std::string_view line);

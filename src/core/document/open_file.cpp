@@ -37,7 +37,7 @@ bool IsNumberLine(std::string_view s) {
 }
 
 // The strict look that lets a short SubRip file open: every block of non-empty lines is a
-// counter, a well-formed time line and at least one text line.
+// counter, a time line whose times read and at least one text line.
 bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
   int blocks = 0;
   for (int i = 1; i <= count;) {
@@ -47,7 +47,9 @@ bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
     }
     int end = i;
     while (end <= count && !lines[end].empty()) ++end;
-    if (end - i < 3 || !IsAllDigits(lines[i]) || !IsWellFormedTimeLine(lines[i + 1])) return false;
+    const std::string& time = lines[i + 1];
+    if (end - i < 3 || !IsAllDigits(lines[i]) || !(IsWellFormedTimeLine(time) || ReadLooseTimeLine(time).reads))
+      return false;
     ++blocks;
     i = end;
   }

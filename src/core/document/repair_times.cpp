@@ -20,7 +20,9 @@ struct RepairRules {
   std::int32_t& Start(int k) { return s.StartValues[k]; }
   std::int32_t& End(int k) { return s.EndValues[k]; }
   void Changed() { ++s.ChangeCount; }
-  static std::int32_t Sum(std::int64_t a, std::int64_t b) { return ClampToInt32(a + b); }
+  // A time the repair puts after another is never later than the file can hold back.
+  const std::int64_t latest = LatestWritableTime(s.CurrentType == TypeMicroDVD, doc.FrameRate);
+  std::int64_t Later(std::int64_t t) const { return std::min(t + DefaultDuration, latest); }
 
   // Returns false when a subtitle was reported.
   bool Pass();
@@ -68,14 +70,14 @@ bool RepairRules::Pass() {
       ReportLast();
       return false;
     }
-    End(n) = Sum(Start(n), DefaultDuration);
+    End(n) = ClampToInt32(Later(Start(n)));
     Changed();
   }
   // Zero length; a next start still unknown leaves the default duration.
   for (int k = 1; k < n; ++k) {
     if (Start(k) == End(k) && Start(k) != -1) {
       std::int64_t limit = Start(k + 1) == -1 ? INT64_MAX : Start(k + 1);
-      End(k) = ClampToInt32(std::min(Start(k) + DefaultDuration, limit));
+      End(k) = ClampToInt32(std::min(Later(Start(k)), limit));
       Changed();
     }
   }
@@ -106,7 +108,7 @@ bool RepairRules::Pass() {
   // Order and overlap.
   for (int k = 1; k < n; ++k) {
     if (End(k) <= Start(k)) {
-      End(k) = ClampToInt32(std::min<std::int64_t>(Start(k) + DefaultDuration, Start(k + 1)));
+      End(k) = ClampToInt32(std::min<std::int64_t>(Later(Start(k)), Start(k + 1)));
       Changed();
       if (End(k) <= Start(k) && k >= 2 && End(k - 1) < End(k)) {
         Start(k) = ClampToInt32(std::max<std::int64_t>(End(k - 1), End(k) - DefaultDuration));
@@ -138,7 +140,7 @@ bool RepairRules::Pass() {
     Changed();
   }
   if (Start(m) >= End(m)) {
-    End(m) = Sum(Start(m), DefaultDuration);
+    End(m) = ClampToInt32(Later(Start(m)));
     Changed();
   }
   for (int k = 1; k <= m; ++k) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tessary {
@@ -71,19 +72,40 @@ void MergeCodes(std::string& text, char kind) {
   text.swap(out);
 }
 
-// A code left at the end of a line moves to the start of the next one (not a code alone
-// on its line, which would leave an empty line behind); then adjacent codes are merged.
-void TidyLineCodes(std::string& out) {
-  std::size_t code = out.find("{y:");
-  if (code != std::string::npos && code > 0 && out[code - 1] != '|') {
-    std::size_t brace = out.find('}', code);
-    if (brace != std::string::npos && brace + 1 < out.size() && out[brace + 1] == '|') {
-      out.erase(brace + 1, 1);
-      out.insert(code, 1, '|');
+// Line codes left at the end of a line that "|" closes cover nothing there and go (not from a
+// line of codes alone, which would leave an empty line behind); a span that goes on has its
+// code on the next line already. Then adjacent codes are merged. A line code is "{y:" up to
+// the next "}" of its line.
+void TidyLineCodes(std::string& text) {
+  if (text.find("{y:") != std::string::npos && text.find('|') != std::string::npos) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t bar; (bar = text.find('|', start)) != std::string::npos; start = bar + 1) {
+      const std::string_view line(text.data() + start, bar - start);
+      std::size_t run = std::string_view::npos;  // where the codes that end the line begin
+      for (std::size_t i = 0; i < line.size();) {
+        if (line.compare(i, 3, "{y:") != 0) {
+          run = std::string_view::npos;
+          ++i;
+          continue;
+        }
+        const std::size_t close = line.find('}', i + 3);
+        if (close == std::string_view::npos) {
+          run = std::string_view::npos;
+          break;
+        }
+        if (run == std::string_view::npos) run = i;
+        i = close + 1;
+      }
+      out.append(line.substr(0, run == std::string_view::npos || run == 0 ? line.size() : run));
+      out.push_back('|');
     }
+    out.append(text, start);
+    text.swap(out);
   }
-  MergeCodes(out, 'y');
-  MergeCodes(out, 'Y');
+  MergeCodes(text, 'y');
+  MergeCodes(text, 'Y');
 }
 
 }  // namespace
@@ -113,9 +135,9 @@ int RemoveRepeatedOpeningTags(std::string& text) {
 }
 
 // Tags are taken from left to right. A line code covers one display line, so a tag's code
-// is also put after every "|" of its span. A tag repeated inside the span of the same tag
-// is dropped like any other tag: it adds nothing, and repeating its codes would only
-// multiply them.
+// is also put after every "|" of its span, even where the line starts with the same tag: a
+// tag repeated inside the span of the same tag is dropped like any other tag (it adds
+// nothing, and repeating its codes would only multiply them).
 void SubRipToMicroDVD(std::string& text) {
   if (text.find('<') == std::string::npos) {
     TidyLineCodes(text);
@@ -184,10 +206,7 @@ void SubRipToMicroDVD(std::string& text) {
     spanOpen[letter] = true;
     spanEnd[letter] = end;
     for (std::size_t b = nextBar; b < bars.size() && bars[b] < end; ++b) {
-      if (bars[b] < q) continue;
-      std::string_view after = std::string_view(in).substr(bars[b] + 1, 3);
-      if (pending[b].empty() && after == std::string_view(std::string{'<', l, '>'})) continue;
-      pending[b].push_back(l);
+      if (bars[b] >= q) pending[b].push_back(l);
     }
     i = q + 1;
   }
@@ -196,6 +215,10 @@ void SubRipToMicroDVD(std::string& text) {
   text.swap(out);
 }
 
+// Codes are taken from left to right; a plain removal may join what stood before it with what
+// follows into a new code. Subtitle codes put their tags at the start. The tags of line codes
+// are closed at the end of their display line, except where a subtitle code or an earlier
+// line code of that line holds the letter already.
 void MicroDVDToSubRip(std::string& text) {
   if (text.find('{') == std::string::npos) {
     RemoveRepeatedOpeningTags(text);
@@ -204,6 +227,8 @@ void MicroDVDToSubRip(std::string& text) {
   std::string body;
   body.reserve(text.size());
   std::vector<std::string> front;  // tags put at the very start, latest first when joined
+  std::string subtitleLetters;
+  std::vector<std::pair<std::size_t, char>> lineTags;  // where in `body` a line code's tag stands
   std::string in = text;
   const std::size_t n = in.size();
   std::size_t lastBrace = in.rfind('}');
@@ -211,13 +236,11 @@ void MicroDVDToSubRip(std::string& text) {
     return i + 2 < n && in[i] == '{' && IsLetter(in[i + 1]) && in[i + 2] == ':' && lastBrace != std::string::npos &&
            lastBrace >= i + 3;
   };
-  auto tagsFor = [](std::string_view letters) {
-    std::string tags;
-    for (char l : {'b', 'i', 'u', 's'}) {
-      bool present = std::any_of(letters.begin(), letters.end(), [&](char c) { return (c | 0x20) == l; });
-      if (present) tags += std::string{'<', l, '>'};
-    }
-    return tags;
+  auto lettersOf = [](std::string_view content) {
+    std::string letters;
+    for (char l : {'b', 'i', 'u', 's'})
+      if (std::any_of(content.begin(), content.end(), [&](char c) { return (c | 0x20) == l; })) letters += l;
+    return letters;
   };
   for (std::size_t i = 0; i < n;) {
     if (!codeAt(i)) {
@@ -225,16 +248,22 @@ void MicroDVDToSubRip(std::string& text) {
       continue;
     }
     std::size_t q = in.find('}', i + 3);
-    std::string_view rest(in.data() + i + 3, q - i - 3);
-    std::string tags = in[i + 1] == 'y' || in[i + 1] == 'Y' ? tagsFor(rest) : std::string();
-    if (in[i + 1] == 'Y') {
-      front.push_back(std::move(tags));
-      tags.clear();
-    }
-    body += tags;
+    const char kind = in[i + 1];
+    std::string letters = kind == 'y' || kind == 'Y' ? lettersOf(std::string_view(in).substr(i + 3, q - i - 3)) : "";
     i = q + 1;
+    if (kind == 'Y') {
+      std::string tags;
+      for (char l : letters) tags += std::string{'<', l, '>'};
+      front.push_back(std::move(tags));
+      subtitleLetters += letters;
+      letters.clear();
+    }
+    for (char l : letters) {
+      lineTags.emplace_back(body.size(), l);
+      body += std::string{'<', l, '>'};
+    }
     // A plain removal may join a "{" or "{x" before it with what follows into a new code.
-    if (tags.empty()) {
+    if (letters.empty()) {
       std::size_t back = std::min<std::size_t>(2, body.size());
       while (back > 0 && body[body.size() - back] != '{') --back;
       if (back > 0) {
@@ -247,9 +276,26 @@ void MicroDVDToSubRip(std::string& text) {
     }
   }
   std::string out;
-  out.reserve(body.size() + 16);
+  out.reserve(body.size() + 16 + 4 * lineTags.size());
   for (auto it = front.rbegin(); it != front.rend(); ++it) out += *it;
-  out += body;
+  std::string open;  // letters the line codes of the current display line opened
+  auto next = lineTags.begin();
+  for (std::size_t i = 0; i <= body.size(); ++i) {
+    if (next != lineTags.end() && next->first == i) {
+      const char l = (next++)->second;
+      if (subtitleLetters.find(l) == std::string::npos && open.find(l) == std::string::npos) {
+        open += l;
+        out += std::string{'<', l, '>'};
+      }
+      i += 2;
+      continue;
+    }
+    if (i == body.size() || body[i] == '|') {
+      for (auto l = open.rbegin(); l != open.rend(); ++l) out += std::string{'<', '/', *l, '>'};
+      open.clear();
+    }
+    if (i < body.size()) out.push_back(body[i]);
+  }
   RemoveRepeatedOpeningTags(out);
   text.swap(out);
 }

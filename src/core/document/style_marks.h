@@ -10,9 +10,10 @@ namespace tessary {
 // subtitle). Only "<" followed by a letter or "/" starts a tag; other angle brackets stay.
 void SubRipToMicroDVD(std::string& text);
 
-// MicroDVD codes to SubRip opening tags. "{y:...}" and "{Y:...}" become tags, other codes
-// of the form "{" letter ":" ... "}" (colour, font, size, position) are dropped, and any
-// other text in braces stays.
+// MicroDVD codes to SubRip tags: "{Y:...}" opens tags for the whole subtitle, "{y:...}" opens
+// them where it stands and closes them at the end of its display line. Other codes of the
+// form "{" letter ":" ... "}" (colour, font, size, position) are dropped, and any other text
+// in braces stays.
 void MicroDVDToSubRip(std::string& text);
 
 // Removes "|" at the start and the end and doubled "|"; returns the number removed.

@@ -122,9 +122,20 @@ std::string GeneralDecimal(double value, char separator) {
   return out;
 }
 
+std::int64_t LatestWritableTime(bool microDvd, double frameRate) {
+  if (!microDvd) return MaxSubRipTime;
+  // Below MaxMicroDVDFrame + 0.5 frames: that half rounds to the even frame above.
+  constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
+  std::int64_t ms = static_cast<std::int64_t>(
+      std::min<double>(Int32Max, std::ceil((MaxMicroDVDFrame + 0.5) * 1000.0 / frameRate) - 1));
+  // The quotient may be a millisecond off either way.
+  while (ms > 0 && MsToFrames(ms, frameRate) > MaxMicroDVDFrame) --ms;
+  while (ms < Int32Max && MsToFrames(ms + 1, frameRate) <= MaxMicroDVDFrame) ++ms;
+  return ms;
+}
+
 bool TimeWritable(std::int64_t ms, bool microDvd, double frameRate) {
-  if (ms < 0 || ms > std::numeric_limits<std::int32_t>::max()) return false;
-  return microDvd ? MsToFrames(ms, frameRate) <= MaxMicroDVDFrame : ms <= MaxSubRipTime;
+  return ms >= 0 && ms <= LatestWritableTime(microDvd, frameRate);
 }
 
 }  // namespace tessary

@@ -27,8 +27,12 @@ inline constexpr std::int64_t MaxSubRipTime = 99 * 3600000 + 99 * 60000 + 99999;
 // The largest MicroDVD frame number that reads back: the reader takes seven digits.
 inline constexpr std::int64_t MaxMicroDVDFrame = 9999999;
 
-// True when `ms` can be written in a file of that type and read back unchanged: a SubRip
-// time up to MaxSubRipTime, a MicroDVD frame (at `frameRate`) up to MaxMicroDVDFrame.
+// The latest time a file of that type can hold and read back unchanged: MaxSubRipTime, or the
+// last millisecond shown at MicroDVD frame MaxMicroDVDFrame (at `frameRate`).
+std::int64_t LatestWritableTime(bool microDvd, double frameRate);
+
+// True when `ms` can be written in a file of that type and read back unchanged: from 0 up to
+// LatestWritableTime.
 bool TimeWritable(std::int64_t ms, bool microDvd, double frameRate);
 
 // Returns "hh:nn:ss,zzz" (comma) or "hh:nn:ss.zzz". Hours are not folded into days, so a

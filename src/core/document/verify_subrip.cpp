@@ -108,6 +108,11 @@ void VerifyRules::SubRip() {
     store.LineCount = n;
   };
   auto checkTimeLine = [&](std::string& line) -> LineProblem {
+    // Times in another tool's shape are kept: the line is written in the rules' shape.
+    if (LooseTimeLine loose = ReadLooseTimeLine(line); loose.otherShape) {
+      line = std::move(loose.shaped);
+      Changed();
+    }
     if (Repair()) {
       RepairTimeLine(line, store.ChangeCount);
       return {};

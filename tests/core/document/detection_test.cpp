@@ -65,6 +65,7 @@ TEST(DetectType, RecognisesEachLayoutOnlyPastItsThresholds) {
            {"digits and colons from different lines", {"00:00:01:A", "00:00:02:B", "00-00-03-C", "ab:cd:ef:D"}, 5},
            // The strict SubRip look opens what the ratios miss.
            {"one subtitle with dots", {"1", "00:00:01.000 --> 00:00:02.000", "Hello"}, 2},
+           {"one subtitle in another tool's shape", {"1", "0:00:01 --> 0:00:02,5", "Hello"}, 2},
            {"long blocks", {"1", Time, "a", "b", "c", "d", "", "2", Time, "e", "f", "g", "h"}, 2},
            {"second block without counter", {"1", Time, "a", "b", "c", "d", "", Time, "e", "f", "g", "h"}, 0},
            {"no text line", {"1", Time}, 0},

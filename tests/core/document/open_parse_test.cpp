@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/units.h"
 #include "store_setup.h"
 #include "support/document_fixture.h"
 
@@ -166,6 +167,16 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
   }
+}
+
+// An end the repair puts after a start is never later than the file can hold back (the
+// last frame at 60 fps).
+TEST(TextInLines, RepairWritesNoTimeTheFileCannotReadBack) {
+  DocumentFixture f;
+  f.doc.FrameRate = 60;
+  f.Open("{9999999}{}B");
+  EXPECT_EQ(f.Text(), "{9999999}{9999999}B");
+  EXPECT_EQ(f.doc.store.EndValues[1], LatestWritableTime(true, 60));
 }
 
 // The store of a failed parse is empty: checking the type button of the new text must not

@@ -25,14 +25,16 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
   for (const Case& c : {
            Case{TypeMicroDVD, {{-1, 6000, "Hi"}, {8000, -1, "Ho"}}, {"{}{150}Hi", "{200}{}Ho"}, {"Hi", "Ho"}},
            Case{TypeMicroDVD, {{20, 60, "x"}}, {"{0}{2}x"}, {"x"}},  // frames round half to even
-           // A repeated tag inside the span of the same tag adds nothing.
+           // A repeated tag inside the span of the same tag adds nothing, but its line keeps the style.
            Case{TypeMicroDVD, {{0, 1000, "<i>a<i>b</i>"}}, {"{0}{25}{y:i}ab"}, {"{y:i}ab"}, true},
+           Case{TypeMicroDVD, {{40, 2000, "a<i>b|<i>c"}}, {"{1}{50}a{y:i}b|{y:i}c"}, {"a{y:i}b|{y:i}c"}, true},
            Case{TypeMicroDVD, {{0, 1000, "a < b > c"}}, {"{0}{25}a < b > c"}, {"a < b > c"}},
-           // Colour, font, size and position codes are dropped; other text in braces stays.
+           // Colour, font, size and position codes are dropped; other text in braces stays. A line
+           // code's tags end with its line.
            Case{TypeSubRip,
                 {{0, 1000, "{c:$0000FF}{y:i}x|{\\an8}y"}},
-                {"1", "00:00:00,000 --> 00:00:01,000", "<i>x", "{\\an8}y", ""},
-                {"<i>x|{\\an8}y"},
+                {"1", "00:00:00,000 --> 00:00:01,000", "<i>x</i>", "{\\an8}y", ""},
+                {"<i>x</i>|{\\an8}y"},
                 false,
                 true},
        }) {
@@ -53,22 +55,6 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
     for (const auto& subtitle : SubtitlesOf(f.doc)) texts.push_back(subtitle.text);
     EXPECT_EQ(texts, c.texts);
     EXPECT_EQ(std::pair(s.BraceCodesFound, s.AngleTagsFound), std::pair(c.braceCodes, c.angleTags));
-  }
-}
-
-// Players write coordinates after the end time; the time line is written anew without them.
-TEST(LinesInText, DropsCoordinatesAfterTheTimeLineAndKeepsTheTimes) {
-  for (bool repair : {true, false}) {
-    DocumentFixture f;
-    f.doc.settings.AdvancedAutomaticRepair = repair;
-    const std::string coordinates = " X1:100 X2:600 Y1:50 Y2:100";
-    f.Open(Lines({"1", "00:00:01,000 --> 00:00:02,000" + coordinates, "A", "", "2",
-                  "00:00:03,000 --> 00:00:04,000" + coordinates, "B"}),
-           "in.srt");
-    EXPECT_TRUE(f.prompter.shown.empty()) << repair;
-    EXPECT_EQ(f.Text(),
-              Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""}))
-        << repair;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace tessary {
 namespace {
@@ -63,6 +64,17 @@ TEST(FrameConversion, RoundsHalfEvenIn64BitsAndClampsMillisecondsTo32Bits) {
   for (const Back& c : {Back{20, 25, 0}, Back{60, 25, 2}, Back{100, 25, 2},  // 0.5, 1.5, 2.5
                         Back{3723004, 23.976, 89263}, Back{Int32Max, 60, 128849019}}) {
     EXPECT_EQ(MsToFrames(c.ms, c.rate), c.frame) << c.ms << " at " << c.rate;
+  }
+}
+
+// The latest writable time is writable and the next millisecond is not.
+TEST(LatestWritableTime, IsTheLastMillisecondOfTheLastFrameOrOfTheLastSubRipTime) {
+  for (const auto& [microDvd, rate, latest] :
+       {std::tuple{true, 60.0, std::int64_t{166666658}}, std::tuple{true, 23.976, std::int64_t{417083729}},
+        std::tuple{true, 1.0, std::int64_t{Int32Max}}, std::tuple{false, 25.0, MaxSubRipTime}}) {
+    EXPECT_EQ(LatestWritableTime(microDvd, rate), latest) << rate;
+    EXPECT_TRUE(TimeWritable(latest, microDvd, rate));
+    EXPECT_FALSE(TimeWritable(latest + 1, microDvd, rate));
   }
 }
 

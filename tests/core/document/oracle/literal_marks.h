@@ -6,6 +6,7 @@
 #include <cctype>
 #include <map>
 #include <numeric>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -45,9 +46,9 @@ inline int RemoveRepeatedOpeningTags(std::string& s) {
 struct TrackedText {
   std::string s;
   std::vector<int> id;
-  void Insert(std::size_t at, const std::string& t) {
+  void Insert(std::size_t at, const std::string& t, int mark = -2) {
     s.insert(at, t);
-    id.insert(id.begin() + static_cast<long>(at), t.size(), -2);
+    id.insert(id.begin() + static_cast<long>(at), t.size(), mark);
   }
   void Erase(std::size_t at, std::size_t n) {
     s.erase(at, n);
@@ -92,15 +93,17 @@ inline std::string SubRipToMicroDVD(const std::string& text) {
     t.Insert(p, lineCode);
     std::size_t end = c == std::string::npos ? t.s.size() : c + 5;
     for (std::size_t w = p + 5; w < end; ++w)
-      if (t.s[w] == '|' && t.s.compare(w + 1, 3, std::string{'<', l, '>'}) != 0)
-        t.Insert(w + 1, lineCode), end += 5, w += 5;
+      if (t.s[w] == '|') t.Insert(w + 1, lineCode), end += 5, w += 5;
   }
-  std::string s = t.s;
-  // A code alone at the start of its line stays, so that no empty line is left behind.
-  if (std::size_t y = s.find("{y:"); y != std::string::npos && y > 0 && s[y - 1] != '|') {
-    std::size_t b = s.find('}', y);
-    if (b != std::string::npos && b + 1 < s.size() && s[b + 1] == '|') s.erase(b + 1, 1), s.insert(y, "|");
+  // Line codes at the end of a line that "|" closes go, unless the line holds nothing else.
+  std::string s;
+  std::size_t from = 0;
+  static const std::regex code(R"(\{y:[^}]*\})"), codesAtEnd(R"((\{y:[^}]*\})+$)");
+  for (std::size_t bar; (bar = t.s.find('|', from)) != std::string::npos; from = bar + 1) {
+    const std::string line = t.s.substr(from, bar - from);
+    s += (std::regex_replace(line, code, "").empty() ? line : std::regex_replace(line, codesAtEnd, "")) + "|";
   }
+  s += t.s.substr(from);
   for (char kind : {'y', 'Y'}) {
     const std::string head = {'{', kind, ':'};
     auto single = [&](std::size_t f) {
@@ -118,21 +121,44 @@ inline std::string SubRipToMicroDVD(const std::string& text) {
   return s;
 }
 
-inline std::string MicroDVDToSubRip(std::string s) {
+inline std::string MicroDVDToSubRip(const std::string& text) {
+  constexpr int LineTag = -3;  // the opening tags of line codes
+  TrackedText t{text, std::vector<int>(text.size())};
+  std::string subtitleLetters;
   for (;;) {
     std::size_t p = 0;
-    while (p < s.size() && !(s[p] == '{' && p + 2 < s.size() && Letter(s[p + 1]) && s[p + 2] == ':' &&
-                             s.find('}', p + 3) != std::string::npos))
+    while (p < t.s.size() && !(t.s[p] == '{' && p + 2 < t.s.size() && Letter(t.s[p + 1]) && t.s[p + 2] == ':' &&
+                               t.s.find('}', p + 3) != std::string::npos))
       ++p;
-    if (p >= s.size()) break;
-    std::size_t q = s.find('}', p + 3);
-    std::string content = s.substr(p + 1, q - p - 1);
-    s.erase(p, q - p + 1);
-    if (content[0] != 'y' && content[0] != 'Y') continue;  // colour, font, size, position
-    const std::size_t at = content[0] == 'y' ? p : 0;
+    if (p >= t.s.size()) break;
+    std::size_t q = t.s.find('}', p + 3);
+    std::string content = t.s.substr(p + 1, q - p - 1);
+    t.Erase(p, q - p + 1);
+    const char kind = content[0];
+    if (kind != 'y' && kind != 'Y') continue;  // colour, font, size, position
     for (char& c : content) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (char l : {'s', 'u', 'i', 'b'})
-      if (content.find(l, 2) != std::string::npos) s.insert(at, std::string{'<', l, '>'});
+    for (char l : {'s', 'u', 'i', 'b'}) {
+      if (content.find(l, 2) == std::string::npos) continue;
+      if (kind == 'Y') subtitleLetters += l;
+      t.Insert(kind == 'y' ? p : 0, std::string{'<', l, '>'}, kind == 'y' ? LineTag : -2);
+    }
+  }
+  // Each display line closes the tags of its line codes, in reverse order; a letter that a
+  // subtitle code holds, or that a line code of the line opened already, is not opened again.
+  std::string s, open;
+  for (std::size_t i = 0; i <= t.s.size(); ++i) {
+    if (i < t.s.size() && t.id[i] == LineTag) {
+      const char l = t.s[i + 1];
+      if (subtitleLetters.find(l) == std::string::npos && open.find(l) == std::string::npos)
+        open += l, s += t.s.substr(i, 3);
+      i += 2;
+      continue;
+    }
+    if (i == t.s.size() || t.s[i] == '|') {
+      for (auto l = open.rbegin(); l != open.rend(); ++l) s += std::string{'<', '/', *l, '>'};
+      open.clear();
+    }
+    if (i < t.s.size()) s += t.s[i];
   }
   RemoveRepeatedOpeningTags(s);
   return s;

@@ -29,6 +29,10 @@ struct Repairer {
   static std::int32_t Clamp(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
   }
+  // start + 3,000, but never past the latest time the file can hold back.
+  std::int64_t Later(std::int32_t start) const {
+    return std::min<std::int64_t>(start + 3000LL, LatestWritableTime(CurrentType == 1, FrameRate));
+  }
   void Remove(int k) {
     S.erase(S.begin() + k), E.erase(E.begin() + k), T.erase(T.begin() + k);
     S.insert(S.begin() + SubtitleCount, 0), E.insert(E.begin() + SubtitleCount, 0),
@@ -86,11 +90,11 @@ struct Repairer {
     if (S[1] == -1) S[1] = 0, ++ChangeCount;
     if (E[n] == -1) {
       if (S[n] == -1) ReportLast();
-      E[n] = Clamp(S[n] + 3000LL), ++ChangeCount;
+      E[n] = Clamp(Later(S[n])), ++ChangeCount;
     }
     for (int k = 1; k <= n - 1; ++k)
       if (S[k] == E[k] && S[k] != -1)
-        E[k] = Clamp(S[k + 1] == -1 ? S[k] + 3000LL : std::min<std::int64_t>(S[k] + 3000LL, S[k + 1])), ++ChangeCount;
+        E[k] = Clamp(S[k + 1] == -1 ? Later(S[k]) : std::min<std::int64_t>(Later(S[k]), S[k + 1])), ++ChangeCount;
     for (int k = 2; k <= n; ++k)
       if (S[k] == -1 && E[k - 1] != -1) S[k] = Clamp(std::max<std::int64_t>(E[k - 1], E[k] - 3000LL)), ++ChangeCount;
     for (int k = 1; k <= n - 1; ++k)
@@ -101,7 +105,7 @@ struct Repairer {
       if (E[k] == -1) Report(k, "I can't determine the end value!");
     for (int k = 1; k <= n - 1; ++k) {
       if (E[k] <= S[k]) {
-        E[k] = Clamp(std::min<std::int64_t>(S[k] + 3000LL, S[k + 1])), ++ChangeCount;
+        E[k] = Clamp(std::min<std::int64_t>(Later(S[k]), S[k + 1])), ++ChangeCount;
         if (E[k] <= S[k] && k >= 2 && E[k - 1] < E[k])
           S[k] = Clamp(std::max<std::int64_t>(E[k - 1], E[k] - 3000LL)), ++ChangeCount;
       }
@@ -121,7 +125,7 @@ struct Repairer {
     }
     for (int k = 1; k <= n; ++k) ChangeCount += TidyLineSeparators(T[k]);
     if (E[1] <= S[1]) S[1] = Clamp(std::max<std::int64_t>(0, E[1] - 3000LL)), ++ChangeCount;
-    if (S[n] >= E[n]) E[n] = Clamp(S[n] + 3000LL), ++ChangeCount;
+    if (S[n] >= E[n]) E[n] = Clamp(Later(S[n])), ++ChangeCount;
     for (int k = 1; k <= n; ++k)
       if (S[k] >= E[k]) Report(k, "The start value is equal or bigger than the end value!");
     for (int k = 1; k <= n - 1; ++k)

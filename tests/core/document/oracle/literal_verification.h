@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,20 @@ inline bool Matches(const std::string& t, int from, const std::string& pattern) 
 
 inline const std::string TimePattern = "dd:dd:dd.ddd";
 
+// A time line as other tools write it: [h:]m:s with one or two digits each, then one to three
+// fractional digits or none, blanks around the arrow.
+inline const std::regex& LooseTimeLine() {
+  static const std::string time = R"(((?:(\d\d?):)?(\d\d?):(\d\d?)(?:([,.])(\d{1,3}))?)(?![:,.]?\d))";
+  static const std::regex line(time + "( *)-->( *)" + time + R"(([\s\S]*))");
+  return line;
+}
+
 // Real arithmetic as in the rule; the exact value is never closer to 50 than 1e-6.
 inline bool TimeLineScore(const std::string& s) {
   const int len = Size(s);
   if (len < 7) return false;
   if (len > 29 && Matches(s, 1, TimePattern + " --> " + TimePattern)) return true;
+  if (std::regex_match(s, LooseTimeLine())) return true;
   int B = 0, P = 0, H = 0, D = 0, K = 0, G = 0, O = 0;
   for (char c : s) ++(c == ' ' ? B : c == ',' || c == '.' ? P : c == '-' ? H : Digit(c) ? D : c == ':' ? K : c == '>' ? G : O);
   double score =
@@ -204,9 +214,24 @@ struct Verifier {
     }
   }
 
+  // A time line whose times read in another tool's shape is written in the rules' shape.
+  static bool MendShape(std::string& t) {
+    std::smatch m;
+    if (!std::regex_match(t, m, LooseTimeLine())) return false;
+    auto shaped = [&](int g) {
+      auto two = [](std::string d) { return std::string(2 - d.size(), '0') + d; };
+      return two(m[g + 1]) + ":" + two(m[g + 2]) + ":" + two(m[g + 3]) + (m[g + 4].matched ? m[g + 4].str() : ",") +
+             (m[g + 5].str() + "000").substr(0, 3);
+    };
+    if (shaped(1) == m[1] && shaped(9) == m[9] && m[7].length() <= 1 && m[8].length() <= 1) return false;
+    t = shaped(1) + " --> " + shaped(9) + m[15].str();
+    return true;
+  }
+
   void CheckTimeLine(int i) {
     if (Size(L) <= i) L.resize(static_cast<std::size_t>(i) + 1);
     std::string& t = L[i];
+    if (MendShape(t)) ++ChangeCount;
     const std::string zero = "00:00:00.000", arrow = " --> ";
     if (repair) {
       if (t.size() < 12) {

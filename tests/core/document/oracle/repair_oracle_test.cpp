@@ -1,5 +1,4 @@
 // Time repair and text tidying by the engine against the plain rules, on generated subtitles.
-#include <limits>
 #include <tuple>
 
 #include "document/style_marks.h"
@@ -9,13 +8,13 @@ namespace tessary::oracle {
 namespace {
 
 // Times that mostly rise on a coarse grid, so that equal, touching and overlapping
-// subtitles are common; missing values (MicroDVD only) and values at the top of the
-// 32-bit range.
-std::int32_t Time(Random& g, std::int64_t& clock, bool mayBeMissing) {
-  if (mayBeMissing && g.Chance(10)) return -1;
-  if (g.Chance(2)) clock = std::numeric_limits<std::int32_t>::max() - g.Int(0, 4000);
-  clock = std::clamp<std::int64_t>(clock + g.Int(-1, 3) * 1000 + (g.Chance(10) ? g.Int(1, 999) : 0), 0,
-                                   std::numeric_limits<std::int32_t>::max());
+// subtitles are common; missing values (MicroDVD only) and values near the latest time the
+// file can hold.
+std::int32_t Time(Random& g, std::int64_t& clock, int type) {
+  const std::int64_t latest = LatestWritableTime(type == 1, 25);
+  if (type == 1 && g.Chance(10)) return -1;
+  if (g.Chance(2)) clock = latest - g.Int(0, 4000);
+  clock = std::clamp<std::int64_t>(clock + g.Int(-1, 3) * 1000 + (g.Chance(10) ? g.Int(1, 999) : 0), 0, latest);
   return static_cast<std::int32_t>(clock);
 }
 
@@ -27,8 +26,8 @@ RepairInput Subtitles(Random& g, int type) {
   in.starts = {0}, in.ends = {0}, in.texts = {""};
   std::int64_t clock = g.Int(0, 3) * 1000;
   for (int k = g.Int(1, 7); k > 0; --k) {
-    in.starts.push_back(Time(g, clock, type == 1));
-    in.ends.push_back(g.Chance(25) ? in.starts.back() : Time(g, clock, type == 1));
+    in.starts.push_back(Time(g, clock, type));
+    in.ends.push_back(g.Chance(25) ? in.starts.back() : Time(g, clock, type));
     in.texts.push_back(g.Pick(texts));
   }
   in.changeCount = g.Int(0, 2);

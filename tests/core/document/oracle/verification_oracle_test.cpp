@@ -21,13 +21,18 @@ std::string MicroDVDLine(Random& g) {
 }
 
 std::string TimeLine(Random& g) {
+  // Now and then in other tools' shapes: one-digit fields, fewer fractional digits, no hours.
   auto time = [&] {
-    char t[16];
-    std::snprintf(t, sizeof t, "%02d:%02d:%02d%c%03d", g.Int(0, 2), g.Int(0, 59), g.Int(0, 59),
-                  g.Chance(80) ? ',' : '.', g.Int(0, 999));
-    return std::string(t);
+    char t[20];
+    const bool other = g.Chance(20);
+    std::snprintf(t, sizeof t, other ? "%d:%d:%d%c%d" : "%02d:%02d:%02d%c%03d", g.Int(0, 2), g.Int(0, 59), g.Int(0, 59),
+                  g.Chance(80) ? ',' : '.', g.Int(0, other ? 99 : 999));
+    std::string s(t);
+    if (other && g.Chance(30)) s.erase(0, 2);
+    if (other && g.Chance(20)) s.resize(s.find_first_of(",."));
+    return s;
   };
-  std::string s = time() + g.Pick({" --> ", " --> ", "-->", " -->", "--> ", " -> ", "  -->  "}) + time();
+  std::string s = time() + g.Pick({" --> ", " --> ", "-->", " -->", "--> ", " -> ", "  -->  ", "   -->"}) + time();
   const auto at = static_cast<std::size_t>(g.Int(0, Size(s) - 1));
   switch (g.Int(0, 9)) {
     case 0: s[at] = g.Pick({"x", ";", " ", "5"})[0]; break;
