@@ -130,7 +130,7 @@ class MainFormEditingTest : public WindowTest {
                                         << QString(italic);
     QTest::newRow("style code, OK, message disabled")
         << italic << QList<int>{QMessageBox::Ok} << true << true
-        << "1\n00:00:01,000 --> 00:00:02,000\n<i>Hello</i>\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n";
+        << "1\n00:00:01,000 --> 00:00:02,000\n<i>Hello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n";
     QTest::newRow("no style code") << QByteArray("{25}{50}Hello\n{75}{100}World") << QList<int>() << false << true
                                    << "1\n00:00:01,000 --> 00:00:02,000\nHello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n";
   }

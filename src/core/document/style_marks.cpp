@@ -217,8 +217,9 @@ void SubRipToMicroDVD(std::string& text) {
 
 // Codes are taken from left to right; a plain removal may join what stood before it with what
 // follows into a new code. Subtitle codes put their tags at the start. The tags of line codes
-// are closed at the end of their display line, except where a subtitle code or an earlier
-// line code of that line holds the letter already.
+// are closed where their display line ends at a "|" (the end of the subtitle closes the last
+// line's), except where a subtitle code or an earlier line code of that line holds the letter
+// already.
 void MicroDVDToSubRip(std::string& text) {
   if (text.find('{') == std::string::npos) {
     RemoveRepeatedOpeningTags(text);
@@ -290,7 +291,7 @@ void MicroDVDToSubRip(std::string& text) {
       i += 2;
       continue;
     }
-    if (i == body.size() || body[i] == '|') {
+    if (i < body.size() && body[i] == '|') {
       for (auto l = open.rbegin(); l != open.rend(); ++l) out += std::string{'<', '/', *l, '>'};
       open.clear();
     }

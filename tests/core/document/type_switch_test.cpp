@@ -87,7 +87,7 @@ TEST(TypeButtonChecked, TickedBoxSilencesTheWarningForGoodEvenWhenCancelled) {
   f.doc.TypeButtonChecked(TypeSubRip);
   ASSERT_EQ(f.doc.store.CurrentType, TypeMicroDVD);
   f.doc.TypeButtonChecked(TypeSubRip);
-  EXPECT_EQ(f.Text(), SubRipFile("<i>Hello</i>"));
+  EXPECT_EQ(f.Text(), SubRipFile("<i>Hello"));
   f.doc.Reinitialization();
   f.Open(SubRipFile("<i>Hello</i>"), "other.srt");
   f.doc.TypeButtonChecked(TypeMicroDVD);

@@ -143,7 +143,7 @@ inline std::string MicroDVDToSubRip(const std::string& text) {
       t.Insert(kind == 'y' ? p : 0, std::string{'<', l, '>'}, kind == 'y' ? LineTag : -2);
     }
   }
-  // Each display line closes the tags of its line codes, in reverse order; a letter that a
+  // Each display line that a "|" ends closes the tags of its line codes, in reverse order; a letter that a
   // subtitle code holds, or that a line code of the line opened already, is not opened again.
   std::string s, open;
   for (std::size_t i = 0; i <= t.s.size(); ++i) {
@@ -154,7 +154,7 @@ inline std::string MicroDVDToSubRip(const std::string& text) {
       i += 2;
       continue;
     }
-    if (i == t.s.size() || t.s[i] == '|') {
+    if (i < t.s.size() && t.s[i] == '|') {
       for (auto l = open.rbegin(); l != open.rend(); ++l) s += std::string{'<', '/', *l, '>'};
       open.clear();
     }
