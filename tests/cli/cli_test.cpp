@@ -6,8 +6,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,12 +23,6 @@ struct CliResult {
   std::string err;
 };
 
-std::string ReadFile(const fs::path& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
-
 // Runs tessary-cli with `args` (already quoted for the shell) in `folder`; its standard output
 // goes where `out` sends it (a redirection or a pipe), by default to a file read back.
 CliResult Cli(const TempFolder& folder, const std::string& args, std::string out = "") {
@@ -39,14 +31,13 @@ CliResult Cli(const TempFolder& folder, const std::string& args, std::string out
   const std::string command = "cd '" + folder.Path().string() + "' && { '" TESSARY_CLI_PATH "' " + args + " 2>'" +
                               err.string() + "'; echo $? >'" + code.string() + "'; } " + out;
   std::system(command.c_str());
-  CliResult run{std::stoi("0" + ReadFile(code)), ReadFile(outFile), ReadFile(err)};
+  CliResult run{std::stoi("0" + ReadBytes(code)), ReadBytes(outFile), ReadBytes(err)};
   for (const fs::path& file : {outFile, err, code}) fs::remove(file);
   return run;
 }
 
 const std::string MicroDVD = Lines({"{100}{150}Hi", "{200}{250}Ho"});
-const std::string SubRip =
-    Lines({"1", "00:00:04,000 --> 00:00:06,000", "Hi", "", "2", "00:00:08,000 --> 00:00:10,000", "Ho", ""});
+const std::string SubRip = SubRipFile({{4000, 6000, "Hi"}, {8000, 10000, "Ho"}});
 
 TEST(CliUsage, WrongUsageExitsWith2AndAValidCallWith0) {
   const std::vector<const char*> wrong = {
@@ -138,8 +129,8 @@ TEST(CliConvert, WritesTheOtherLayoutInTheInputsEncoding) {
     fs::create_directories(folder.Path() / "my.folder");
     const fs::path input = folder.Write(c.input, c.bytes);
     EXPECT_EQ(Cli(folder, "convert " + c.args + " " + c.input).code, 0) << c.output;
-    EXPECT_EQ(ReadFile(folder.Path() / c.output), c.converted) << c.output;
-    EXPECT_EQ(ReadFile(input), c.bytes) << c.output;
+    EXPECT_EQ(ReadBytes(folder.Path() / c.output), c.converted) << c.output;
+    EXPECT_EQ(ReadBytes(input), c.bytes) << c.output;
   }
 }
 
@@ -170,10 +161,10 @@ TEST(CliContract, NeverWritesTheFileItself) {
     CliResult run = Cli(folder, c.args);
     EXPECT_EQ(run.code, c.code) << c.args;
     EXPECT_EQ(("\n" + run.err).find("\nerror: ") != std::string::npos, c.code == 1) << c.args;
-    EXPECT_EQ(ReadFile(path), c.file) << c.args;
+    EXPECT_EQ(ReadBytes(path), c.file) << c.args;
     EXPECT_EQ(fs::last_write_time(path), then) << c.args;
     EXPECT_EQ(run.err.find("film.srt.sav"), std::string::npos) << c.args;
-    EXPECT_EQ(ReadFile(copy), "{1}{2}Copy") << c.args;
+    EXPECT_EQ(ReadBytes(copy), "{1}{2}Copy") << c.args;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3) << c.args;
   }
 }

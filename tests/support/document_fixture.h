@@ -1,32 +1,56 @@
-// A document with its test doubles, opened on files written to a temporary folder.
+// A document with its test doubles, opened on files written to a temporary folder, and the
+// builders of the files the tests open.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <unistd.h>
 
 #include "document/caret.h"
 #include "document/document.h"
+#include "document/units.h"
 #include "ports/string_editor.h"
 #include "settings/message_table.h"
 #include "support/manual_clock.h"
+#include "support/scripted_file_dialogs.h"
 #include "support/scripted_prompter.h"
 
 namespace tessary::testing {
 
 // Joins lines with CR LF, without a break after the last.
-inline std::string Lines(std::initializer_list<std::string_view> lines) {
+inline std::string Lines(const std::vector<std::string>& lines) {
   std::string out;
-  bool first = true;
-  for (auto line : lines) {
-    if (!first) out += "\r\n";
-    out += line;
-    first = false;
-  }
+  for (std::size_t i = 0; i < lines.size(); ++i) out += (i == 0 ? "" : "\r\n") + lines[i];
+  return out;
+}
+
+struct Subtitle {
+  std::int32_t start, end;
+  std::string text;
+  bool operator==(const Subtitle&) const = default;
+};
+inline void PrintTo(const Subtitle& s, std::ostream* os) { *os << s.start << "-" << s.end << " \"" << s.text << "\""; }
+
+// A SubRip file of the subtitles as the program writes it: a blank line between blocks, CR LF.
+inline std::string SubRipFile(const std::vector<Subtitle>& subtitles) {
+  std::string out;
+  for (std::size_t i = 0; i < subtitles.size(); ++i)
+    out += (i ? "\r\n" : "") + std::to_string(i + 1) + "\r\n" + FormatTime(subtitles[i].start, true) + " --> " +
+           FormatTime(subtitles[i].end, true) + "\r\n" + subtitles[i].text + "\r\n";
+  return out;
+}
+
+inline std::vector<Subtitle> SubtitlesOf(const Document& doc) {
+  const auto& s = doc.store;
+  std::vector<Subtitle> out;
+  for (int i = 1; i <= s.SubtitleCount; ++i) out.push_back({s.StartValues[i], s.EndValues[i], s.Texts[i]});
   return out;
 }
 
@@ -40,6 +64,7 @@ inline std::string Utf16(std::u16string_view text, bool bigEndian) {
   return out;
 }
 
+// The file's bytes; "" when it cannot be read.
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
@@ -73,19 +98,15 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-struct DocumentFixture {
+// A document and its test doubles, with no folder of its own.
+struct DocumentRig {
   ScriptedPrompter prompter;
   StringEditor editor;
   ManualClock clock;
   MessageTable messages;
-  TempFolder folder;
-  Document doc{prompter, editor, clock, messages};
+  ScriptedFileDialogs dialogs;
+  Document doc{prompter, editor, clock, messages, dialogs};
 
-  // Writes `bytes` to a file and opens it as the Open command does.
-  void Open(std::string_view bytes, const std::string& name = "input.txt") {
-    doc.CurrentFileName = folder.Write(name, bytes);
-    doc.OpenFile();
-  }
   // Replaces the editing area's text as typing would, then verifies it again.
   void EditAndVerify(std::string_view text) {
     editor.SetText(text);
@@ -94,6 +115,16 @@ struct DocumentFixture {
   }
   std::string Text() const { return editor.Text(); }
   TextLocation Caret() const { return LocationOf(editor.Text(), editor.CaretPosition()); }
+};
+
+struct DocumentFixture : DocumentRig {
+  TempFolder folder;
+
+  // Writes `bytes` to a file and opens it as the Open command does.
+  void Open(std::string_view bytes, const std::string& name = "input.txt") {
+    doc.CurrentFileName = folder.Write(name, bytes);
+    doc.OpenFile();
+  }
 };
 
 }  // namespace tessary::testing

@@ -40,7 +40,7 @@ TEST(ReadSubtitleLines, ReadsTimesTextsAndStyleFlagsAndLeavesTheLinesAlone) {
     f.doc.store.BraceCodesFound = !c.braceCodes;  // every read sets the flags afresh
     f.doc.store.AngleTagsFound = !c.angleTags;
     f.doc.ReadSubtitleLines();
-    SCOPED_TRACE(Joined(c.lines));
+    SCOPED_TRACE(Lines(c.lines));
     EXPECT_EQ(SubtitlesOf(f.doc), c.expected);
     EXPECT_EQ(std::pair(f.doc.store.BraceCodesFound, f.doc.store.AngleTagsFound), std::pair(c.braceCodes, c.angleTags));
     EXPECT_EQ(RawLinesOf(f.doc), c.lines);

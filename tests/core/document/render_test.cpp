@@ -49,7 +49,7 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
     s.BraceCodesFound = s.AngleTagsFound = true;  // cleared by every rendering
     f.doc.LinesInText();
     SCOPED_TRACE(c.lines[0]);
-    EXPECT_EQ(f.Text(), Joined(c.lines));
+    EXPECT_EQ(f.Text(), Lines(c.lines));
     EXPECT_EQ(std::vector<std::string>(s.RawLines.begin() + 1, s.RawLines.begin() + 1 + c.lines.size()), c.lines);
     std::vector<std::string> texts;
     for (const auto& subtitle : SubtitlesOf(f.doc)) texts.push_back(subtitle.text);

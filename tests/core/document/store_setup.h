@@ -1,21 +1,12 @@
 // Puts a document's store into the state one step of the parse starts from, and reads it back.
 #pragma once
 
-#include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "document/document.h"
+#include "support/document_fixture.h"
 
 namespace tessary::testing {
-
-struct Subtitle {
-  std::int32_t start, end;
-  std::string text;
-  bool operator==(const Subtitle&) const = default;
-};
-inline void PrintTo(const Subtitle& s, std::ostream* os) { *os << s.start << "-" << s.end << " \"" << s.text << "\""; }
 
 // The raw lines as detection leaves them; for MicroDVD one subtitle a line, as the parse sets it.
 inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, int detectionCode) {
@@ -31,20 +22,6 @@ inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, in
 
 inline std::vector<std::string> RawLinesOf(const Document& doc) {
   return {doc.store.RawLines.begin() + 1, doc.store.RawLines.begin() + 1 + doc.store.LineCount};
-}
-
-inline std::vector<Subtitle> SubtitlesOf(const Document& doc) {
-  const auto& s = doc.store;
-  std::vector<Subtitle> out;
-  for (int i = 1; i <= s.SubtitleCount; ++i) out.push_back({s.StartValues[i], s.EndValues[i], s.Texts[i]});
-  return out;
-}
-
-// Joins lines with CR LF, without a break after the last.
-inline std::string Joined(const std::vector<std::string>& lines) {
-  std::string out;
-  for (std::size_t i = 0; i < lines.size(); ++i) out += (i == 0 ? "" : "\r\n") + lines[i];
-  return out;
 }
 
 inline std::string ChangesMade(int n) {

@@ -8,12 +8,9 @@
 namespace tessary::testing {
 namespace {
 
-std::string MicroDVDFile(const std::string& firstText) { return Lines({"{100}{150}" + firstText, "{200}{250}World"}); }
-
-std::string SubRipFile(const std::string& firstText) {
-  return Lines(
-      {"1", "00:00:04,000 --> 00:00:06,000", firstText, "", "2", "00:00:08,000 --> 00:00:10,000", "World", ""});
-}
+// The same two subtitles in each layout, the first with the text given.
+std::string MicroDVD(const std::string& first) { return Lines({"{100}{150}" + first, "{200}{250}World"}); }
+std::string SubRip(const std::string& first) { return SubRipFile({{4000, 6000, first}, {8000, 10000, "World"}}); }
 
 TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
   struct Case {
@@ -22,11 +19,11 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     std::string converted, newName;
   };
   for (const Case& c : {
-           Case{MicroDVDFile("Hello"), "movie.part1.sub", TypeSubRip, 0, SubRipFile("Hello"), "movie.part1.srt"},
-           Case{MicroDVDFile("{laughs} Hello"), "film.sub", TypeSubRip, 1, SubRipFile("{laughs} Hello"), "film.srt"},
-           Case{SubRipFile("a < b > c"), "film.srt", TypeMicroDVD, 1, MicroDVDFile("a < b > c"), "film.sub"},
+           Case{MicroDVD("Hello"), "movie.part1.sub", TypeSubRip, 0, SubRip("Hello"), "movie.part1.srt"},
+           Case{MicroDVD("{laughs} Hello"), "film.sub", TypeSubRip, 1, SubRip("{laughs} Hello"), "film.srt"},
+           Case{SubRip("a < b > c"), "film.srt", TypeMicroDVD, 1, MicroDVD("a < b > c"), "film.sub"},
            // Only the file name's extension is replaced, never a dot in a folder name.
-           Case{MicroDVDFile("Hello"), "release.v2/movie", TypeSubRip, 0, SubRipFile("Hello"), "release.v2/movie.srt"},
+           Case{MicroDVD("Hello"), "release.v2/movie", TypeSubRip, 0, SubRip("Hello"), "release.v2/movie.srt"},
        }) {
     DocumentFixture f;
     std::filesystem::create_directories((f.folder.Path() / c.fileName).parent_path());
@@ -55,7 +52,7 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
     std::vector<std::string> messages;
   };
   for (const Case& c : {
-           Case{MicroDVDFile("{y:i}Hello"), 1, {}},
+           Case{MicroDVD("{y:i}Hello"), 1, {}},
            Case{Lines({"{100}{150}Hi", "{9999990}{9999999}x"}),
                 0,
                 {"The frames are too high.\r\nPlease try different values..."}},
@@ -83,15 +80,15 @@ TEST(TypeButtonChecked, TickedBoxSilencesTheWarningForGoodEvenWhenCancelled) {
   DocumentFixture f;
   f.prompter.confirmConversion = false;
   f.prompter.disableOnWarning = true;
-  f.Open(MicroDVDFile("{y:i}Hello"), "film.sub");
+  f.Open(MicroDVD("{y:i}Hello"), "film.sub");
   f.doc.TypeButtonChecked(TypeSubRip);
   ASSERT_EQ(f.doc.store.CurrentType, TypeMicroDVD);
   f.doc.TypeButtonChecked(TypeSubRip);
-  EXPECT_EQ(f.Text(), SubRipFile("<i>Hello"));
+  EXPECT_EQ(f.Text(), SubRip("<i>Hello"));
   f.doc.Reinitialization();
-  f.Open(SubRipFile("<i>Hello</i>"), "other.srt");
+  f.Open(SubRip("<i>Hello</i>"), "other.srt");
   f.doc.TypeButtonChecked(TypeMicroDVD);
-  EXPECT_EQ(f.Text(), MicroDVDFile("{y:i}Hello"));
+  EXPECT_EQ(f.Text(), MicroDVD("{y:i}Hello"));
   EXPECT_EQ(f.prompter.conversionWarnings, 1);
 }
 

@@ -107,10 +107,10 @@ TEST(TextInLines, ReportsAProblemWithTheLineTheCaretAndTheTextAsMendedSoFar) {
        }) {
     DocumentFixture f;
     f.doc.settings.AdvancedAutomaticRepair = c.repair;
-    f.Open(Joined(c.lines));
+    f.Open(Lines(c.lines));
     SCOPED_TRACE(c.lines[c.line - 1]);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{ProblemReport(c.line, c.lines[c.line - 1], c.detail)});
-    EXPECT_EQ(f.Text(), c.shown.empty() ? Joined(c.lines) : c.shown);
+    EXPECT_EQ(f.Text(), c.shown.empty() ? Lines(c.lines) : c.shown);
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
     EXPECT_FALSE(f.doc.LastParseSucceeded);
   }
@@ -139,9 +139,9 @@ TEST(VerifySubtitle, SubRipCounterQuestionAcceptedOnceIsNotAskedAgainUntilTheSub
 // Every parse counts the dialogue lines afresh, so a second parse finds the same subtitles.
 TEST(TextInLines, SsaCountsDialogueLinesFromZeroAtEveryParse) {
   DocumentFixture f;
-  f.Open(Joined(SsaLines()), "film.ssa");
+  f.Open(Lines(SsaLines()), "film.ssa");
   ASSERT_EQ(f.doc.store.SubtitleCount, 20);
-  f.EditAndVerify(Joined(SsaLines()));
+  f.EditAndVerify(Lines(SsaLines()));
   EXPECT_EQ(f.doc.store.SubtitleCount, 20);
   EXPECT_EQ(f.doc.store.Texts[20], "Line 29");
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The subtitle was properly modified!"});

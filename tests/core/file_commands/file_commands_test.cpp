@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "support/document_fixture.h"
-#include "support/scripted_file_dialogs.h"
 
 namespace tessary::testing {
 namespace {
@@ -13,19 +12,10 @@ namespace {
 namespace fs = std::filesystem;
 using SaveRequests = std::vector<ScriptedFileDialogs::SaveRequest>;
 
-std::string SubRip(const std::string& firstText) {
-  return Lines({"1", "00:00:01,000 --> 00:00:02,000", firstText, "", "2", "00:00:03,000 --> 00:00:04,000", "World", ""});
-}
+std::string SubRip(const std::string& first) { return SubRipFile({{1000, 2000, first}, {3000, 4000, "World"}}); }
 
-// A document with file choosers and the file `name` ("Hello") in a temporary folder.
-struct FileCommands {
-  ScriptedPrompter prompter;
-  StringEditor editor;
-  ManualClock clock;
-  MessageTable messages;
-  TempFolder folder;
-  ScriptedFileDialogs dialogs;
-  Document doc{prompter, editor, clock, messages, dialogs};
+// A document with the file `name` ("Hello") in a temporary folder.
+struct FileCommands : DocumentFixture {
   std::string path;
 
   explicit FileCommands(const std::string& name = "movie.srt", bool open = true) {
@@ -39,8 +29,7 @@ struct FileCommands {
     doc.EditorTextChanged();
   }
   void EditAndVerify(std::string_view text) {
-    Edit(text);
-    doc.TextInLines();
+    DocumentFixture::EditAndVerify(text);
     prompter.shown.clear();
   }
   bool TemporaryLeft() const {
@@ -207,7 +196,6 @@ TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser
     EXPECT_TRUE(f.prompter.shown.empty());
   }
 }
-
 
 // Opening a SubRip "subs.txt" names the document "subs.srt"; Reload still reads subs.txt.
 TEST(Reload, ReadsTheFileThatWasOpenedAfterTheTypeSwitchRenamedIt) {

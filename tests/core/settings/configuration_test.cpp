@@ -120,9 +120,7 @@ TEST(WriteConfigFile, WritesTheHeaderAndEveryKeyInOrderWithCrLf) {
   Configuration config;
   config.Language = "";
   ASSERT_TRUE(WriteConfigFile(path, ConfigValues(config, "/home/ann")));
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  EXPECT_EQ(bytes,
+  EXPECT_EQ(testing::ReadBytes(path),
             "[Configuration]\r\nLast_accessed_folder=/home/ann\r\nLanguage=English\r\nWordwrap=1\r\nFont_name=\r\n"
             "Font_size=10\r\nFont_style=0\r\nFont_colour=8388608\r\nRegional_setting=1\r\nAutomatic_save=1\r\n"
             "Automatic_save_time=5\r\nSave_type=1\r\nBackup_save=1\r\nMaximized=0\r\n"

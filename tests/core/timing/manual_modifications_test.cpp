@@ -6,22 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "document/units.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
 namespace {
 
 using Times = std::vector<std::int32_t>;  // start and end of every subtitle, in order
-
-// A SubRip file with one subtitle for each (start, end) pair.
-std::string SubRipFile(const std::vector<std::pair<std::int32_t, std::int32_t>>& times) {
-  std::string out;
-  for (std::size_t i = 0; i < times.size(); ++i)
-    out += std::to_string(i + 1) + "\r\n" + FormatTime(times[i].first, true) + " --> " +
-           FormatTime(times[i].second, true) + "\r\nLine\r\n\r\n";
-  return out;
-}
 
 Times TimesOf(const Document& doc) {
   Times out;
@@ -55,11 +45,11 @@ TEST(ManualModifications, ChangeEveryTimeAndReportTheChangesTheUserCanSee) {
     int presses = 1;
     bool timeUnit = false;
   };
-  const std::string ties = SubRipFile({{1001, 1003}});
-  const std::string guarded = SubRipFile({{1001, 1003}, {108000000, 108001000}});  // past 100,000,000 ms
+  const std::string ties = SubRipFile({{1001, 1003, "A"}});
+  const std::string guarded = SubRipFile({{1001, 1003, "A"}, {108000000, 108001000, "A"}});  // past 100,000,000 ms
   const std::string microDVD = Lines({"{100}{150}One", "{200}{250}Two"});
-  std::vector<std::pair<std::int32_t, std::int32_t>> ten;
-  for (int i = 0; i < 10; ++i) ten.push_back({i * 2000 + 1000, i * 2000 + 2000});
+  std::vector<Subtitle> ten;
+  for (int i = 0; i < 10; ++i) ten.push_back({i * 2000 + 1000, i * 2000 + 2000, "A"});
   for (const Case& c : {
            Case{"ties go to the even neighbour", ties, Button::Multiply, "1,5", {1502, 1504}, {"I've made 2 changes"}},
            Case{"factor 1 is silent", ties, Button::Multiply, "1", {1001, 1003}, {}},
@@ -115,7 +105,7 @@ TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChan
            Case{5030, false, "200", "125", 5000},  // rounded down, so that it never passes the start
        }) {
     DocumentFixture f;
-    f.Open(SubRipFile({{c.firstStart, 9000}, {10000, 11000}}), "d.srt");
+    f.Open(SubRipFile({{c.firstStart, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
     TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.typed);
     f.doc.DecreaseClick();
@@ -138,7 +128,7 @@ TEST(ManualModifications, ResultsPastThe32BitRangeAreRefusedWithoutChangingAnyth
   // wrap the times.
   for (Button button : {Button::Multiply, Button::Increase}) {
     DocumentFixture f;
-    f.Open(SubRipFile({{1000, 2000}, {90000000, 90001000}}), "big.srt");
+    f.Open(SubRipFile({{1000, 2000, "A"}, {90000000, 90001000, "A"}}), "big.srt");
     f.doc.MultiplyValue = 30;
     f.doc.ShiftValue = 2100000000;
     Press(f.doc, button);
@@ -257,7 +247,7 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
 TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
   Document& d = f.doc;
-  f.Open(SubRipFile({{1000, 2000}, {3000, 4000}}), "s.srt");
+  f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
   for (auto [field, valid, typed] : {std::tuple(TimingField::MultiplyValue, "1.25", "1.75"),
                                      std::tuple(TimingField::IncreaseDecreaseValue, "3", "7")}) {
     TypeAndLeave(d, field, valid);

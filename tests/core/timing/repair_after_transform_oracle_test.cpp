@@ -1,14 +1,14 @@
-// The repair after the transform, against a plain reading of its rules: empty subtitles and
-// merges are found by searching again from the first subtitle after every removal.
+// The repair after the transform against the plain repair of the parse, whose empty subtitles
+// and merges are found by searching again from the first subtitle after every removal.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/document/oracle/literal_repair.h"
 #include "document/subtitle_store.h"
 #include "document/units.h"
 #include "timing/repair_after_transform.h"
@@ -16,76 +16,21 @@
 namespace tessary {
 namespace {
 
+// The parse's repair written the plain way, in its transform variant.
 bool PlainRepair(SubtitleStore& s) {
-  auto& S = s.StartValues;
-  auto& E = s.EndValues;
-  auto& T = s.Texts;
-  int& N = s.SubtitleCount;
-  int& changes = s.ChangeCount;
-  auto removeAt = [&](int k) {
-    for (int j = k; j < N; ++j) {
-      S[j] = S[j + 1];
-      E[j] = E[j + 1];
-      T[j] = T[j + 1];
-    }
-    S[N] = E[N] = 0;
-    T[N].clear();
-    --N;
-  };
-  auto firstWhere = [&](int from, int to, auto holds) {
-    for (int i = from; i <= to; ++i)
-      if (holds(i)) return i;
-    return 0;
-  };
-
-  for (int i; (i = firstWhere(1, N, [&](int k) { return T[k].empty(); })) != 0; ++changes) removeAt(i);
-  if (N < 1) return false;
-  if (S[1] == -1) S[1] = 0, ++changes;
-  if (E[N] == -1) {
-    if (S[N] == -1) return false;
-    E[N] = ClampToInt32(S[N] + 3000LL), ++changes;
+  oracle::Repairer o;
+  o.afterTransform = true;
+  o.S = s.StartValues, o.E = s.EndValues, o.T = s.Texts;
+  o.SubtitleCount = s.SubtitleCount, o.ChangeCount = s.ChangeCount;
+  o.rawLines.resize(o.T.size());
+  try {
+    o.Pass();
+  } catch (const oracle::Repairer::Reported&) {
+    return false;
   }
-  for (int i = 1; i <= N - 1; ++i)
-    if (S[i] == E[i] && S[i] != -1 && E[i] != -1) {
-      // As in the parse's repair, a next start still unknown leaves the full 3 s.
-      E[i] = S[i + 1] == -1 ? ClampToInt32(S[i] + 3000LL) : ClampToInt32(std::min<std::int64_t>(S[i] + 3000LL, S[i + 1]));
-      ++changes;
-    }
-  for (int i = 2; i <= N; ++i)
-    if (S[i] == -1 && E[i - 1] != -1) S[i] = ClampToInt32(std::max<std::int64_t>(E[i - 1], E[i] - 3000LL)), ++changes;
-  for (int i = 1; i <= N - 1; ++i)
-    if (E[i] == -1 && S[i + 1] != -1) E[i] = S[i + 1], ++changes;
-  if (firstWhere(1, N, [&](int k) { return S[k] == -1; })) return false;
-  if (firstWhere(1, N, [&](int k) { return E[k] == -1; })) return false;
-  for (int i = 1; i <= N - 1; ++i) {
-    if (E[i] <= S[i]) {
-      E[i] = ClampToInt32(std::min<std::int64_t>(S[i] + 3000LL, S[i + 1])), ++changes;
-      if (E[i] <= S[i] && i >= 2 && E[i - 1] < E[i])
-        S[i] = ClampToInt32(std::max<std::int64_t>(E[i] - 3000LL, E[i - 1])), ++changes;
-    }
-    if (S[i + 1] < E[i]) {
-      if (S[i + 1] > S[i])
-        E[i] = S[i + 1];
-      else
-        S[i + 1] = ClampToInt32(std::max<std::int64_t>(E[i + 1] - 3000LL, E[i]));
-      ++changes;
-    }
-  }
-  for (int i; (i = firstWhere(1, N - 1, [&](int k) { return T[k] == T[k + 1] && E[k] == S[k + 1]; })) != 0; ++changes) {
-    E[i] = E[i + 1];
-    removeAt(i + 1);
-  }
-  for (int i = 1; i <= N; ++i) {
-    std::string& t = T[i];
-    while (!t.empty() && t.front() == '|') t.erase(0, 1), ++changes;
-    while (!t.empty() && t.back() == '|') t.pop_back(), ++changes;
-    for (std::size_t at; (at = t.find("||")) != std::string::npos;) t.erase(at, 1), ++changes;
-  }
-  if (E[1] <= S[1]) S[1] = ClampToInt32(std::max<std::int64_t>(0, E[1] - 3000LL)), ++changes;
-  if (S[N] >= E[N]) E[N] = ClampToInt32(S[N] + 3000LL), ++changes;
-  if (firstWhere(1, N, [&](int k) { return S[k] >= E[k]; })) return false;
-  if (firstWhere(1, N - 1, [&](int k) { return E[k] > S[k + 1]; })) return false;
-  return true;
+  s.StartValues = o.S, s.EndValues = o.E, s.Texts = o.T;
+  s.SubtitleCount = o.SubtitleCount, s.ChangeCount = o.ChangeCount;
+  return s.SubtitleCount > 0;
 }
 
 // A small store with the shapes the rules care about: unknown times (-1), equal and
@@ -136,7 +81,8 @@ TEST(RepairAfterTransformOracle, OneSweepAgreesWithSearchingAgainAfterEveryRemov
     const bool fastOk = RepairAfterTransform(fast);
     const bool plainOk = PlainRepair(plain);
     const int n = input.SubtitleCount;
-    ASSERT_EQ(std::tuple(fastOk, Describe(fast, n)), std::tuple(plainOk, Describe(plain, n)))
+    // A failed repair's store is put back by the caller, so only a passed one is compared.
+    ASSERT_EQ(std::tuple(fastOk, fastOk ? Describe(fast, n) : ""), std::tuple(plainOk, plainOk ? Describe(plain, n) : ""))
         << "input " << Describe(input, n);
     passed += fastOk;
     shrunkAndPassed += fastOk && fast.SubtitleCount < n;

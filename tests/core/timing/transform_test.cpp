@@ -5,8 +5,6 @@
 #include <tuple>
 #include <vector>
 
-#include "core/document/store_setup.h"
-#include "document/units.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -19,18 +17,6 @@ const std::string TooHigh = "The frames are too high.\r\nPlease try different va
 const std::string TooManyErrors = "Too many errors - please try different values..";
 const std::string NoChange = "No change";
 std::string Made(int n) { return "I've made " + std::to_string(n) + " changes"; }
-
-std::string SubRipFile(const std::vector<Subtitle>& subtitles) {
-  std::vector<std::string> lines;
-  int counter = 0;
-  for (const Subtitle& s : subtitles) {
-    lines.push_back(std::to_string(++counter));
-    lines.push_back(FormatTime(s.start, true) + " --> " + FormatTime(s.end, true));
-    lines.push_back(s.text);
-    lines.push_back("");
-  }
-  return Joined(lines);
-}
 
 // 1-2 s, 4-5 s, 8-9 s and 12-13 s.
 const std::vector<Subtitle> Four = {{1000, 2000, "A"}, {4000, 5000, "B"}, {8000, 9000, "C"}, {12000, 13000, "D"}};
@@ -111,7 +97,7 @@ TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
   }
   lines.push_back("{10100}{10150}Line 500");
   DocumentFixture f;
-  f.Open(Joined(lines), "film.sub");
+  f.Open(Lines(lines), "film.sub");
   f.prompter.shown.clear();
   for (auto [field, text] : {std::pair{TimingField::FirstLine, "1"}, {TimingField::FirstPoint, "200"},
                              {TimingField::SecondLine, "500"}, {TimingField::SecondPoint, "10300"}}) {

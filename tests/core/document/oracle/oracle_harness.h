@@ -10,14 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "document/caret.h"
-#include "document/document.h"
 #include "document/line_split.h"
 #include "literal_repair.h"
 #include "literal_verification.h"
-#include "ports/string_editor.h"
-#include "support/manual_clock.h"
-#include "support/scripted_prompter.h"
+#include "support/document_fixture.h"
 
 namespace tessary::oracle {
 
@@ -35,20 +31,13 @@ struct VerifyInput {
 };
 
 // A document with its doubles, without the temporary folder of the file fixture.
-struct Rig {
-  tessary::testing::ScriptedPrompter prompter;
-  StringEditor editor;
-  tessary::testing::ManualClock clock;
-  MessageTable table;
-  Document doc{prompter, editor, clock, table};
-
+struct Rig : tessary::testing::DocumentRig {
   std::vector<std::string> Messages() const {
     static const char* const names[] = {"error", "warning", "question", "information"};
     std::vector<std::string> out;
     for (const auto& m : prompter.shown) out.push_back(std::string(names[static_cast<int>(m.icon)]) + ": " + m.text);
     return out;
   }
-  TextLocation Caret() const { return LocationOf(editor.Text(), editor.CaretPosition()); }
   // Puts the lines into the store as the parse leaves them for verification.
   void Load(const VerifyInput& in) {
     auto& s = doc.store;
@@ -74,7 +63,6 @@ struct Random {
   }
 };
 
-
 // What verification leaves: the lines, the counts, the messages and where the caret is.
 struct VerifyOutcome {
   std::vector<std::string> lines;  // RawLines[1..LineCount]
@@ -92,7 +80,6 @@ inline void PrintTo(const VerifyOutcome& o, std::ostream* os) {
       << ::testing::PrintToString(o.messages) << "\n  caret " << o.caretLine << ":" << o.caretColumn << "\n  editor "
       << ::testing::PrintToString(o.editorText);
 }
-
 
 inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   Rig r;
