@@ -1,8 +1,5 @@
-// The timing panels driven as a user drives them, checked against tessary-cli on the same
-// files, and a film's subtitle re-synchronised by the two-point transform.
+// The timing panels driven as a user drives them, checked against tessary-cli on the same files.
 #include <QProcess>
-#include <QTime>
-#include <QRegularExpression>
 
 #include "window_driver.h"
 
@@ -14,32 +11,6 @@ const QByteArray SubRip3 = Crlf(
     "1\n00:00:01,001 --> 00:00:01,003\nA\n\n2\n00:00:02,000 --> 00:00:03,000\nB\n\n"
     "3\n00:00:05,000 --> 00:00:06,000\nC\n");
 const QByteArray MicroDVD3 = Crlf("{1000}{1050}A\n{1100}{1150}B\n{1200}{1250}C");
-
-// Every time of a SubRip text, in milliseconds.
-QList<qint64> Times(const QString& text) {
-  QList<qint64> times;
-  static const QRegularExpression time("(\\d\\d):(\\d\\d):(\\d\\d),(\\d\\d\\d)");
-  for (auto it = time.globalMatch(text); it.hasNext();) {
-    const auto m = it.next();
-    times << ((m.captured(1).toLongLong() * 60 + m.captured(2).toLongLong()) * 60 + m.captured(3).toLongLong()) *
-                     1000 + m.captured(4).toLongLong();
-  }
-  return times;
-}
-
-QString TimeText(qint64 ms) { return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)).toString("hh:mm:ss,zzz"); }
-
-// A film's subtitle: hundreds of subtitles of uneven lengths and gaps, UTF-8 with its mark, LF.
-QByteArray FilmSubtitle() {
-  QByteArray text = "\xEF\xBB\xBF";
-  qint64 at = 1200;
-  for (int i = 1; i <= 400; ++i) {
-    const qint64 end = at + 700 + (i * 7919) % 4300;
-    text += QString("%1\n%2 --> %3\nLine %1\n\n").arg(i).arg(TimeText(at), TimeText(end)).toUtf8();
-    at = end + 40 + (i * 104729) % 2500;
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -125,31 +96,6 @@ class MainFormTimingTest : public WindowTest {
     QCOMPARE(d_->Click(w().sbCloseFile), QStringList());
     QCOMPARE(d_->Open("ten.sub", lines.join("\r\n")), QStringList());
     QCOMPARE(std::pair(w().eSecondLine->text(), w().eSecondLine->maxLength()), std::pair(QString("10"), 2));
-  }
-
-  // A film's subtitle whose texts come 2.5 s early and run 4 % slow against the film.
-  void TransformResynchronisesASubtitleToTheMillisecond() {
-    QCOMPARE(d_->Open("film.srt", FilmSubtitle()), QStringList());
-    const QList<qint64> before = Times(d_->Shown());
-    QVERIFY(before.size() > 100);
-    auto film = [](qint64 ms) { return ms * 1.04 + 2500; };
-    const qint64 lastStart = before[before.size() - 2];
-    const int lastLine = w().eSecondLine->text().toInt();
-
-    w().rbTime->click();
-    QCOMPARE(w().cbEntire->checkState(), Qt::Checked);
-    Type(w().eFirstLine, "1");
-    Type(w().eFirstPoint, TimeText(qRound64(film(before[0]))));
-    Type(w().eSecondLine, QString::number(lastLine));
-    Type(w().eSecondPoint, TimeText(qRound64(film(lastStart))));
-    const QStringList shown = d_->Click(w().btnTransform, {Reply{}});
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(shown[0].startsWith("I've made"));
-
-    const QList<qint64> after = Times(d_->Shown());
-    QCOMPARE(after.size(), before.size());
-    for (qsizetype i = 0; i < after.size(); ++i)
-      QVERIFY2(std::abs(after[i] - film(before[i])) <= 1.0, qPrintable(QString("time %1").arg(i)));
   }
 };
 
