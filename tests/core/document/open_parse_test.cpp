@@ -63,10 +63,12 @@ std::string LineWithNonText(int bad, char badByte) {
   return "{1}{2}" + std::string(static_cast<std::size_t>(bad), badByte) + std::string(94 - bad, 'a');
 }
 
-// A file over 10 MB (told by its size alone, whatever it holds) or of more lines than a
-// document holds is refused, never cut. A document counts two line-break bytes per line, and
-// empty lines at the end are no lines; what is not too big goes on to the detection.
-TEST(OpenFile, RefusesWhatCannotBeASubtitleAndStaysClosed) {
+// What cannot be read is refused at once, without waiting: a FIFO without a writer, a folder, a
+// device, a /proc file that states no size, an unreadable file (whose mode stays). A file over
+// 10 MB (told by its size alone, whatever it holds) or of more lines than a document holds is
+// refused, never cut. A document counts two line-break bytes per line, and empty lines at the
+// end are no lines; what is not too big goes on to the detection.
+TEST(OpenFile, RefusesWhatItCannotReadOrCannotBeASubtitleAndStaysClosed) {
   auto prose = [](std::size_t total, const char* tail) {  // four lines of `total` bytes
     const std::string quarter(total / 4, 'x');
     return Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail;
@@ -75,55 +77,50 @@ TEST(OpenFile, RefusesWhatCannotBeASubtitleAndStaysClosed) {
   for (int k = 1; k <= 250000; ++k)
     lines += "{" + std::to_string(k * 10) + "}{" + std::to_string(k * 10 + 5) + "}x\r\n";
   const std::string tooBig = "This text file is too big - over 10MB!", notText = "This is not a text!";
+  const std::string unreadable = "Can't open";  // "Can't open \"PATH\" for reading!"
   struct Case {
     std::string file, message;  // message empty: the file opens without one
     std::uintmax_t size = 0;    // the file is filled up with NUL bytes to this size
+    std::string path = "";      // opened instead of the file
   };
-  for (const Case& c : {
-           Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), notText},
-           Case{LineWithNonText(40, '\t'), notText}, Case{LineWithNonText(40, '\x7F'), notText},
-           Case{LineWithNonText(39, '+'), ""}, Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
-           Case{Utf16(u"{1}{2}Hi", true) + "x", notText},  // the dangling byte has no character
-           // One invalid byte makes the file Windows-1250, where UTF-8 bytes are no text.
-           Case{Lines({"{1}{2}сестра встреча сестра", "{3}{4}встреча сестра встреча",
-                       "{5}{6}сестра встреча сестра\xFF"}),
-                notText},
-           Case{prose(10485752, ""), "Unknown subtitle type!"}, Case{prose(10485753, ""), tooBig},
-           Case{prose(10485752, "\n\n"), "Unknown subtitle type!"},  // 10,485,760 bytes, the last line empty
-           Case{lines + "\r\n\n", ""}, Case{lines + "{1}{2}x", tooBig}, Case{lines + "\r\n{1}{2}x", tooBig},
-           Case{lines, tooBig, 22000000},
-       }) {
-    DocumentFixture f;
-    f.doc.CurrentFileName = f.folder.Write("input.txt", c.file);
-    if (c.size > 0) fs::resize_file(f.doc.CurrentFileName, c.size);
-    f.doc.OpenFile();
-    const bool refused = !c.message.empty();
-    SCOPED_TRACE(c.file.substr(0, 40) + "... " + std::to_string(c.file.size()) + " bytes");
-    EXPECT_EQ(f.prompter.Texts(), refused ? Texts{c.message} : Texts{});
-    EXPECT_EQ(f.doc.store.SubtitleLoaded, !refused);
-    EXPECT_EQ(f.editor.ReadOnly(), refused);
-  }
-}
-
-// Nothing but a regular file is opened, and nothing waits: a FIFO without a writer, a folder,
-// a device, a /proc file that states no size, like an unreadable file, cannot be read.
-TEST(OpenFile, RefusesAtOnceWhatIsNotAReadableRegularFile) {
-  DocumentFixture f;
-  const std::string fifo = (f.folder.Path() / "fifo").string(), locked = f.folder.Write("locked.sub", "{1}{2}x");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  fs::permissions(locked, fs::perms::none);
-  std::vector<std::string> paths = {fifo, f.folder.Path().string(), "/dev/zero", "/proc/self/status"};
+  std::vector<Case> cases = {
+      Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), notText},
+      Case{LineWithNonText(40, '\t'), notText}, Case{LineWithNonText(40, '\x7F'), notText},
+      Case{LineWithNonText(39, '+'), ""}, Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
+      Case{Utf16(u"{1}{2}Hi", true) + "x", notText},  // the dangling byte has no character
+      // One invalid byte makes the file Windows-1250, where UTF-8 bytes are no text.
+      Case{Lines({"{1}{2}сестра встреча сестра", "{3}{4}встреча сестра встреча", "{5}{6}сестра встреча сестра\xFF"}),
+           notText},
+      Case{prose(10485752, ""), "Unknown subtitle type!"}, Case{prose(10485753, ""), tooBig},
+      Case{prose(10485752, "\n\n"), "Unknown subtitle type!"},  // 10,485,760 bytes, the last line empty
+      Case{lines + "\r\n\n", ""}, Case{lines + "{1}{2}x", tooBig}, Case{lines + "\r\n{1}{2}x", tooBig},
+      Case{lines, tooBig, 22000000},
+      Case{"", unreadable, 0, "fifo"}, Case{"", unreadable, 0, "."}, Case{"", unreadable, 0, "/dev/zero"},
+      Case{"", unreadable, 0, "/proc/self/status"}};
   if (::geteuid() == 0)
     std::cout << "No unreadable case: root reads a file of mode 000.\n";
   else
-    paths.push_back(locked);
-  for (const std::string& path : paths) {
-    f.prompter.shown.clear();
-    f.doc.CurrentFileName = path;
+    cases.push_back(Case{"{1}{2}x", unreadable, 0, "input.txt"});
+  for (const Case& c : cases) {
+    DocumentFixture f;
+    const std::string file = f.folder.Write("input.txt", c.file);
+    if (c.size > 0) fs::resize_file(file, c.size);
+    if (c.path == "fifo") {
+      ASSERT_EQ(::mkfifo((f.folder.Path() / "fifo").c_str(), 0600), 0);
+    }
+    if (c.path == "input.txt") fs::permissions(file, fs::perms::none);
+    const std::string path = c.path.starts_with('/') ? c.path : (f.folder.Path() / c.path).string();
+    f.doc.CurrentFileName = c.path.empty() ? file : path;
     f.doc.OpenFile();
-    EXPECT_EQ(f.prompter.Texts(), Texts{"Can't open \"" + path + "\" for reading!"});
+    const std::string message = c.message == unreadable ? "Can't open \"" + path + "\" for reading!" : c.message;
+    SCOPED_TRACE(c.path + c.file.substr(0, 40) + "... " + std::to_string(c.file.size()) + " bytes");
+    EXPECT_EQ(f.prompter.Texts(), message.empty() ? Texts{} : Texts{message});
+    EXPECT_EQ(f.doc.store.SubtitleLoaded, message.empty());
+    EXPECT_EQ(f.editor.ReadOnly(), !message.empty());
+    if (c.path == "input.txt") {
+      EXPECT_EQ(fs::status(file).permissions(), fs::perms::none);
+    }
   }
-  EXPECT_EQ(fs::status(locked).permissions(), fs::perms::none);
 }
 
 // Opening reads a read-only file without touching it (its change time stays), and saving

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <ostream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/line_split.h"
@@ -63,23 +63,10 @@ struct Random {
   }
 };
 
-// What verification leaves: the lines, the counts, the messages and where the caret is.
-struct VerifyOutcome {
-  std::vector<std::string> lines;  // RawLines[1..LineCount]
-  int lineCount, subtitleCount, changeCount;
-  bool verifiedOK;
-  std::vector<std::string> messages;
-  int caretLine, caretColumn;
-  std::string editorText;
-  bool operator==(const VerifyOutcome&) const = default;
-};
-
-inline void PrintTo(const VerifyOutcome& o, std::ostream* os) {
-  *os << "\n  lines " << ::testing::PrintToString(o.lines) << "\n  LineCount " << o.lineCount << " SubtitleCount "
-      << o.subtitleCount << " ChangeCount " << o.changeCount << " VerifiedOK " << o.verifiedOK << "\n  messages "
-      << ::testing::PrintToString(o.messages) << "\n  caret " << o.caretLine << ":" << o.caretColumn << "\n  editor "
-      << ::testing::PrintToString(o.editorText);
-}
+// What verification leaves: the lines RawLines[1..LineCount], LineCount, SubtitleCount,
+// ChangeCount, VerifiedOK, the messages, the caret's line and column, the editing area's text.
+using VerifyOutcome =
+    std::tuple<std::vector<std::string>, int, int, int, bool, std::vector<std::string>, int, int, std::string>;
 
 inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   Rig r;
@@ -112,24 +99,10 @@ inline VerifyOutcome OracleVerify(const VerifyInput& in) {
           caretMoved ? o.reportLine : 1, caretMoved ? o.reportColumn : 1, editor};
 }
 
-// What time repair leaves: the subtitles (also the entries freed by removals), the counts,
-// the messages and the line the caret was put on.
-struct RepairOutcome {
-  std::vector<std::int32_t> starts, ends;
-  std::vector<std::string> texts;
-  int subtitleCount, changeCount;
-  bool verifiedOK;
-  std::vector<std::string> messages;
-  int caretLine;
-  bool operator==(const RepairOutcome&) const = default;
-};
-
-inline void PrintTo(const RepairOutcome& o, std::ostream* os) {
-  *os << "\n  starts " << ::testing::PrintToString(o.starts) << "\n  ends " << ::testing::PrintToString(o.ends)
-      << "\n  texts " << ::testing::PrintToString(o.texts) << "\n  SubtitleCount " << o.subtitleCount << " ChangeCount "
-      << o.changeCount << " VerifiedOK " << o.verifiedOK << "\n  messages " << ::testing::PrintToString(o.messages)
-      << "\n  caret line " << o.caretLine;
-}
+// What time repair leaves: the starts, ends and texts (also the entries freed by removals),
+// SubtitleCount, ChangeCount, VerifiedOK, the messages and the line the caret was put on.
+using RepairOutcome = std::tuple<std::vector<std::int32_t>, std::vector<std::int32_t>, std::vector<std::string>, int,
+                                 int, bool, std::vector<std::string>, int>;
 
 struct RepairInput {
   int currentType = 1;
