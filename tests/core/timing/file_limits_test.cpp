@@ -15,7 +15,8 @@ void Type(Document& doc, TimingField field, const std::string& text) {
 }
 
 // An operation whose result the file could not hold back (a MicroDVD frame number of more
-// than seven digits, a SubRip time past 99:99:99,999) is refused and changes nothing.
+// than seven digits, a SubRip time past 99:99:99,999, a time past 32 bits) is refused and
+// changes nothing.
 TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
   struct Case {
     const char* name;
@@ -49,6 +50,17 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
       {"switch to MicroDVD past seven digits at 30 fps",
        Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}),
        "a.srt", 30, [](Document& d) { d.TypeButtonChecked(TypeMicroDVD); }},
+      // The fields never let such values through; set directly, they still may not wrap the times.
+      {"multiply past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
+       [](Document& d) {
+         d.MultiplyValue = 30;
+         d.MultiplyClick();
+       }},
+      {"increase past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
+       [](Document& d) {
+         d.ShiftValue = 2100000000;
+         d.IncreaseClick();
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -61,6 +73,7 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
     f.prompter.shown.clear();
     c.operation(f.doc);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{TooHigh});
+    EXPECT_EQ(f.prompter.shown.at(0).icon, Icon::Error);
     EXPECT_EQ(f.Text(), before);
     EXPECT_EQ(f.doc.store.ChangeCount, changes);
   }

@@ -123,21 +123,6 @@ TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChan
   }
 }
 
-TEST(ManualModifications, ResultsPastThe32BitRangeAreRefusedWithoutChangingAnything) {
-  // The fields never let such values through; a factor or amount set directly still may not
-  // wrap the times.
-  for (Button button : {Button::Multiply, Button::Increase}) {
-    DocumentFixture f;
-    f.Open(SubRipFile({{1000, 2000, "A"}, {90000000, 90001000, "A"}}), "big.srt");
-    f.doc.MultiplyValue = 30;
-    f.doc.ShiftValue = 2100000000;
-    Press(f.doc, button);
-    EXPECT_EQ(TimesOf(f.doc), (Times{1000, 2000, 90000000, 90001000}));
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The frames are too high.\r\nPlease try different values..."});
-    EXPECT_EQ(f.prompter.shown.at(0).icon, Icon::Error);
-  }
-}
-
 TEST(ManualModifications, WithNoSubtitleEveryButtonOnlyGivesTheNotice) {
   DocumentFixture f;
   f.doc.MultiplyValue = 1.5;
