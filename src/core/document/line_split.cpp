@@ -1,5 +1,7 @@
 #include "document/line_split.h"
 
+#include <utility>
+
 #include "document/text_scan.h"
 
 namespace tessary {
@@ -59,6 +61,25 @@ std::string JoinLines(const std::vector<std::string>& lines, int first, int last
     out += lines[i];
   }
   return out;
+}
+
+std::string FileText(std::string&& bytes, const std::vector<std::string>& lines, int count) {
+  // The bytes are the text when every line but the last ends in CR LF.
+  std::size_t end = 0;
+  bool same = true;
+  for (int i = 1; i <= count && same; ++i) {
+    end += lines[i].size();
+    if (i < count) {
+      same = bytes.compare(end, 2, "\r\n") == 0;
+      end += 2;
+    }
+  }
+  if (same) {
+    bytes.resize(end);
+    return std::move(bytes);
+  }
+  std::string().swap(bytes);
+  return JoinLines(lines, 1, count);
 }
 
 }  // namespace tessary

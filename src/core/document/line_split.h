@@ -23,4 +23,10 @@ int TrimLineEnds(std::string& line);
 // Joins lines[first..last] with CR LF, without a line break after the last.
 std::string JoinLines(const std::vector<std::string>& lines, int first, int last);
 
+// The editing area's text of a file whose first `count` lines SplitFileLines put into
+// `lines`: those lines joined with CR LF. When the file's bytes already are that text up to
+// some point, they become the text themselves; otherwise they are let go before the lines
+// are joined. Either way the file is never held twice.
+std::string FileText(std::string&& bytes, const std::vector<std::string>& lines, int count);
+
 }  // namespace tessary
