@@ -40,14 +40,19 @@ int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int
   }
 }
 
-int TrimLineEnds(std::string& line) {
+std::string_view TrimmedLineEnds(std::string_view line) {
   std::size_t end = line.size();
   while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\b')) --end;
   std::size_t begin = 0;
   while (begin < end && line[begin] == ' ') ++begin;
-  if (begin == 0 && end == line.size()) return 0;
-  const int removed = static_cast<int>(line.size() - (end - begin));
-  line = line.substr(begin, end - begin);
+  return line.substr(begin, end - begin);
+}
+
+int TrimLineEnds(std::string& line) {
+  const std::string_view kept = TrimmedLineEnds(line);
+  if (kept.size() == line.size()) return 0;
+  const int removed = static_cast<int>(line.size() - kept.size());
+  line = std::string(kept);
   return removed;
 }
 

@@ -16,8 +16,11 @@ int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int 
 // `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
 int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);
 
-// Removes blanks and backspaces at the end of the line, then blanks at its start, as
-// verification does; returns the number of characters removed.
+// The line without the blanks and backspaces at its end, then without the blanks at its
+// start, as verification trims it.
+std::string_view TrimmedLineEnds(std::string_view line);
+
+// Trims the line as TrimmedLineEnds does; returns the number of characters removed.
 int TrimLineEnds(std::string& line);
 
 // Joins lines[first..last] with CR LF, without a line break after the last.

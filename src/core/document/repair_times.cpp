@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/caret.h"
 #include "document/document.h"
 #include "document/style_marks.h"
 #include "document/units.h"
@@ -172,8 +173,9 @@ void RepairRules::ReportSubtitle(int k, Msg message) {
     line = 2;
     for (int j = 1; j < k; ++j) line += 4 + static_cast<int>(std::count(s.Texts[j].begin(), s.Texts[j].end(), '|'));
   }
-  s.EnsureLines(line);
-  doc.ReportLine(line, s.RawLines[line], doc.Text(message));
+  const std::string& text = doc.editor_.Text();
+  const std::size_t start = StartOfLine(text, line);
+  doc.ReportLine(line, std::string_view(text).substr(start, text.find('\r', start) - start), doc.Text(message));
   doc.GoToLocNr(line, 1, true);
 }
 
