@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/style_marks.h"
 #include "document/units.h"
+#include "document/verify_rules.h"
 
 namespace tessary {
 
@@ -159,10 +160,12 @@ bool RepairRules::Pass() {
   return true;
 }
 
+// Only a MicroDVD line leaves a subtitle without times. The report quotes verified line n;
+// the lines are let go once read, so that line is verified again from the text.
 void RepairRules::ReportLast() {
   const int n = s.SubtitleCount;
-  s.EnsureLines(n);
-  doc.ReportLine(n, s.RawLines[n], "");
+  doc.ReportLine(n, VerifiedMicroDVDLine(doc.editor_.Text(), n, doc.settings.AdvancedAutomaticRepair, doc.messages),
+                 "");
   doc.GoToLocNr(n, 1, true);
 }
 
