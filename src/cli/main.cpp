@@ -53,9 +53,9 @@ int WriteResult(const Document& doc, const std::string& text, const std::string&
     std::cerr << "error: \"" << target << "\" is the file being read; name another with -o\n";
     return ExitFailed;
   }
-  const bool written = doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
-                                                  : WriteFileSafely(target, doc.FileBytes(text));
-  if (!written) {
+  std::string converted;
+  const FileBytes bytes = BytesForFile(text, doc.encoding, converted);
+  if (!WriteFileSafely(target, bytes.body, bytes.head)) {
     std::cerr << "error: " << messages[Msg::CantWriteIn] << " \"" << target << "\"!\n";
     return ExitFailed;
   }

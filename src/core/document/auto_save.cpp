@@ -22,8 +22,9 @@ void Document::AutoSave() {
     return;
   }
   // A copy that cannot be written is tried again one interval later.
-  const std::string& text = editor_.Text();
-  WriteFileSafely(CurrentFileName + ".sav", encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text));
+  std::string converted;
+  const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
+  WriteFileSafely(CurrentFileName + ".sav", bytes.body, bytes.head);
 }
 
 void Document::MessagesChanged() {

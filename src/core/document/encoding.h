@@ -13,16 +13,21 @@ struct EncodingInfo {
   TextEncoding kind = TextEncoding::Windows1250;
   bool byteOrderMark = false;  // the file started with a byte-order mark
   bool IsUtf8Document() const { return kind != TextEncoding::Windows1250; }
-  // The file's bytes are the document's bytes, with nothing to add or convert.
-  bool WrittenAsIs() const { return !byteOrderMark && kind != TextEncoding::Utf16LE && kind != TextEncoding::Utf16BE; }
+};
+
+// The bytes of a file, as they are written: `head`, then `body`.
+struct FileBytes {
+  std::string_view head, body;
 };
 
 // Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes
 // UTF-8. Returns what the file was.
 EncodingInfo DecodeFile(std::string& bytes);
 
-// Returns the bytes to write for the document bytes `text` of a file that was `info`.
-std::string EncodeForFile(std::string_view text, const EncodingInfo& info);
+// Returns the bytes to write for the document bytes `text` of a file that was `info`: the
+// UTF-8 mark, if the file had one, and the text itself; or for UTF-16 the text converted,
+// which is made in `converted`. Only a conversion copies the text.
+FileBytes BytesForFile(std::string_view text, const EncodingInfo& info, std::string& converted);
 
 // Appends the UTF-8 bytes of the code point `cp` to `out`.
 void AppendUtf8(std::string& out, std::uint32_t cp);

@@ -33,7 +33,7 @@ std::string TemporaryBeside(const std::string& path) {
   }
 }
 
-bool WriteTemporary(const std::string& temporary, std::string_view bytes, fs::perms attributes) {
+bool WriteTemporary(const std::string& temporary, std::string_view head, std::string_view bytes, fs::perms attributes) {
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   // Access is checked when a file is opened, so the content can still be written after a
@@ -42,6 +42,7 @@ bool WriteTemporary(const std::string& temporary, std::string_view bytes, fs::pe
     std::error_code ignored;
     fs::permissions(temporary, attributes, ignored);
   }
+  out.write(head.data(), static_cast<std::streamsize>(head.size()));
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return !out.fail();
@@ -50,7 +51,7 @@ bool WriteTemporary(const std::string& temporary, std::string_view bytes, fs::pe
 }  // namespace
 
 ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const std::string& backup,
-                        fs::perms attributes) {
+                        fs::perms attributes, std::string_view head) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return ReplaceStep::MoveIntoPlace;
 
@@ -60,7 +61,7 @@ ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const s
     fs::remove(temporary, ignored);
     return step;
   };
-  if (!WriteTemporary(temporary, bytes, attributes)) return fail(ReplaceStep::WriteTemporary);
+  if (!WriteTemporary(temporary, head, bytes, attributes)) return fail(ReplaceStep::WriteTemporary);
 
   bool backedUp = false;
   if (!backup.empty() && Exists(path)) {
@@ -86,11 +87,11 @@ ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const s
   return ReplaceStep::Done;
 }
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes) {
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   const fs::perms kept = fs::exists(status) ? status.permissions() : fs::perms::unknown;
-  return ReplaceFile(path, bytes, {}, kept) == ReplaceStep::Done;
+  return ReplaceFile(path, bytes, {}, kept, head) == ReplaceStep::Done;
 }
 
 }  // namespace tessary

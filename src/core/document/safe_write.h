@@ -21,13 +21,13 @@ enum class ReplaceStep {
 // and `path` is renamed to `backup`; last the temporary file takes the name `path`.
 // `attributes` (unless unknown) are given to the new file and to the backup.
 // On failure the temporary file is removed and `path` keeps its previous content (when even
-// putting the backup back fails, the backup holds it).
+// putting the backup back fails, the backup holds it). `head`, if any, is written before `bytes`.
 ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const std::string& backup,
-                        std::filesystem::perms attributes);
+                        std::filesystem::perms attributes, std::string_view head = {});
 
 // Writes `bytes` to a temporary file in the folder of `path` and renames it into place; a
 // replaced file keeps its permissions. Returns false (and leaves `path` as it was) when any
-// step fails.
-bool WriteFileSafely(const std::string& path, std::string_view bytes);
+// step fails. `head`, if any, is written before `bytes`.
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head = {});
 
 }  // namespace tessary
