@@ -2,8 +2,6 @@
 //
 //   tessary-cli verify | convert | multiply | shift | fps | transform ... FILE
 // (see UsageText in cli_options.cpp)
-#include <malloc.h>
-
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -66,10 +64,6 @@ int WriteResult(const Document& doc, const std::string& text, const std::string&
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  // Keep freed memory for reuse: a large document is copied a few times on its way through,
-  // and fresh pages for every copy cost more than the copying.
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string why;
   std::optional<CliOptions> options = ParseArguments(args, why);
@@ -102,7 +96,7 @@ int main(int argc, char** argv) {
     std::cerr << "caret: " << at.line << ":" << at.column << "\n";
   }
   if (o.command == "verify") {
-    std::string text = editor.Text();
+    const std::string& text = editor.Text();
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     std::cout.flush();
     return parsed ? ExitOk : ExitFailed;
