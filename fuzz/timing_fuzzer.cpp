@@ -615,7 +615,6 @@ struct Session {
     const auto slots = static_cast<std::size_t>(s.SubtitleCount) + 1;
     Check(s.StartValues.size() >= slots && s.EndValues.size() >= slots && s.Texts.size() >= slots,
           "the subtitle vectors do not hold SubtitleCount");
-    Check(s.RawLines.size() >= static_cast<std::size_t>(s.LineCount) + 1, "RawLines does not hold LineCount");
     Check(s.ChangeCount >= 0 && s.ReportedChangeCount <= s.ChangeCount, "ReportedChangeCount above ChangeCount");
     Check(doc.FrameRate >= 1 && doc.FrameRate <= 60 && doc.CommittedFrameRate >= 1 && doc.CommittedFrameRate <= 60,
           "frame rate out of range");

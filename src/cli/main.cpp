@@ -2,8 +2,6 @@
 //
 //   tessary-cli verify | convert | multiply | shift | fps | transform ... FILE
 // (see UsageText in cli_options.cpp)
-#include <malloc.h>
-
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -68,9 +66,9 @@ int WriteResult(Session& s, const std::string& target, const std::string& input)
   const std::string& text = s.editor.Text();
   if (target.empty()) return Print(s, text);
   if (SameFile(target, input)) return Refuse(s, "\"" + target + "\" is the file being read; name another with -o");
-  const bool written = s.doc.encoding.WrittenAsIs() ? WriteFileSafely(target, text)
-                                                    : WriteFileSafely(target, s.doc.FileBytes(text));
-  return written ? ExitOk : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
+  std::string converted;
+  const FileBytes bytes = BytesForFile(text, s.doc.encoding, converted);
+  return WriteFileSafely(target, bytes.body, bytes.head) ? ExitOk : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
 }
 
 }  // namespace
@@ -79,10 +77,6 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   // A reader that goes away (| head) makes the write fail, which is reported, instead of ending the program.
   std::signal(SIGPIPE, SIG_IGN);
-  // Keep freed memory for reuse: a large document is copied a few times on its way through,
-  // and fresh pages for every copy cost more than the copying.
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string why;
   std::optional<CliOptions> options = ParseArguments(args, why);

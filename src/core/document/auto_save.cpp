@@ -22,10 +22,11 @@ void Document::AutoSave() {
     return;
   }
   // A copy that cannot be written is tried again one interval later.
-  const std::string& text = editor_.Text();
   NoticeEncodingSwitch();
+  std::string converted;
+  const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
   const std::string copy = CurrentFileName + ".sav";
-  if (!WriteFileSafely(copy, encoding.WrittenAsIs() ? std::string_view(text) : FileBytes(text))) return;
+  if (!WriteFileSafely(copy, bytes.body, bytes.head)) return;
   // A type switch renamed the document: the copy under the old name is superseded.
   if (copy != SaveCopyName) RemoveSaveCopy();
   SaveCopyName = copy;

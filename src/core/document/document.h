@@ -131,9 +131,6 @@ class Document {
   void SelectFramesUnit();
   void SelectTimeUnit();
 
-  // The bytes to write to a file for the editing area's text (encoding and mark restored).
-  std::string FileBytes(std::string_view text) const { return EncodeForFile(text, encoding); }
-
   // --- state (named as the user sees it) ---
   SubtitleStore store;
   DocumentSettings settings;

@@ -178,15 +178,14 @@ std::optional<EncodingInfo> DecodeFile(std::string& bytes) {
   return EncodingInfo{TextEncoding::Windows1250, false};
 }
 
-std::string EncodeForFile(std::string_view text, const EncodingInfo& info) {
+FileBytes BytesForFile(std::string_view text, const EncodingInfo& info, std::string& converted) {
   switch (info.kind) {
     case TextEncoding::Utf16LE:
-      return ToUtf16(text, false);
     case TextEncoding::Utf16BE:
-      return ToUtf16(text, true);
+      converted = ToUtf16(text, info.kind == TextEncoding::Utf16BE);
+      return {{}, converted};
     default:
-      if (info.byteOrderMark) return "\xEF\xBB\xBF" + std::string(text);
-      return std::string(text);
+      return {info.byteOrderMark ? "\xEF\xBB\xBF" : "", text};
   }
 }
 

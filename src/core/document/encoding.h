@@ -18,8 +18,11 @@ struct EncodingInfo {
   bool IsUtf8Document() const { return kind != TextEncoding::Windows1250; }
   // Makes the document UTF-8 (no mark) for a character that Windows-1250 cannot hold.
   void SwitchToUtf8() { *this = {TextEncoding::Utf8, false, true}; }
-  // The file's bytes are the document's bytes, with nothing to add or convert.
-  bool WrittenAsIs() const { return !byteOrderMark && kind != TextEncoding::Utf16LE && kind != TextEncoding::Utf16BE; }
+};
+
+// The bytes of a file, as they are written: `head`, then `body`.
+struct FileBytes {
+  std::string_view head, body;
 };
 
 // The encoding's name as the window shows it: "Windows-1250", "UTF-8", "UTF-8 BOM", "UTF-16 LE"
@@ -27,13 +30,15 @@ struct EncodingInfo {
 std::string EncodingName(const EncodingInfo& info);
 
 // Turns a file's bytes into document bytes: the UTF-8 mark is set aside, UTF-16 becomes
-// UTF-8 (a lone surrogate too, so that EncodeForFile gives every byte back). Returns what the
+// UTF-8 (a lone surrogate too, so that BytesForFile gives every byte back). Returns what the
 // file was, or nothing for bytes that are no text in the encoding they are marked with (a
 // UTF-16 file of odd length).
 std::optional<EncodingInfo> DecodeFile(std::string& bytes);
 
-// Returns the bytes to write for the document bytes `text` of a file that was `info`.
-std::string EncodeForFile(std::string_view text, const EncodingInfo& info);
+// Returns the bytes to write for the document bytes `text` of a file that was `info`: the
+// UTF-8 mark, if the file had one, and the text itself; or for UTF-16 the text converted,
+// which is made in `converted`. Only a conversion copies the text.
+FileBytes BytesForFile(std::string_view text, const EncodingInfo& info, std::string& converted);
 
 // Appends the UTF-8 bytes of the code point `cp` to `out`.
 void AppendUtf8(std::string& out, std::uint32_t cp);

@@ -100,17 +100,15 @@ SaveOutcome Document::SaveAs() {
 
 SaveOutcome Document::WriteDocument(const std::string& path) {
   SaveSucceeded = false;
-  const std::string& text = editor_.Text();
   NoticeEncodingSwitch();
   std::string converted;
-  if (!encoding.WrittenAsIs()) converted = FileBytes(text);
-  const std::string_view bytes = encoding.WrittenAsIs() ? std::string_view(text) : std::string_view(converted);
+  const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
   // The backup always sits beside the file written, as BackupFileName does beside the open one;
   // through a link, that is beside the file the link names.
   const std::string file = WrittenFile(path);
   const std::string backup = file + ".bak";
 
-  switch (ReplaceFile(path, bytes, settings.BackupSave ? backup : std::string(), SavedAttributes)) {
+  switch (ReplaceFile(path, bytes.body, settings.BackupSave ? backup : std::string(), SavedAttributes, bytes.head)) {
     case ReplaceStep::Done:
       break;
     case ReplaceStep::DeleteBackup:

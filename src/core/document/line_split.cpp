@@ -52,14 +52,19 @@ int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int
   }
 }
 
-int TrimLineEnds(std::string& line) {
+std::string_view TrimmedLineEnds(std::string_view line) {
   std::size_t end = line.size();
   while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\b')) --end;
   std::size_t begin = 0;
   while (begin < end && line[begin] == ' ') ++begin;
-  if (begin == 0 && end == line.size()) return 0;
-  const int removed = static_cast<int>(line.size() - (end - begin));
-  line = line.substr(begin, end - begin);
+  return line.substr(begin, end - begin);
+}
+
+int TrimLineEnds(std::string& line) {
+  const std::string_view kept = TrimmedLineEnds(line);
+  if (kept.size() == line.size()) return 0;
+  const int removed = static_cast<int>(line.size() - kept.size());
+  line = std::string(kept);
   return removed;
 }
 
@@ -73,6 +78,25 @@ std::string JoinLines(const std::vector<std::string>& lines, int first, int last
     out += lines[i];
   }
   return out;
+}
+
+std::string FileText(std::string&& bytes, const std::vector<std::string>& lines, int count) {
+  // The bytes are the text when every line but the last ends in CR LF.
+  std::size_t end = 0;
+  bool same = true;
+  for (int i = 1; i <= count && same; ++i) {
+    end += lines[i].size();
+    if (i < count) {
+      same = bytes.compare(end, 2, "\r\n") == 0;
+      end += 2;
+    }
+  }
+  if (same) {
+    bytes.resize(end);
+    return std::move(bytes);
+  }
+  std::string().swap(bytes);
+  return JoinLines(lines, 1, count);
 }
 
 }  // namespace tessary

@@ -20,11 +20,20 @@ bool HasTextPastLine(std::string_view bytes, int count);
 // `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
 int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);
 
-// Removes blanks and backspaces at the end of the line, then blanks at its start, as
-// verification does; returns the number of characters removed.
+// The line without the blanks and backspaces at its end, then without the blanks at its
+// start, as verification trims it.
+std::string_view TrimmedLineEnds(std::string_view line);
+
+// Trims the line as TrimmedLineEnds does; returns the number of characters removed.
 int TrimLineEnds(std::string& line);
 
 // Joins lines[first..last] with CR LF, without a line break after the last.
 std::string JoinLines(const std::vector<std::string>& lines, int first, int last);
+
+// The editing area's text of a file whose first `count` lines SplitFileLines put into
+// `lines`: those lines joined with CR LF. When the file's bytes already are that text up to
+// some point, they become the text themselves; otherwise they are let go before the lines
+// are joined. Either way the file is never held twice.
+std::string FileText(std::string&& bytes, const std::vector<std::string>& lines, int count);
 
 }  // namespace tessary

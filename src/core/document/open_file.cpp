@@ -1,6 +1,7 @@
 // Opening a file: reading its lines, the text check and the detection of its layout.
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "document/document.h"
 #include "document/file_input.h"
@@ -124,7 +125,7 @@ void Document::OpenFile() {
   editor_.SetReadOnly(false);
   fields.FrameRateRed = true;
   store.FirstParseAfterLoad = true;
-  SetEditorText(JoinLines(store.RawLines, 1, store.LineCount));
+  SetEditorText(FileText(std::move(bytes), store.RawLines, store.LineCount));
   editor_.ResetColour();
   AutoSaveReference = clock_.Now();
   // The recovered work is not in the file yet.

@@ -36,17 +36,23 @@ bool IsSubRipCounter(const std::vector<std::string>& lines, int i, int count) {
 
 bool HasAngle(std::string_view s) { return ContainsEither(s, '<', '>'); }
 
+// Gives a line's memory back at once.
+void Release(std::string& line) { std::string().swap(line); }
+
 }  // namespace
 
+// The lines are let go as they are read, so that a large document is not held twice: a
+// MicroDVD text takes the place of its line, a SubRip text is made of its lines.
 void Document::ReadSubtitleLines() {
   auto& s = store;
   s.BraceCodesFound = s.AngleTagsFound = false;
-  const auto& lines = s.RawLines;
+  auto& lines = s.RawLines;
   switch (s.DetectionCode) {
     case 1: {
+      s.Texts.swap(lines);
       s.EnsureSubtitles(s.SubtitleCount);
       for (int i = 1; i <= s.SubtitleCount; ++i) {
-        std::string_view line = lines[i];
+        std::string_view line = s.Texts[i];
         std::size_t k = std::min(line.find('}'), line.size());
         std::string_view first = line.substr(std::min<std::size_t>(1, k), k > 0 ? k - 1 : 0);
         std::size_t secondStart = std::min(k + 2, line.size());
@@ -54,25 +60,32 @@ void Document::ReadSubtitleLines() {
         std::string_view second = line.substr(secondStart, j - secondStart);
         s.StartValues[i] = first.empty() ? -1 : FramesToMs(ReadNumber(first.substr(0, 7)), FrameRate);
         s.EndValues[i] = second.empty() ? -1 : FramesToMs(ReadNumber(second.substr(0, 7)), FrameRate);
-        s.Texts[i] = j < line.size() ? std::string(line.substr(j + 1)) : std::string();
+        s.Texts[i].erase(0, std::min(j + 1, line.size()));
         if (ContainsEither(s.Texts[i], '{', '}')) s.BraceCodesFound = true;
       }
       break;
     }
     case 2: {
+      s.EnsureSubtitles(s.SubtitleCount);
       int n = 0, previous = 0;
       auto close = [&](int last) {
         s.EnsureSubtitles(n);
         s.StartValues[n] = SubRipStart(lines[previous + 1]);
         s.EndValues[n] = SubRipEnd(lines[previous + 1]);
+        Release(lines[previous + 1]);
         std::string& text = s.Texts[n];
         text.clear();
         // Lines past LineCount count as empty.
         for (int k = previous + 2; k <= std::max(last, previous + 2); ++k) {
           if (k > previous + 2) text += '|';
           if (k > s.LineCount) continue;
-          text += lines[k];
           if (HasAngle(lines[k])) s.AngleTagsFound = true;
+          if (text.empty()) {
+            text.swap(lines[k]);
+          } else {
+            text += lines[k];
+          }
+          Release(lines[k]);
         }
       };
       for (int i = 1; i <= s.LineCount; ++i) {
@@ -157,6 +170,7 @@ void Document::ReadSubtitleLines() {
     default:
       break;
   }
+  std::vector<std::string>(1).swap(lines);
 }
 
 }  // namespace tessary

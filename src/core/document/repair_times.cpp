@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/caret.h"
 #include "document/document.h"
 #include "document/style_marks.h"
 #include "document/units.h"
+#include "document/verify_rules.h"
 
 namespace tessary {
 
@@ -160,10 +162,12 @@ bool RepairRules::Pass() {
   return true;
 }
 
+// Only a MicroDVD line leaves a subtitle without times. The report quotes verified line n;
+// the lines are let go once read, so that line is verified again from the text.
 void RepairRules::ReportLast() {
   const int n = s.SubtitleCount;
-  s.EnsureLines(n);
-  doc.ReportLine(n, s.RawLines[n], "");
+  doc.ReportLine(n, VerifiedMicroDVDLine(doc.editor_.Text(), n, doc.settings.AdvancedAutomaticRepair, doc.messages),
+                 "");
   doc.GoToLocNr(n, 1, true);
 }
 
@@ -174,8 +178,9 @@ void RepairRules::ReportSubtitle(int k, Msg message) {
     line = 2;
     for (int j = 1; j < k; ++j) line += 4 + static_cast<int>(std::count(s.Texts[j].begin(), s.Texts[j].end(), '|'));
   }
-  s.EnsureLines(line);
-  doc.ReportLine(line, s.RawLines[line], doc.Text(message));
+  const std::string& text = doc.editor_.Text();
+  const std::size_t start = StartOfLine(text, line);
+  doc.ReportLine(line, std::string_view(text).substr(start, text.find('\r', start) - start), doc.Text(message));
   doc.GoToLocNr(line, 1, true);
 }
 

@@ -83,7 +83,7 @@ std::string TemporaryBeside(const std::string& path) {
   }
 }
 
-bool WriteTemporary(const std::string& temporary, std::string_view bytes, fs::perms attributes) {
+bool WriteTemporary(const std::string& temporary, std::string_view head, std::string_view bytes, fs::perms attributes) {
   std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   // Access is checked when a file is opened, so the content can still be written after a
@@ -92,6 +92,7 @@ bool WriteTemporary(const std::string& temporary, std::string_view bytes, fs::pe
     std::error_code ignored;
     fs::permissions(temporary, attributes, ignored);
   }
+  out.write(head.data(), static_cast<std::streamsize>(head.size()));
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return !out.fail();
@@ -121,7 +122,7 @@ std::string WrittenFile(const std::string& path) {
 }
 
 ReplaceStep ReplaceFile(const std::string& name, std::string_view bytes, const std::string& backup,
-                        fs::perms attributes) {
+                        fs::perms attributes, std::string_view head) {
   const std::string path = WrittenFile(name);
   // Renaming over a device, a FIFO or a socket would put a plain file in its place.
   if (Exists(path) && !IsPlainFile(path)) return ReplaceStep::MoveIntoPlace;
@@ -133,7 +134,7 @@ ReplaceStep ReplaceFile(const std::string& name, std::string_view bytes, const s
     fs::remove(temporary, ignored);
     return step;
   };
-  if (!WriteTemporary(temporary, bytes, attributes)) return fail(ReplaceStep::WriteTemporary);
+  if (!WriteTemporary(temporary, head, bytes, attributes)) return fail(ReplaceStep::WriteTemporary);
 
   std::error_code ec;
   bool backedUp = false;
@@ -160,11 +161,11 @@ ReplaceStep ReplaceFile(const std::string& name, std::string_view bytes, const s
   return ReplaceStep::Done;
 }
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes) {
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   const fs::perms kept = fs::exists(status) ? status.permissions() : fs::perms::unknown;
-  return ReplaceFile(path, bytes, {}, kept) == ReplaceStep::Done;
+  return ReplaceFile(path, bytes, {}, kept, head) == ReplaceStep::Done;
 }
 
 }  // namespace tessary

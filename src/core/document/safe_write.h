@@ -28,13 +28,14 @@ std::string WrittenFile(const std::string& path);
 // the file's name. `attributes` (unless unknown) are given to the new file and to the backup.
 // On failure the temporary file is removed and the file keeps its previous content (when even
 // putting the backup back fails, the backup holds it).
-// Temporary files of this naming that writers killed on their way left in the folder are
-// removed on the way.
+// `head`, if any, is written before `bytes`. Temporary files of this naming that writers killed
+// on their way left in the folder are removed on the way.
 ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const std::string& backup,
-                        std::filesystem::perms attributes);
+                        std::filesystem::perms attributes, std::string_view head = {});
 
 // Replaces `path` with `bytes` as ReplaceFile does, without a backup; a replaced file keeps
-// its permissions. Returns false (and leaves `path` as it was) when any step fails.
-bool WriteFileSafely(const std::string& path, std::string_view bytes);
+// its permissions. Returns false (and leaves `path` as it was) when any step fails. `head`, if
+// any, is written before `bytes`.
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head = {});
 
 }  // namespace tessary

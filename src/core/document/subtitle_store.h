@@ -10,6 +10,7 @@ namespace tessary {
 // The arrays are 1-based (entry 0 is unused) and grow as needed: a parse may insert
 // lines past the file's limit, and nothing is ever cut off.
 struct SubtitleStore {
+  // The lines of the text being parsed, from the split until they are read into subtitles.
   std::vector<std::string> RawLines{1};
   std::vector<std::int32_t> StartValues{0};
   std::vector<std::int32_t> EndValues{0};
@@ -32,7 +33,8 @@ struct SubtitleStore {
   void EnsureLines(int n);
   // Makes StartValues, EndValues and Texts hold at least entries 1..n.
   void EnsureSubtitles(int n);
-  // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount).
+  // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount); the texts
+  // give their memory back, as the next read puts the lines' own in their places.
   void ClearEntries();
 };
 

@@ -1,6 +1,7 @@
 // Verification of MicroDVD lines: "{start}{end}text", one subtitle a line.
 #include <utility>
 
+#include "document/line_split.h"
 #include "document/units.h"
 #include "document/verify_rules.h"
 
@@ -81,6 +82,20 @@ LineProblem CheckMicroDVDLine(std::string& s, bool repair, int& changes, const M
 }
 
 }  // namespace
+
+std::string VerifiedMicroDVDLine(std::string_view text, int n, bool repair, const MessageTable& messages) {
+  std::vector<std::string> lines;
+  const int count = SplitEditorLines(text, lines, MaxLines);
+  int changes = 0;
+  for (int i = 1, kept = 0; i <= count; ++i) {
+    TrimLineEnds(lines[i]);
+    if (!lines[i].empty() && ++kept == n) {
+      CheckMicroDVDLine(lines[i], repair, changes, messages);
+      return lines[i];
+    }
+  }
+  return {};
+}
 
 // Empty lines are dropped as they are met; the lines after them move up, so a line is
 // reported under its number after the removal. The moves are made in one sweep.

@@ -20,6 +20,10 @@ struct LineProblem {
 LineProblem PatternProblem(std::string_view text, std::size_t offset, std::string_view pattern,
                            const MessageTable& messages);
 
+// Line `n` of a MicroDVD text as its verification leaves it: empty lines dropped, the rest
+// trimmed and mended. The lines themselves are let go once read; this finds one again.
+std::string VerifiedMicroDVDLine(std::string_view text, int n, bool repair, const MessageTable& messages);
+
 struct VerifyRules {
   Document& doc;
 

@@ -1,7 +1,6 @@
 // Verification of SubRip blocks: counter, time line, text lines, blank line.
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "document/line_patterns.h"
 #include "document/units.h"
@@ -67,7 +66,8 @@ void RepairTimeLine(std::string& t, int& changes) {
     end = t.substr(t.size() - 12);
   }
   if (!Matches(t, 12, SubRipArrow)) ++changes;
-  t = t.substr(0, 12) + std::string(SubRipArrow) + end;
+  t.resize(12);
+  (t += SubRipArrow) += end;
 }
 
 }  // namespace
@@ -75,37 +75,58 @@ void RepairTimeLine(std::string& t, int& changes) {
 // One sweep over the lines. Where a blank line is put in front of a counter, the rules
 // would scan again from the top; that second scan changes nothing but counts every
 // out-of-order counter up to that place once more, which is added here at once.
+// The sweep works in the store's own lines: lines 1..done-1 are done; the current line is
+// `inserted` when a counter was put in front of line `next`, else line `next`; lines
+// next..last are still to come. A line put in takes the place of one done with; when there
+// is none, the lines still to come move on by a quarter of their number, which keeps all the
+// moves linear.
 void VerifyRules::SubRip() {
   auto& store = doc.store;
+  auto& lines = store.RawLines;
   bool continueThisRun = false;
 
-  // Lines 1..i-1 are in `done` (entry 0 unused), line i is todo.back(), line i+1 the
-  // entry before it: lines are put in front of the current one in O(1).
-  std::vector<std::string> done(1);
-  done.reserve(static_cast<std::size_t>(store.LineCount) + store.LineCount / 2 + 2);
-  std::vector<std::string> todo;
-  todo.reserve(static_cast<std::size_t>(store.LineCount) + 1);
-  for (int i = store.LineCount; i >= 1; --i) todo.push_back(std::move(Line(i)));
+  int done = 1, next = 1, last = store.LineCount;
+  std::string inserted;
+  bool hasInserted = false;
   static const std::string none;
-  auto next = [&]() -> const std::string& { return todo.size() >= 2 ? todo[todo.size() - 2] : none; };
-  auto lineCount = [&] { return static_cast<int>(done.size() - 1 + todo.size()); };
+  auto current = [&]() -> std::string& { return hasInserted ? inserted : lines[next]; };
+  auto following = [&]() -> const std::string& {
+    const int i = hasInserted ? next : next + 1;
+    return i <= last ? lines[i] : none;
+  };
+  auto lineCount = [&] { return done - 1 + (hasInserted ? 1 : 0) + (last - next + 1); };
+  auto put = [&](std::string&& line) {
+    if (done == next) {
+      const int shift = (last - next + 1) / 4 + 16;
+      if (static_cast<int>(lines.size()) <= last + shift) lines.resize(static_cast<std::size_t>(last + shift) + 1);
+      std::move_backward(lines.begin() + next, lines.begin() + last + 1, lines.begin() + last + shift + 1);
+      next += shift;
+      last += shift;
+    }
+    lines[done++] = std::move(line);
+  };
   auto advance = [&] {
-    done.push_back(std::move(todo.back()));
-    todo.pop_back();
+    if (hasInserted) {
+      hasInserted = false;
+      put(std::move(inserted));
+    } else if (done == next) {
+      ++done, ++next;
+    } else {
+      lines[done++] = std::move(lines[next++]);
+    }
   };
   auto insertCounter = [&](int found) {
     advance();
-    todo.push_back(std::to_string(std::max(1, std::min(found + 1, lineCount() + 1))));
+    inserted = std::to_string(std::max(1, std::min(found + 1, lineCount() + 1)));
+    hasInserted = true;
     Changed();
   };
-  // Puts the lines back into the store, as they stand now.
+  // Closes the gap between the lines done and those still to come.
   auto settle = [&] {
-    int n = lineCount();
-    store.EnsureLines(n);
-    for (int i = 1; i < static_cast<int>(done.size()); ++i) Line(i) = std::move(done[i]);
-    for (int i = static_cast<int>(done.size()), k = static_cast<int>(todo.size()) - 1; k >= 0; ++i, --k)
-      Line(i) = std::move(todo[k]);
-    store.LineCount = n;
+    if (hasInserted) advance();
+    while (next <= last) advance();
+    for (int i = done; i <= last; ++i) lines[i].clear();
+    store.LineCount = done - 1;
   };
   auto checkTimeLine = [&](std::string& line) -> LineProblem {
     // Times in another tool's shape are kept: the line is written in the rules' shape.
@@ -121,19 +142,19 @@ void VerifyRules::SubRip() {
   };
 
   int found = 0, previousCounter = 1, acceptedOutOfOrder = 0;
-  while (!todo.empty()) {
-    const std::string& line = todo.back();
-    const int i = static_cast<int>(done.size());
-    if (line.empty() && TimeLineScore(next())) {
+  while (hasInserted || next <= last) {
+    const std::string& line = current();
+    const int i = done;
+    if (line.empty() && TimeLineScore(following())) {
       insertCounter(found);
       continue;
     }
     if (HasNonDigit(line)) {
-      if (TimeLineScore(next())) insertCounter(found);
+      if (TimeLineScore(following())) insertCounter(found);
       else advance();
       continue;
     }
-    if (!TimeLineScore(next())) {
+    if (!TimeLineScore(following())) {
       advance();
       continue;
     }
@@ -150,20 +171,20 @@ void VerifyRules::SubRip() {
       Changed();
       ++acceptedOutOfOrder;
     }
-    if (found >= 2 && !done.back().empty()) {
-      done.emplace_back();
+    if (found >= 2 && !lines[done - 1].empty()) {
+      put(std::string());
       Changed();
       Changed(acceptedOutOfOrder);
     }
     if (found >= 2) {
-      LineProblem problem = checkTimeLine(done[previousCounter + 1]);
+      LineProblem problem = checkTimeLine(lines[previousCounter + 1]);
       if (problem) {
         settle();
         Report(previousCounter + 1, problem);
         return;
       }
     }
-    previousCounter = static_cast<int>(done.size());
+    previousCounter = done;
     advance();
   }
   settle();

@@ -1,7 +1,6 @@
 #include "ports/string_editor.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace tessary {
 
@@ -11,8 +10,9 @@ void StringEditor::SetText(std::string_view text) {
   colourings_.clear();
 }
 
+// Swapped, not moved: a move from a short text would keep the old text's memory.
 void StringEditor::SetText(std::string&& text) {
-  text_ = std::move(text);
+  text_.swap(text);
   caret_ = 0;
   colourings_.clear();
 }

@@ -111,9 +111,10 @@ struct RepairInput {
   int changeCount = 0;
 };
 
+// Lines that verification leaves as they are, so that a report can find them in the text.
 inline std::vector<std::string> RawLinesFor(int n) {
   std::vector<std::string> raw(1);
-  for (int i = 1; i <= n; ++i) raw.push_back("raw line " + std::to_string(i));
+  for (int i = 1; i <= n; ++i) raw.push_back("{}{}raw line " + std::to_string(i));
   return raw;
 }
 
@@ -123,11 +124,10 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
   s.CurrentType = s.DetectionCode = in.currentType;
-  s.RawLines = RawLinesFor(n);
   s.LineCount = s.SubtitleCount = n;
   s.StartValues = in.starts, s.EndValues = in.ends, s.Texts = in.texts;
   s.ChangeCount = in.changeCount;
-  r.editor.SetText(JoinLines(s.RawLines, 1, n));
+  r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
   return {s.StartValues, s.EndValues, s.Texts, s.SubtitleCount, s.ChangeCount, r.doc.VerifiedOK, r.Messages(),
           r.Caret().line};
