@@ -47,8 +47,9 @@ class Document {
   // --- opening and parsing ---
   // Reads CurrentFileName, checks it, detects its type and parses it.
   void OpenFile();
-  // True when RawLines may be a subtitle; shows the reason otherwise.
-  bool PreCheck();
+  // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
+  // split left past the lines it could take.
+  bool PreCheck(std::string_view rest);
   // Returns the DetectionCode of RawLines[1..LineCount].
   int DetectType() const;
   // The parse: editing area -> RawLines -> verify -> read -> repair -> render.

@@ -21,7 +21,7 @@ std::pair<std::size_t, std::size_t> FileLineEnd(std::string_view bytes, std::siz
 }
 }  // namespace
 
-int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines) {
+int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines, std::string_view* rest) {
   int n = 0;
   std::size_t i = 0;
   while (i < bytes.size() && n < maxLines) {
@@ -29,16 +29,11 @@ int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int 
     Put(lines, ++n, bytes.substr(i, end - i));
     i = next;
   }
+  if (rest) *rest = bytes.substr(i);
   return n;
 }
 
-bool HasTextPastLine(std::string_view bytes, int count) {
-  std::size_t i = 0;
-  for (int n = 0; n < count && i < bytes.size(); ++n) i = FileLineEnd(bytes, i).second;
-  return bytes.find_first_not_of("\r\n", i) != std::string_view::npos;
-}
-
-int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines) {
+int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines, std::string_view* rest) {
   int n = 1;
   std::size_t i = 0;
   for (;;) {
@@ -46,7 +41,10 @@ int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int
     std::string_view segment = text.substr(i, end == std::string_view::npos ? std::string_view::npos : end - i);
     Put(lines, n, segment);
     if (segment.find('\n') != std::string_view::npos) std::erase(lines[n], '\n');
-    if (end == std::string_view::npos || n == maxLines) return n;
+    if (end == std::string_view::npos || n == maxLines) {
+      if (rest) *rest = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+      return n;
+    }
     ++n;
     i = end + 1;
   }

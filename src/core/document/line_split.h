@@ -8,17 +8,16 @@
 namespace tessary {
 
 // Lines of a file: CR LF, a lone LF and a lone CR each end a line; a line end at the very
-// end does not start another line. At most `maxLines` lines are taken.
-// Fills lines[1..n] (entry 0 untouched) and returns n.
-int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines);
-
-// True when a line past the first `count` lines (as SplitFileLines counts them) holds
-// anything: the lines past them are not all empty.
-bool HasTextPastLine(std::string_view bytes, int count);
+// end does not start another line. At most `maxLines` lines are taken; `rest`, when given,
+// is set to the bytes past them. Fills lines[1..n] (entry 0 untouched) and returns n.
+int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines,
+                   std::string_view* rest = nullptr);
 
 // Lines of the editing area: a CR starts the next line, an LF is skipped. At most
-// `maxLines` lines are taken. Fills lines[1..n] and returns n (at least 1).
-int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines);
+// `maxLines` lines are taken; `rest`, when given, is set to the text past them. Fills
+// lines[1..n] and returns n (at least 1).
+int SplitEditorLines(std::string_view text, std::vector<std::string>& lines, int maxLines,
+                     std::string_view* rest = nullptr);
 
 // The line without the blanks and backspaces at its end, then without the blanks at its
 // start, as verification trims it.

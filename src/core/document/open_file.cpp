@@ -57,9 +57,6 @@ bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
   return blocks > 0;
 }
 
-// The largest file and document: ten megabytes.
-constexpr std::uintmax_t MaxBytes = 10485760;
-
 }  // namespace
 
 void Document::OpenFile() {
@@ -100,15 +97,10 @@ void Document::OpenFile() {
   commands.SearchAgain = false;
 
   store.ClearEntries();
-  store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
-  // A longer file is refused rather than cut, so that no line of it is lost unseen.
-  if (store.LineCount == MaxLines && HasTextPastLine(bytes, MaxLines)) {
-    Show(Icon::Error, Text(Msg::FileTooBig));
-    Reinitialization();
-    return;
-  }
+  std::string_view rest;
+  store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines, &rest);
   while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
-  if (!PreCheck()) {
+  if (!PreCheck(rest)) {
     Reinitialization();
     return;
   }
@@ -133,7 +125,13 @@ void Document::OpenFile() {
   TextInLines();
 }
 
-bool Document::PreCheck() {
+bool Document::PreCheck(std::string_view rest) {
+  // A longer text is refused rather than cut, so that no line of it is lost unseen; empty
+  // lines at the end are no lines.
+  if (rest.find_first_not_of("\r\n") != std::string_view::npos) {
+    Show(Icon::Error, Text(Msg::FileTooBig));
+    return false;
+  }
   std::int64_t total = 0, bad = 0;
   const bool utf8 = encoding.IsUtf8Document();
   for (int i = 1; i <= store.LineCount; ++i) {

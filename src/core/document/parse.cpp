@@ -13,9 +13,11 @@ void Document::TextInLines() {
   bool checked = store.FirstParseAfterLoad;
   if (!checked) {
     store.ClearEntries();
-    store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines);
+    std::string_view rest;
+    store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines, &rest);
     while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
-    checked = PreCheck();
+    // A refused text stays in the editing area as typed, for the user to shorten.
+    checked = PreCheck(rest);
   }
   if (checked) {
     if (!store.FirstParseAfterLoad) {

@@ -9,6 +9,8 @@ namespace tessary {
 
 // Capacity of a document read from a file or from the editing area.
 inline constexpr int MaxLines = 250000;
+// Ten megabytes, each line counted with its two line-break bytes.
+inline constexpr std::uintmax_t MaxBytes = 10485760;
 
 // Returns x rounded to the nearest integer, ties to even.
 std::int64_t RoundHalfEven(double x);

@@ -58,6 +58,16 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
   }
 }
 
+// As many MicroDVD lines as a document holds, each with its line break.
+std::string FullDocument() {
+  std::string lines;
+  for (int k = 1; k <= MaxLines; ++k)
+    lines += "{" + std::to_string(k * 10) + "}{" + std::to_string(k * 10 + 5) + "}x\r\n";
+  return lines;
+}
+
+const std::string TooBig = "This text file is too big - over 10MB!";
+
 // One MicroDVD line of 100 bytes of which `bad` are `badByte`.
 std::string LineWithNonText(int bad, char badByte) {
   return "{1}{2}" + std::string(static_cast<std::size_t>(bad), badByte) + std::string(94 - bad, 'a');
@@ -73,10 +83,7 @@ TEST(OpenFile, RefusesWhatItCannotReadOrCannotBeASubtitleAndStaysClosed) {
     const std::string quarter(total / 4, 'x');
     return Lines({quarter, quarter, quarter, std::string(total - 3 * quarter.size(), 'x')}) + tail;
   };
-  std::string lines;
-  for (int k = 1; k <= 250000; ++k)
-    lines += "{" + std::to_string(k * 10) + "}{" + std::to_string(k * 10 + 5) + "}x\r\n";
-  const std::string tooBig = "This text file is too big - over 10MB!", notText = "This is not a text!";
+  const std::string lines = FullDocument(), tooBig = TooBig, notText = "This is not a text!";
   const std::string unreadable = "Can't open";  // "Can't open \"PATH\" for reading!"
   struct Case {
     std::string file, message;  // message empty: the file opens without one
@@ -163,6 +170,25 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
+  }
+}
+
+// A text longer than a document holds is refused as such a file is at open, never cut: it stays
+// in the editing area as typed and only Verify is enabled, for the user to shorten it.
+TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
+  const std::string full = FullDocument();
+  for (const auto& [typed, refused] : {std::pair(full + "{1}{2}x", true), std::pair(full + "\r\n\r", false),
+                                       std::pair("{1}{2}" + std::string(MaxBytes, 'x'), true)}) {
+    DocumentFixture f;
+    f.Open("{1}{2}x");
+    f.prompter.shown.clear();
+    f.EditAndVerify(typed);
+    SCOPED_TRACE(typed.size());
+    EXPECT_EQ(f.doc.LastParseSucceeded, !refused);
+    if (!refused) continue;
+    EXPECT_EQ(f.prompter.Texts(), Texts{TooBig});
+    EXPECT_EQ(f.Text(), typed);
+    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
   }
 }
 
