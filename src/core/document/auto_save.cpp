@@ -26,7 +26,10 @@ void Document::AutoSave() {
   std::string converted;
   const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
   const std::string copy = CurrentFileName + ".sav";
-  if (!WriteFileSafely(copy, bytes.body, bytes.head)) return;
+  // A copy this session did not write (what a crash left, or another document's copy that a
+  // type switch's new name hits) is kept as its backup, in the step that writes ours.
+  const std::string backup = copy == SaveCopyName ? std::string() : WrittenFile(copy) + ".bak";
+  if (!WriteFileSafely(copy, bytes.body, bytes.head, backup)) return;
   // A type switch renamed the document: the copy under the old name is superseded.
   if (copy != SaveCopyName) RemoveSaveCopy();
   SaveCopyName = copy;

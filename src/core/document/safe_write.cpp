@@ -161,11 +161,12 @@ ReplaceStep ReplaceFile(const std::string& name, std::string_view bytes, const s
   return ReplaceStep::Done;
 }
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head) {
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head,
+                     const std::string& backup) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   const fs::perms kept = fs::exists(status) ? status.permissions() : fs::perms::unknown;
-  return ReplaceFile(path, bytes, {}, kept, head) == ReplaceStep::Done;
+  return ReplaceFile(path, bytes, backup, kept, head) == ReplaceStep::Done;
 }
 
 }  // namespace tessary

@@ -33,9 +33,10 @@ std::string WrittenFile(const std::string& path);
 ReplaceStep ReplaceFile(const std::string& path, std::string_view bytes, const std::string& backup,
                         std::filesystem::perms attributes, std::string_view head = {});
 
-// Replaces `path` with `bytes` as ReplaceFile does, without a backup; a replaced file keeps
-// its permissions. Returns false (and leaves `path` as it was) when any step fails. `head`, if
-// any, is written before `bytes`.
-bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head = {});
+// Replaces `path` with `bytes` as ReplaceFile does, keeping the old file as `backup` when that
+// is not empty; a replaced file and its backup keep its permissions. Returns false (and leaves
+// `path` as it was) when any step fails. `head`, if any, is written before `bytes`.
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string_view head = {},
+                     const std::string& backup = {});
 
 }  // namespace tessary

@@ -9,15 +9,21 @@ namespace tessary::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 const std::string Original = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello", "", ""});
 const std::string Edited = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello again", "", ""});
 
 // An edited document with automatic save every minute, opened at the fixture's clock.
 struct AutoSaving : DocumentFixture {
-  explicit AutoSaving(bool copy) {
+  // `crashCopy`, if any, is a film.srt.sav newer than the file, declined at the open.
+  explicit AutoSaving(bool copy, std::string_view crashCopy = {}) {
     doc.settings.AutomaticSaveTime = 1;
     doc.settings.SaveType = copy;
+    if (!crashCopy.empty()) {
+      fs::last_write_time(folder.Write("film.srt.sav", crashCopy), fs::file_time_type::clock::now() + 1h);
+      prompter.answers = {Answer::No};
+    }
     Open(Original, "film.srt");
     editor.SetText(Edited);
     doc.EditorTextChanged();
@@ -64,21 +70,41 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
   }
 }
 
-// The copy the automatic save wrote goes with the document; a copy this program did not write
-// (what a crash left) stays, whatever the document does.
-TEST(AutoSave, OnlyTheCopyThisProgramWroteIsRemovedWithTheDocument) {
+// The automatic save never destroys a copy this program did not write: the first save over one
+// (a crash copy declined at open, another document's copy the name of a type switch hits) keeps
+// it as FILE.sav.bak, later saves replace only their own copy. Closing, reloading and exiting
+// remove only the copy this program wrote: one it did not write, and the backup, stay.
+TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
   const std::pair<void (*)(Document&), Answer> leaves[] = {{[](Document& d) { d.CloseFile(); }, Answer::No},
                                                            {[](Document& d) { d.QueryClose(); }, Answer::No},
                                                            {[](Document& d) { d.Reload(); }, Answer::Yes}};
-  for (bool ours : {true, false})
+  const std::string foreign = "Someone's work";
+  enum Case { OnlyOurs, LeftBeside, CrashDeclined, HitBySwitch };
+  for (Case c : {OnlyOurs, LeftBeside, CrashDeclined, HitBySwitch})
     for (const auto& [leave, answer] : leaves) {
-      AutoSaving f(true);
+      SCOPED_TRACE(c);
+      AutoSaving f(true, c == CrashDeclined ? foreign : "");
+      if (c == HitBySwitch) {
+        ASSERT_TRUE(f.TickAfter(61));
+        f.folder.Write("film.sub.sav", foreign);
+        f.doc.TextInLines();
+        f.doc.TypeButtonChecked(TypeMicroDVD);
+      }
       const std::string copy = f.Path() + ".sav";
-      ours ? void(f.TickAfter(61)) : void(f.folder.Write("film.srt.sav", Edited));
-      fs::last_write_time(copy, fs::last_write_time(f.Path()) - std::chrono::hours(1));  // never offered
+      if (c == LeftBeside) {
+        fs::last_write_time(f.folder.Write("film.srt.sav", foreign), fs::last_write_time(f.Path()) - 1h);
+      } else {
+        ASSERT_TRUE(f.TickAfter(61) && f.TickAfter(61));
+      }
+      const std::string backup = c >= CrashDeclined ? foreign : "";
+      EXPECT_EQ(std::pair(ReadBytes(copy), ReadBytes(copy + ".bak")),
+                std::pair(c == LeftBeside ? foreign : f.Text(), backup));
+      f.prompter.shown.clear();
       f.prompter.answers = {answer};
       leave(f.doc);
-      EXPECT_EQ(std::pair(fs::exists(copy), f.prompter.shown.size()), std::pair(!ours, std::size_t{1})) << ours;
+      EXPECT_EQ(std::pair(ReadBytes(copy), ReadBytes(copy + ".bak")),
+                std::pair(c == LeftBeside ? foreign : "", backup));
+      EXPECT_EQ(f.prompter.shown.size(), 1u);
     }
 }
 
