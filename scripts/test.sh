@@ -4,7 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build=${TESSARY_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARY_BUILD_TESTS=ON ${TESSARY_CMAKE_ARGS:-}
+# Warnings stay warnings here even in a folder CI configured with -DTESSARY_WERROR=ON.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARY_BUILD_TESTS=ON -DTESSARY_WERROR=OFF \
+  ${TESSARY_CMAKE_ARGS:-}
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
 [ -z "${TESSARY_SKIP_CHECKS:-}" ] || exit 0

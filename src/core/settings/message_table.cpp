@@ -3,6 +3,9 @@
 namespace tessary {
 
 namespace {
+// One entry a line with its number after it, as entries are added: aligning the numbers would
+// rewrite the whole table each time.
+// clang-format off
 const char* const kEnglish[MessageCount] = {
     "Verify\r\nwritings",  // 1
     "Transform",  // 2
@@ -216,6 +219,7 @@ const char* const kEnglish[MessageCount] = {
     "is an automatic copy newer than the file.\r\nOpen the copy instead?",  // 210
     "This character can't be written in Windows-1250: the subtitle will be saved as UTF-8.",  // 211
 };
+// clang-format on
 }  // namespace
 
 const char* MessageTable::BuiltInEnglish(int number) { return kEnglish[number - 1]; }
