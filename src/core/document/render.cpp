@@ -27,18 +27,13 @@ void EndLine(std::string& text, std::size_t lineStart) {
   text += "\r\n";
 }
 
-// Found with memchr: a text holds few of them.
-int Separators(std::string_view body) {
-  int n = 0;
-  for (std::size_t p = body.find('|'); p != std::string_view::npos; p = body.find('|', p + 1)) ++n;
-  return n;
-}
+int Separators(const std::string& body) { return static_cast<int>(std::count(body.begin(), body.end(), '|')); }
 
 }  // namespace
 
-std::size_t RenderRoom(const std::string& body, int type) {
-  if (type == TypeMicroDVD) return 4 + 2 * NumberRoom + body.size() + 2;
-  return type == TypeSubRip ? SubRipBlockRoom + body.size() + static_cast<std::size_t>(Separators(body)) + 2 : 0;
+std::size_t RenderRoom(int type, std::size_t size, int separators) {
+  if (type == TypeMicroDVD) return 4 + 2 * NumberRoom + size + 2;
+  return type == TypeSubRip ? SubRipBlockRoom + size + static_cast<std::size_t>(separators) + 2 : 0;
 }
 
 // Blanks that a removed style mark or a "|" inside a line leaves at the ends of a line are
@@ -48,7 +43,8 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
   std::string text;
   if (type != TypeMicroDVD && type != TypeSubRip) return text;
   if (room == 0)
-    for (int i = 1; i <= s.SubtitleCount; ++i) room += RenderRoom(s.Texts[i], type);
+    for (int i = 1; i <= s.SubtitleCount; ++i)
+      room += RenderRoom(type, s.Texts[i].size(), type == TypeSubRip ? Separators(s.Texts[i]) : 0);
   text.reserve(room);
   if (type == TypeMicroDVD) {
     for (int i = 1; i <= s.SubtitleCount; ++i) {
@@ -95,15 +91,17 @@ void Document::LinesInText() {
   std::size_t room = 0;
   for (int i = 1; i <= s.SubtitleCount; ++i) {
     std::string& body = s.Texts[i];
+    int separators = 0;
     if (s.CurrentType == TypeMicroDVD) {
       SubRipToMicroDVD(body);
       if (ContainsEither(body, '{', '}')) s.BraceCodesFound = true;
     } else if (s.CurrentType == TypeSubRip) {
       MicroDVDToSubRip(body);
       if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
-      subRipLines += 4 + Separators(body);
+      separators = Separators(body);
+      subRipLines += 4 + separators;
     }
-    room += RenderRoom(body, s.CurrentType);
+    room += RenderRoom(s.CurrentType, body.size(), separators);
   }
   if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
   SetEditorText(std::string());

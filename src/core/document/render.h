@@ -7,9 +7,9 @@
 
 namespace tessary {
 
-// The most bytes one subtitle with the text `body` takes in a file of `type`, line ends
-// included.
-std::size_t RenderRoom(const std::string& body, int type);
+// The most bytes one subtitle takes in a file of `type`, line ends included, when its text
+// has `size` bytes and `separators` "|" (which SubRip writes as line breaks).
+std::size_t RenderRoom(int type, std::size_t size, int separators);
 
 // Returns the subtitles of `store` as the text of a file of `type` (empty for any other
 // type): MicroDVD frames at `frameRate`, SubRip milliseconds after a comma when
