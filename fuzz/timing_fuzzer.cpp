@@ -27,6 +27,7 @@
 
 #include "document/document.h"
 #include "document/line_patterns.h"
+#include "document/render.h"
 #include "document/units.h"
 #include "input_folder.h"
 #include "ports/string_editor.h"
@@ -481,19 +482,9 @@ struct Session {
     }
   }
 
-  // The store as LinesInText writes it, made by a second document so that this one is
-  // left as it is.
+  // The text the editing area shows for the store.
   std::string Rendered() const {
-    SecondDocument second(doc);
-    second.doc.store = doc.store;
-    second.doc.LinesInText();
-    return second.editor.Text();
-  }
-
-  bool HasStyleMark() const {
-    for (int i = 1; i <= doc.store.SubtitleCount; ++i)
-      if (doc.store.Texts[i].find_first_of("{}<>") != std::string::npos) return true;
-    return false;
+    return Render(doc.store, doc.store.CurrentType, doc.FrameRate, doc.settings.CommaInSubRip);
   }
 
   // A text that is empty, whose "|" separators the repair would tidy, or that equals the
@@ -636,8 +627,6 @@ struct Session {
         if (StopsAfter(lastAction)) return false;
         // 'C' sets aside the commit of the frame-rate box that moves a MicroDVD frame (see the report).
         if (Skipped('C') && lastAction == 'r' && s.CurrentType == TypeMicroDVD) return false;
-        // 'K' sets aside style marks that a second conversion changes (see the report).
-        if (Skipped('K') && HasStyleMark()) return false;
         Check(false, "the editing area does not show the store");
       }
       // A parse that kept no subtitle leaves an empty text, which is not verified again.

@@ -185,7 +185,6 @@ class Document {
 
  private:
   friend struct VerifyRules;
-  friend struct RepairRules;
 
   // Replaces a start or end time by an operation, counting the change as the user sees it:
   // for MicroDVD only when the frame number changes.

@@ -1,4 +1,6 @@
 // Rendering: the store written into the editing area as MicroDVD or SubRip text.
+#include "document/render.h"
+
 #include <algorithm>
 
 #include "document/document.h"
@@ -25,71 +27,85 @@ void EndLine(std::string& text, std::size_t lineStart) {
   text += "\r\n";
 }
 
+int Separators(const std::string& body) { return static_cast<int>(std::count(body.begin(), body.end(), '|')); }
+
 }  // namespace
+
+std::size_t RenderRoom(int type, std::size_t size, int separators) {
+  if (type == TypeMicroDVD) return 4 + 2 * NumberRoom + size + 2;
+  return type == TypeSubRip ? SubRipBlockRoom + size + static_cast<std::size_t>(separators) + 2 : 0;
+}
 
 // Blanks that a removed style mark or a "|" inside a line leaves at the ends of a line are
 // not written: the next verification would only trim them again. The lines go straight into
-// one text, which gets its room at once, after the text it replaces is let go: a large
-// document is never held twice.
-void Document::LinesInText() {
-  GetLocNr();
-  auto& s = store;
-  s.BraceCodesFound = s.AngleTagsFound = false;
-  const bool microDvd = s.CurrentType == TypeMicroDVD;
-  const bool subRip = s.CurrentType == TypeSubRip;
-  std::size_t room = 0;
-  for (int i = 1; i <= s.SubtitleCount && (microDvd || subRip); ++i) {
-    std::string& body = s.Texts[i];
-    if (microDvd) {
-      SubRipToMicroDVD(body);
-      if (ContainsEither(body, '{', '}')) s.BraceCodesFound = true;
-      room += 4 + 2 * NumberRoom + body.size() + 2;
-    } else {
-      MicroDVDToSubRip(body);
-      if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
-      room += SubRipBlockRoom + body.size() + static_cast<std::size_t>(std::count(body.begin(), body.end(), '|')) + 2;
-    }
-  }
-  SetEditorText(std::string());
+// one text, which gets its room at once.
+std::string Render(const SubtitleStore& s, int type, double frameRate, bool commaInSubRip, std::size_t room) {
   std::string text;
+  if (type != TypeMicroDVD && type != TypeSubRip) return text;
+  if (room == 0)
+    for (int i = 1; i <= s.SubtitleCount; ++i)
+      room += RenderRoom(type, s.Texts[i].size(), type == TypeSubRip ? Separators(s.Texts[i]) : 0);
   text.reserve(room);
-  if (microDvd) {
+  if (type == TypeMicroDVD) {
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       const std::size_t start = text.size();
       text += '{';
-      if (s.StartValues[i] != -1) AppendNumber(text, MsToFrames(s.StartValues[i], FrameRate));
+      if (s.StartValues[i] != -1) AppendNumber(text, MsToFrames(s.StartValues[i], frameRate));
       text += "}{";
-      if (s.EndValues[i] != -1) AppendNumber(text, MsToFrames(s.EndValues[i], FrameRate));
+      if (s.EndValues[i] != -1) AppendNumber(text, MsToFrames(s.EndValues[i], frameRate));
       text += '}';
       text += s.Texts[i];
       EndLine(text, start);
     }
-  } else if (subRip) {
-    int lines = 0;
+  } else {
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       AppendNumber(text, i);
       text += "\r\n";
-      AppendTime(text, s.StartValues[i], settings.CommaInSubRip);
+      AppendTime(text, s.StartValues[i], commaInSubRip);
       text += " --> ";
-      AppendTime(text, s.EndValues[i], settings.CommaInSubRip);
+      AppendTime(text, s.EndValues[i], commaInSubRip);
       text += "\r\n";
       const std::string_view body = s.Texts[i];
       for (std::size_t from = 0;;) {
         const std::size_t bar = std::min(body.find('|', from), body.size());
         text += TrimmedLineEnds(body.substr(from, bar - from));
         text += "\r\n";
-        ++lines;
         if (bar == body.size()) break;
         from = bar + 1;
       }
       text += "\r\n";
-      lines += 3;
     }
-    s.LineCount = lines;
   }
   // The last line has no line break after it.
   if (!text.empty()) text.resize(text.size() - 2);
-  SetEditorText(std::move(text));
+  return text;
+}
+
+// The texts take the notation of the current type first; the text the editing area held is
+// let go before the new one is made, so that a large document is never held twice.
+void Document::LinesInText() {
+  GetLocNr();
+  auto& s = store;
+  s.BraceCodesFound = s.AngleTagsFound = false;
+  int subRipLines = 0;
+  std::size_t room = 0;
+  for (int i = 1; i <= s.SubtitleCount; ++i) {
+    std::string& body = s.Texts[i];
+    int separators = 0;
+    if (s.CurrentType == TypeMicroDVD) {
+      SubRipToMicroDVD(body);
+      if (ContainsEither(body, '{', '}')) s.BraceCodesFound = true;
+    } else if (s.CurrentType == TypeSubRip) {
+      MicroDVDToSubRip(body);
+      if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
+      separators = Separators(body);
+      subRipLines += 4 + separators;
+    }
+    room += RenderRoom(s.CurrentType, body.size(), separators);
+  }
+  if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
+  SetEditorText(std::string());
+  SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
   if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
   GoToLocNr(CaretLine, CaretColumn, false);
 }

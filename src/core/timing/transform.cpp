@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "document/document.h"
+#include "document/repair_times.h"
 #include "document/units.h"
-#include "timing/repair_after_transform.h"
 
 namespace tessary {
 
@@ -145,7 +145,9 @@ void Document::TransformClick() {
   if (s.ChangeCount - s.ReportedChangeCount < 1) {
     Show(Icon::Information, Text(Msg::NoChange));
   } else {
-    if (!RepairAfterTransform(s)) {
+    // One pass of the repair, with only 32 bits limiting a time and the tags left as they
+    // are; it shows nothing and either makes the subtitles consistent or fails as a whole.
+    if (RepairPass(s, RepairLimits{}) || s.SubtitleCount < 1) {
       s.StartValues = saved.starts;
       s.EndValues = saved.ends;
       s.Texts = saved.texts;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/caret.h"
+#include "document/render.h"
 #include "document/units.h"
 #include "store_setup.h"
 #include "support/document_fixture.h"
@@ -50,6 +51,8 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
     f.doc.LinesInText();
     SCOPED_TRACE(c.lines[0]);
     EXPECT_EQ(f.Text(), Lines(c.lines));
+    // The same text comes from the store alone, without the document.
+    EXPECT_EQ(Render(s, c.type, f.doc.FrameRate, f.doc.settings.CommaInSubRip), f.Text());
     std::vector<std::string> texts;
     for (const auto& subtitle : SubtitlesOf(f.doc)) texts.push_back(subtitle.text);
     EXPECT_EQ(texts, c.texts);
