@@ -26,8 +26,8 @@ constexpr int kRepetitions = 5;
 
 std::string Time(long long ms) {
   char text[32];
-  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld,%03lld", ms / 3600000 % 100, ms / 60000 % 60,
-                ms / 1000 % 60, ms % 1000);
+  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld,%03lld", ms / 3600000 % 100, ms / 60000 % 60, ms / 1000 % 60,
+                ms % 1000);
   return text;
 }
 
@@ -64,7 +64,6 @@ double Measure(const std::function<void()>& step) {
 }
 
 void Run(bool wordWrap, const std::string& original, const std::string& shifted) {
-
   Figures first, painted, readBack, oneLine, everyLine;
   for (int r = 0; r < kRepetitions; ++r) {
     TMyRichEdit edit;

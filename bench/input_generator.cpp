@@ -29,8 +29,8 @@ class Sequence {
 };
 
 constexpr std::array<const char*, 24> Words = {
-    "the",  "night", "was",   "cold",  "and",    "we",    "never", "spoke", "about", "it",   "again", "why",
-    "would", "you", "believe", "her",  "captain", "listen", "there", "is",  "nothing", "left", "here", "now"};
+    "the",   "night", "was",     "cold", "and",     "we",     "never", "spoke", "about",   "it",   "again", "why",
+    "would", "you",   "believe", "her",  "captain", "listen", "there", "is",    "nothing", "left", "here",  "now"};
 
 // One line of a file: fixed text, then, for a text slot, generated words within `open`
 // and `close` marks; `twoLines` joins two halves with "|".
@@ -112,7 +112,8 @@ std::vector<LineSpec> SubRipLines(int lineCount, bool blanks, int twoLinePercent
   for (int k = 1, left = lineCount; left > 0; ++k) {
     int texts = emptyTexts ? 0 : 1 + (seq.Between(1, 100) <= twoLinePercent);
     int size = shortBlock + (texts == 2);
-    if (!emptyTexts && !Fits(left - size, shortBlock, shortBlock + 1)) texts = 3 - texts, size = shortBlock + (texts == 2);
+    if (!emptyTexts && !Fits(left - size, shortBlock, shortBlock + 1))
+      texts = 3 - texts, size = shortBlock + (texts == 2);
     long long start = end + seq.Between(80, 800);
     end = start + seq.Between(900, 3200);
     const bool italic = k % 8 == 0;
@@ -139,8 +140,8 @@ std::vector<LineSpec> MicroDVDLines(int lineCount, int every) {
     long long start = end + seq.Between(2, 9);
     end = start + seq.Between(18, 30);
     const bool italic = i % 10 == 0;
-    lines.push_back({"{" + std::to_string(start) + "}{" + std::to_string(end) + "}", true,
-                     seq.Between(1, 100) <= 40, italic ? "{y:i}" : ""});
+    lines.push_back({"{" + std::to_string(start) + "}{" + std::to_string(end) + "}", true, seq.Between(1, 100) <= 40,
+                     italic ? "{y:i}" : ""});
   }
   return lines;
 }

@@ -47,9 +47,7 @@ struct Session {
   FixedClock clock;
   MessageTable messages;
   Document doc{prompter, editor, clock, messages};
-  explicit Session(const fs::path& file) {
-    doc.CurrentFileName = file.string();
-  }
+  explicit Session(const fs::path& file) { doc.CurrentFileName = file.string(); }
 };
 
 // Open: OpenFile on the file. ReparseEdited: the text shown after the open, with one typed
@@ -147,8 +145,9 @@ int main(int argc, char** argv) {
     std::ofstream(file, std::ios::binary).write(input.bytes.data(), static_cast<std::streamsize>(input.bytes.size()));
     for (const auto& [step, name] : steps) {
       if (step == Step::MicroDVDRules && !input.fileName.ends_with(".sub")) continue;
-      benchmark::RegisterBenchmark((input.fileName + "/" + name).c_str(),
-                                   [file, &bytes = input.bytes, step = step](benchmark::State& s) { Run(s, file, bytes, step); })
+      benchmark::RegisterBenchmark(
+          (input.fileName + "/" + name).c_str(),
+          [file, &bytes = input.bytes, step = step](benchmark::State& s) { Run(s, file, bytes, step); })
           ->Iterations(5)
           ->UseManualTime()
           ->Unit(benchmark::kMillisecond);

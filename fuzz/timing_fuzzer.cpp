@@ -232,7 +232,8 @@ struct StoreImage {
   std::vector<std::string> texts;
   int count = 0, changes = 0, reported = 0;
 
-  explicit StoreImage(const SubtitleStore& s) : count(s.SubtitleCount), changes(s.ChangeCount), reported(s.ReportedChangeCount) {
+  explicit StoreImage(const SubtitleStore& s)
+      : count(s.SubtitleCount), changes(s.ChangeCount), reported(s.ReportedChangeCount) {
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       starts.push_back(s.StartValues[i]);
       ends.push_back(s.EndValues[i]);
@@ -260,20 +261,20 @@ struct Session {
   ScriptPrompter& prompter;
   StringEditor& editor;
   Document& doc;
-  bool gated;             // controls are pressed only while the window enables them
-  bool strictReparse = true;     // the last action promises a text that parses to itself
-  char lastAction = 'o';         // the kind of the last action; 'o' is the open
-  std::string lastCheckedText;   // the text last parsed again
+  bool gated;                   // controls are pressed only while the window enables them
+  bool strictReparse = true;    // the last action promises a text that parses to itself
+  char lastAction = 'o';        // the kind of the last action; 'o' is the open
+  std::string lastCheckedText;  // the text last parsed again
 
   bool SubtitleControls() const { return !gated || doc.commands.SubtitleCommands; }
 
   // --- actions ---
 
   void TypeIntoField() {
-    static constexpr TimingField Fields[] = {
-        TimingField::MultiplyValue, TimingField::IncreaseDecreaseValue, TimingField::FirstLine,
-        TimingField::FirstPoint,    TimingField::SecondLine,            TimingField::SecondPoint,
-        TimingField::ChangeFrameRate};
+    static constexpr TimingField Fields[] = {TimingField::MultiplyValue,  TimingField::IncreaseDecreaseValue,
+                                             TimingField::FirstLine,      TimingField::FirstPoint,
+                                             TimingField::SecondLine,     TimingField::SecondPoint,
+                                             TimingField::ChangeFrameRate};
     const TimingField field = Fields[script.Below(std::size(Fields))];
     const std::uint8_t how = script.Byte();
     const std::size_t length = script.Below(14);
@@ -358,7 +359,8 @@ struct Session {
         break;
     }
     // A refused operation changes nothing.
-    if (prompter.Any(Icon::Error) && !Skipped('R')) Check(StoreImage(doc.store) == before, "a refused operation changed the store");
+    if (prompter.Any(Icon::Error) && !Skipped('R'))
+      Check(StoreImage(doc.store) == before, "a refused operation changed the store");
   }
 
   void MarkLine() {
@@ -384,8 +386,10 @@ struct Session {
     for (std::size_t i = 0; i < length; ++i) typed += EditedChar(script);
     switch (kind) {
       case 0:  // replace a line
-        if (at < lines.size()) lines[at] = typed;
-        else lines.push_back(typed);
+        if (at < lines.size())
+          lines[at] = typed;
+        else
+          lines.push_back(typed);
         break;
       case 1:  // delete a line
         if (at < lines.size() && lines.size() > 1) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
@@ -474,7 +478,8 @@ struct Session {
       // The repair promises a consistent subtitle.
       Check(s.SubtitleCount >= 1, "a transform left no subtitle");
       for (int i = 1; i <= s.SubtitleCount; ++i) {
-        Check(s.StartValues[i] >= 0 && s.StartValues[i] < s.EndValues[i], "a transformed subtitle does not start before it ends");
+        Check(s.StartValues[i] >= 0 && s.StartValues[i] < s.EndValues[i],
+              "a transformed subtitle does not start before it ends");
         if (i < s.SubtitleCount) Check(s.EndValues[i] <= s.StartValues[i + 1], "transformed subtitles overlap");
       }
     } else if (!prompter.AnyStartingWith(doc.Text(Msg::NoChange))) {
@@ -686,21 +691,40 @@ void RunSession(const std::uint8_t* data, std::size_t size) {
     session.strictReparse = true;
     session.lastAction = kind;
     switch (kind) {
-      case 'f': session.TypeIntoField(); break;
-      case 'u': session.SwitchUnit(); break;
-      case 't': session.SwitchType(); break;
-      case 'm': session.SetTransformMode(); break;
-      case 'b': session.PressButton(); break;
-      case 'k': session.MarkLine(); break;
-      case 'e': session.EditText(); break;
-      case 'v': session.Verify(); break;
-      case 'r': session.FrameRateBox(); break;
+      case 'f':
+        session.TypeIntoField();
+        break;
+      case 'u':
+        session.SwitchUnit();
+        break;
+      case 't':
+        session.SwitchType();
+        break;
+      case 'm':
+        session.SetTransformMode();
+        break;
+      case 'b':
+        session.PressButton();
+        break;
+      case 'k':
+        session.MarkLine();
+        break;
+      case 'e':
+        session.EditText();
+        break;
+      case 'v':
+        session.Verify();
+        break;
+      case 'r':
+        session.FrameRateBox();
+        break;
     }
     if (Tracing()) {
       std::fprintf(stderr, "-- action %c (script %zu/%zu)\n", kind, script.Position(), script.Size());
       for (const auto& m : prompter.shown) std::fprintf(stderr, "   message: %s\n", m.text.c_str());
       std::fprintf(stderr, "   text:\n%s\n", Printable(editor.Text()).c_str());
-      std::fprintf(stderr, "   rate %g committed %g target %g unit %d; factor %g amount %d; points %lld %lld lines %d %d\n",
+      std::fprintf(stderr,
+                   "   rate %g committed %g target %g unit %d; factor %g amount %d; points %lld %lld lines %d %d\n",
                    doc.FrameRate, doc.CommittedFrameRate, doc.TargetFrameRate, doc.InputUnit, doc.MultiplyValue,
                    doc.ShiftValue, static_cast<long long>(doc.FirstPointValue),
                    static_cast<long long>(doc.SecondPointValue), doc.FirstPointLine, doc.SecondPointLine);

@@ -14,7 +14,8 @@ std::string ConfigFilePath() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   if (!folder.isEmpty()) folder += "/Tessary";
   if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QCoreApplication::applicationDirPath();
-  const std::string program = QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString();
+  const std::string program =
+      QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString();
   return QFile::encodeName(folder).toStdString() + "/" + ConfigFileName(program);
 }
 

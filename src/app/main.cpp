@@ -13,9 +13,9 @@ int main(int argc, char** argv) {
   const std::string configFile = tessary::ConfigFilePath();
   tessary::Configuration config = form.CurrentConfiguration();
   const QStringList families = QFontDatabase::families();
-  const bool read = tessary::ApplyConfigValues(tessary::ReadConfigFile(configFile), config, [&](const std::string& name) {
-    return families.contains(QString::fromStdString(name));
-  });
+  const bool read = tessary::ApplyConfigValues(
+      tessary::ReadConfigFile(configFile), config,
+      [&](const std::string& name) { return families.contains(QString::fromStdString(name)); });
   if (read) form.ApplyConfiguration(config);
   form.SetConfigFile(configFile);
 

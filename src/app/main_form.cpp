@@ -60,9 +60,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::MainTimerTick() {
   if (argumentPending_) {
     argumentPending_ = false;
-    QTimer::singleShot(50, this, [this] {
-      Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); });
-    });
+    QTimer::singleShot(
+        50, this, [this] { Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); }); });
   }
   // A save in the middle of a command that waits for an answer would save half its work.
   if (!doc_->MessageShowing && doc_->AutoSaveDue()) Run([&] { doc_->AutoSave(); });
@@ -139,11 +138,34 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
 void TMainForm::Refresh() {
   const CommandState& c = doc_->commands;
   const FieldTexts& f = doc_->fields;
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           SaveAsTypeLabel, rbMicroDVD, rbSubRip, rbFrames, rbTime, btnMultiply, btnIncrease, ManualModificationsLabel,
-           eMultiplyValue, eIncreaseDecreaseValue, btnDecrease, cbChooseFrameRate, AutomaticModificationsLabel,
-           Text1Label, Text3Label, btnDisplayTime, Text2Label, Text4Label, Units1Label, Units2Label, eFirstPoint,
-           eSecondPoint, btnTransform, cbEntire, FrameRateLabel, btnSplitSubtitle, btnSmartWrap, btnRemoveComments})
+  for (QWidget* w : std::initializer_list<QWidget*>{SaveAsTypeLabel,
+                                                    rbMicroDVD,
+                                                    rbSubRip,
+                                                    rbFrames,
+                                                    rbTime,
+                                                    btnMultiply,
+                                                    btnIncrease,
+                                                    ManualModificationsLabel,
+                                                    eMultiplyValue,
+                                                    eIncreaseDecreaseValue,
+                                                    btnDecrease,
+                                                    cbChooseFrameRate,
+                                                    AutomaticModificationsLabel,
+                                                    Text1Label,
+                                                    Text3Label,
+                                                    btnDisplayTime,
+                                                    Text2Label,
+                                                    Text4Label,
+                                                    Units1Label,
+                                                    Units2Label,
+                                                    eFirstPoint,
+                                                    eSecondPoint,
+                                                    btnTransform,
+                                                    cbEntire,
+                                                    FrameRateLabel,
+                                                    btnSplitSubtitle,
+                                                    btnSmartWrap,
+                                                    btnRemoveComments})
     w->setEnabled(c.SubtitleCommands);
   for (QWidget* w : std::initializer_list<QWidget*>{ChangeFrameRateLabel, cbChangeFrameRate, FrameRateUnitsLabel,
                                                     btnChangeFrameRate})
@@ -198,7 +220,7 @@ void TMainForm::Refresh() {
     QSignalBlocker blockEntire(cbEntire);
     cbEntire->setCheckState(doc_->EntireMode == TransformMode::Whole     ? Qt::Checked
                             : doc_->EntireMode == TransformMode::Between ? Qt::Unchecked
-                                                                          : Qt::PartiallyChecked);
+                                                                         : Qt::PartiallyChecked);
   }
   (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
   (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);

@@ -23,11 +23,11 @@
 #include "document/document.h"
 #include "editor/qt_editor_view.h"
 #include "ports/system_clock.h"
-#include "settings/configuration.h"
-#include "settings/language_list.h"
 #include "qt_file_dialogs.h"
 #include "qt_prompter.h"
 #include "qt_translations.h"
+#include "settings/configuration.h"
+#include "settings/language_list.h"
 
 namespace tessary {
 
@@ -69,8 +69,8 @@ class TMainForm : public QMainWindow {
   TMySpeedButton *sbLoadFile, *sbSave, *sbSaveAs, *sbReload, *sbCloseFile;
   QLabel* EncodingLabel;  // the open document's encoding
   QFrame* tpOptionsAndAboutRect;
-  TMySpeedButton *sbSearch, *sbGoToFrame, *sbGoToTime, *sbGoToLine, *sbDialogRemover, *sbVideoPreview,
-      *sbOptions, *sbAbout;
+  TMySpeedButton *sbSearch, *sbGoToFrame, *sbGoToTime, *sbGoToLine, *sbDialogRemover, *sbVideoPreview, *sbOptions,
+      *sbAbout;
 
   TMyRichEdit* reManualEditZone;
 
@@ -106,8 +106,7 @@ class TMainForm : public QMainWindow {
 
   // --- menus ---
   QMenu *FileMenu, *EditMenu, *LanguageMenu, *HelpMenu;
-  QAction *OpenFileMenu, *SaveFileMenu, *SaveFileAsMenu, *AppendMenu, *ReloadFileMenu, *CloseFileMenu,
-      *ExitProgramMenu;
+  QAction *OpenFileMenu, *SaveFileMenu, *SaveFileAsMenu, *AppendMenu, *ReloadFileMenu, *CloseFileMenu, *ExitProgramMenu;
   QAction *LoadSaveTextMenu, *SearchMenu, *SearchAgainMenu, *GoToLineMenu, *GoToTimeMenu, *GoToFrameMenu,
       *DialogRemoverMenu, *VideoPreviewMenu, *OptionsMenu;
   QAction* LanguageMenus[10];

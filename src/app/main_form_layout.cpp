@@ -207,7 +207,8 @@ void TMainForm::LayOut() {
   for (QWidget* w : {sbLoadFile, sbSave, sbSaveAs, sbReload, sbCloseFile}) files->addWidget(w);
   auto* small = new QHBoxLayout(tpOptionsAndAboutRect);
   small->setContentsMargins(2, 2, 2, 2);
-  for (QWidget* w : {sbSearch, sbGoToFrame, sbGoToTime, sbGoToLine, sbDialogRemover, sbVideoPreview, sbOptions, sbAbout})
+  for (QWidget* w :
+       {sbSearch, sbGoToFrame, sbGoToTime, sbGoToLine, sbDialogRemover, sbVideoPreview, sbOptions, sbAbout})
     small->addWidget(w);
   auto* top = new QHBoxLayout;
   top->addWidget(tpCommonOperationsRect);

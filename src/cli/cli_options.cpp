@@ -94,7 +94,9 @@ std::optional<CliOptions> ParseArguments(const std::vector<std::string>& args, s
       auto v = value();
       if (!v || (*v != "whole" && *v != "between" && *v != "pinned"))
         return fail("--mode takes whole, between or pinned");
-      o.mode = *v == "whole" ? TransformMode::Whole : *v == "between" ? TransformMode::Between : TransformMode::PinnedEnds;
+      o.mode = *v == "whole"     ? TransformMode::Whole
+               : *v == "between" ? TransformMode::Between
+                                 : TransformMode::PinnedEnds;
     } else if (a == "-o" && o.command != "verify") {
       if (!text(o.output, "a file name")) return std::nullopt;
     } else if (!a.empty() && a[0] == '-') {

@@ -16,11 +16,11 @@ struct CliOptions {
   bool strict = false;
   bool dot = false;
   Answer counterAnswer = Answer::Cancel;
-  int targetType = 0;     // convert --to
-  std::string factor;     // multiply --factor
-  std::string amount;     // shift --ms / --frames (may start with "-")
+  int targetType = 0;  // convert --to
+  std::string factor;  // multiply --factor
+  std::string amount;  // shift --ms / --frames (may start with "-")
   bool amountInFrames = false;
-  std::string targetRate;  // fps --to
+  std::string targetRate;              // fps --to
   std::string line1, at1, line2, at2;  // transform
   TransformMode mode = TransformMode::Whole;
   bool help = false;

@@ -7,10 +7,14 @@ namespace tessary {
 namespace {
 const char* IconName(Icon icon) {
   switch (icon) {
-    case Icon::Error: return "error";
-    case Icon::Warning: return "warning";
-    case Icon::Question: return "question";
-    case Icon::Information: return "information";
+    case Icon::Error:
+      return "error";
+    case Icon::Warning:
+      return "warning";
+    case Icon::Question:
+      return "question";
+    case Icon::Information:
+      return "information";
   }
   return "information";
 }

@@ -10,13 +10,13 @@
 
 #include "cli_options.h"
 #include "cli_prompter.h"
-#include "timing_commands.h"
 #include "document/caret.h"
 #include "document/document.h"
 #include "document/safe_write.h"
 #include "document/units.h"
 #include "ports/string_editor.h"
 #include "ports/system_clock.h"
+#include "timing_commands.h"
 
 namespace fs = std::filesystem;
 using namespace tessary;
@@ -68,7 +68,9 @@ int WriteResult(Session& s, const std::string& target, const std::string& input)
   if (SameFile(target, input)) return Refuse(s, "\"" + target + "\" is the file being read; name another with -o");
   std::string converted;
   const FileBytes bytes = BytesForFile(text, s.doc.encoding, converted);
-  return WriteFileSafely(target, bytes.body, bytes.head) ? ExitOk : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
+  return WriteFileSafely(target, bytes.body, bytes.head)
+             ? ExitOk
+             : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
 }
 
 }  // namespace

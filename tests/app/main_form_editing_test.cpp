@@ -16,8 +16,8 @@ class MainFormEditingTest : public WindowTest {
   Q_OBJECT
 
   QList<QWidget*> SubtitleCommands() {
-    return {w().btnMultiply, w().btnIncrease,    w().btnDecrease, w().btnTransform, w().btnDisplayTime,
-            w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip,  w().rbTime,       w().cbChooseFrameRate};
+    return {w().btnMultiply,  w().btnIncrease,       w().btnDecrease, w().btnTransform, w().btnDisplayTime,
+            w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip,    w().rbTime,       w().cbChooseFrameRate};
   }
   // A key pressed while the frame-rate box has the focus, delivered as the keyboard's are.
   void FrameRateKey(Qt::Key key) { QTest::keyClick(w().windowHandle(), key); }
@@ -77,12 +77,14 @@ class MainFormEditingTest : public WindowTest {
     QTest::addColumn<QColor>("highlight");
     // Black text (0) is highlighted in green, any other colour (navy: 8388608) in maroon.
     QTest::newRow("SubRip time, strict, black text")
-        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n")
-        << true << 0 << 6 << 11 << "0" << "x"
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n") << true << 0 << 6
+        << 11 << "0"
+        << "x"
         << "Problems with line nr. 6:\n\"00:00:03,0x0 --> 00:00:04,000\"\n\"x\" is not a number!" << QColor(0, 128, 0);
     QTest::newRow("MicroDVD closing brace, navy text")
-        << QByteArray("{25}{50}A\n{75}{100}B\n{125}{150}C\n{175}{200}D") << false << 8388608 << 3 << 10
-        << "}C" << "" << "Problems with line nr. 3:\n\"{125}{150\"\n'}' is missing!" << QColor(128, 0, 0);
+        << QByteArray("{25}{50}A\n{75}{100}B\n{125}{150}C\n{175}{200}D") << false << 8388608 << 3 << 10 << "}C"
+        << ""
+        << "Problems with line nr. 3:\n\"{125}{150\"\n'}' is missing!" << QColor(128, 0, 0);
   }
   void ReportedProblemPutsTheCaretOnItAndHighlightsTheLine() {
     QFETCH(QByteArray, file);

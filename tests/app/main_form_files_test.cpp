@@ -55,10 +55,9 @@ class MainFormFilesTest : public WindowTest {
     QVERIFY(w().sbCloseFile->isEnabled() && w().sbSaveAs->isEnabled());
     QVERIFY(!w().sbSave->isEnabled() && !w().sbReload->isEnabled());
     QVERIFY(!w().btnVerifyWritings->isEnabled());
-    for (QWidget* command : std::initializer_list<QWidget*>{w().btnMultiply, w().btnIncrease, w().btnDecrease,
-                                                            w().btnTransform, w().btnDisplayTime, w().btnSplitSubtitle,
-                                                            w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip,
-                                                            w().cbChooseFrameRate})
+    for (QWidget* command : std::initializer_list<QWidget*>{
+             w().btnMultiply, w().btnIncrease, w().btnDecrease, w().btnTransform, w().btnDisplayTime,
+             w().btnSplitSubtitle, w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip, w().cbChooseFrameRate})
       QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
     QCOMPARE(w().btnChangeFrameRate->isEnabled(), !subRip);  // a MicroDVD-only command
   }
@@ -67,9 +66,15 @@ class MainFormFilesTest : public WindowTest {
     QTest::addColumn<QString>("name");  // empty: the temporary folder itself
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
-    QTest::newRow("folder") << "" << "is a folder!" << "Tessary";
-    QTest::newRow("missing file") << "gone.srt" << "doesn't exist!" << "Tessary";
-    QTest::newRow("subtitle") << "film.srt" << "" << "Tessary - 'film.srt'";
+    QTest::newRow("folder") << ""
+                            << "is a folder!"
+                            << "Tessary";
+    QTest::newRow("missing file") << "gone.srt"
+                                  << "doesn't exist!"
+                                  << "Tessary";
+    QTest::newRow("subtitle") << "film.srt"
+                              << ""
+                              << "Tessary - 'film.srt'";
   }
   void ArgumentFileOpensOrIsReported() {
     QFETCH(QString, name);
@@ -79,8 +84,8 @@ class MainFormFilesTest : public WindowTest {
     const QString argument = name.isEmpty() ? d_->folder.path() : d_->Path(name);
     TMainForm window(&d_->dialogs);
     window.OpenArgumentFileWhenShown(argument);
-    const QStringList boxes = d_->boxes.Answering(message.isEmpty() ? QList<Reply>{} : QList<Reply>{Reply{}},
-                                                  [&] { window.show(); });
+    const QStringList boxes =
+        d_->boxes.Answering(message.isEmpty() ? QList<Reply>{} : QList<Reply>{Reply{}}, [&] { window.show(); });
     QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{"\"" + argument + "\" " + message});
     QTRY_COMPARE(window.windowTitle(), title);
     QCOMPARE(window.sbLoadFile->isEnabled(), message != "");

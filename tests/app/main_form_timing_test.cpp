@@ -39,8 +39,9 @@ class MainFormTimingTest : public WindowTest {
     QTest::newRow("frame rate") << "in.sub" << MicroDVD3 << QStringList{"fps", "--to", "23.976"}
                                 << "I've made 6 changes";
     QTest::newRow("transform between") << "in.srt" << SubRip3
-                                       << QStringList{"transform", "--line1", "1", "--at1", "00:00:02,000",
-                                                      "--line2", "2", "--at2", "00:00:04,000", "--mode", "between"}
+                                       << QStringList{"transform",    "--line1", "1",      "--at1",
+                                                      "00:00:02,000", "--line2", "2",      "--at2",
+                                                      "00:00:04,000", "--mode",  "between"}
                                        << "I've made 5 changes";  // 4 mapped, 1 overlap repaired
   }
   void WindowAndCommandLineWriteTheSameFile() {

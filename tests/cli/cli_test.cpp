@@ -40,18 +40,31 @@ const std::string MicroDVD = Lines({"{100}{150}Hi", "{200}{250}Ho"});
 const std::string SubRip = SubRipFile({{4000, 6000, "Hi"}, {8000, 10000, "Ho"}});
 
 TEST(CliUsage, WrongUsageExitsWith2AndAValidCallWith0) {
-  const std::vector<const char*> wrong = {
-      "verify --bogus in.sub", "verify --fps 0 in.sub",    "verify --fps 61 in.sub",
-      "verify --fps x in.sub", "verify in.sub --fps",      "verify",
-      "convert in.sub",        "convert --to vtt in.sub",  "verify --counter-answer maybe in.sub",
-      "frobnicate in.sub",     "verify -o out.srt in.sub", "verify in.sub other.sub",
-      "multiply --factor 1.5 in.sub", "shift --ms 1x -o o.sub in.sub", "shift --ms 1 --frames 2 -o o.sub in.sub",
-      "fps -o o.sub in.sub", "transform --line1 1 --at1 1f --line2 2 --at2 00:00:01,000 -o o.sub in.sub",
-      "transform --line1 1 --at1 1f --line2 2 --at2 9f --mode all -o o.sub in.sub", "fps --to 70 -o o.sub in.sub"};
-  const std::vector<const char*> valid = {"verify --fps 1 in.sub", "verify --fps 60 in.sub",
+  const std::vector<const char*> wrong = {"verify --bogus in.sub",
+                                          "verify --fps 0 in.sub",
+                                          "verify --fps 61 in.sub",
+                                          "verify --fps x in.sub",
+                                          "verify in.sub --fps",
+                                          "verify",
+                                          "convert in.sub",
+                                          "convert --to vtt in.sub",
+                                          "verify --counter-answer maybe in.sub",
+                                          "frobnicate in.sub",
+                                          "verify -o out.srt in.sub",
+                                          "verify in.sub other.sub",
+                                          "multiply --factor 1.5 in.sub",
+                                          "shift --ms 1x -o o.sub in.sub",
+                                          "shift --ms 1 --frames 2 -o o.sub in.sub",
+                                          "fps -o o.sub in.sub",
+                                          "transform --line1 1 --at1 1f --line2 2 --at2 00:00:01,000 -o o.sub in.sub",
+                                          "transform --line1 1 --at1 1f --line2 2 --at2 9f --mode all -o o.sub in.sub",
+                                          "fps --to 70 -o o.sub in.sub"};
+  const std::vector<const char*> valid = {"verify --fps 1 in.sub",
+                                          "verify --fps 60 in.sub",
                                           "verify --fps 23,976 in.sub",
                                           "verify --fps 23.976 --strict --dot --counter-answer ok in.sub",
-                                          "shift --help", "shift --frames -25 -o o.sub in.sub",
+                                          "shift --help",
+                                          "shift --frames -25 -o o.sub in.sub",
                                           "fps --to 23,976 -o o.sub in.sub"};
   for (const auto& [calls, code] : {std::pair{wrong, 2}, std::pair{valid, 0}}) {
     for (const char* args : calls) {
@@ -74,8 +87,7 @@ TEST(CliErrors, ExitWith1AndSayWhyInOneLineEach) {
     int code = 1;
   };
   std::string big;  // more than a pipe holds
-  for (int i = 1; i < 20000; ++i)
-    big += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}Hi\n";
+  for (int i = 1; i < 20000; ++i) big += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}Hi\n";
   const std::string wontWrite = "error: Can't write in standard output!\n";
   const std::string mended = "information: Problems were detected - there were made 5 changes\n";
   const std::string empty = "error: This file is empty!\n";

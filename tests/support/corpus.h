@@ -6,6 +6,6 @@
 #include <filesystem>
 
 // Skips the test in a clone that has no such folder beside it, as a user's has none.
-#define TESSARY_SKIP_WITHOUT_CORPUS()                    \
+#define TESSARY_SKIP_WITHOUT_CORPUS()                     \
   if (!std::filesystem::is_directory(TESSARY_CORPUS_DIR)) \
   GTEST_SKIP() << "no folder " TESSARY_CORPUS_DIR ": the checks on real files are skipped"

@@ -56,9 +56,7 @@ TMyRichEdit::TMyRichEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(false);
 }
 
-QPoint TMyRichEdit::CaretPopupPosition() const {
-  return viewport()->mapTo(this, cursorRect().bottomLeft());
-}
+QPoint TMyRichEdit::CaretPopupPosition() const { return viewport()->mapTo(this, cursorRect().bottomLeft()); }
 
 void TMyRichEdit::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = event->modifiers() & kChordModifiers;
@@ -92,8 +90,8 @@ void TMyRichEdit::keyPressEvent(QKeyEvent* event) {
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (modifiers & Qt::ShiftModifier)) {
     // Shift+Enter would insert a line separator inside the paragraph; the text knows only
     // one kind of line break.
-    QKeyEvent plain(event->type(), key, event->modifiers() & ~Qt::ShiftModifier, event->text(),
-                    event->isAutoRepeat(), static_cast<ushort>(event->count()));
+    QKeyEvent plain(event->type(), key, event->modifiers() & ~Qt::ShiftModifier, event->text(), event->isAutoRepeat(),
+                    static_cast<ushort>(event->count()));
     QPlainTextEdit::keyPressEvent(&plain);
     event->setAccepted(plain.isAccepted());
     return;

@@ -29,8 +29,8 @@ void PressedHandFeedback::Press(PointerCrossing* crossing) {
   QApplication::setOverrideCursor(Qt::ClosedHandCursor);
   in_ = connect(crossing, &PointerCrossing::mouseIn, this,
                 [] { QApplication::changeOverrideCursor(Qt::ClosedHandCursor); });
-  out_ = connect(crossing, &PointerCrossing::mouseOut, this,
-                 [] { QApplication::changeOverrideCursor(Qt::ArrowCursor); });
+  out_ =
+      connect(crossing, &PointerCrossing::mouseOut, this, [] { QApplication::changeOverrideCursor(Qt::ArrowCursor); });
 }
 
 void PressedHandFeedback::Release() {

@@ -30,7 +30,8 @@ constexpr char16_t kMarkerBase = 0xDC00;
 constexpr char16_t MarkerOf(unsigned char byte) { return static_cast<char16_t>(kMarkerBase + byte); }
 // A marker the view made: a lone CR or LF, or a byte of 0x80 or more.
 constexpr bool IsByteMarker(char16_t c) {
-  return c >= kMarkerBase && c <= kMarkerBase + 0xFF && (c >= kMarkerBase + 0x80 || c == MarkerOf('\r') || c == MarkerOf('\n'));
+  return c >= kMarkerBase && c <= kMarkerBase + 0xFF &&
+         (c >= kMarkerBase + 0x80 || c == MarkerOf('\r') || c == MarkerOf('\n'));
 }
 constexpr bool IsLineBreak(char16_t c) { return c == 0x2029 || c == 0x2028; }
 

@@ -9,17 +9,17 @@ namespace tessary {
 struct CommandState {
   // The timing and text controls that a successful parse enables (ChangeComStatus).
   bool SubtitleCommands = true;
-  bool VerifyWritings = false;     // btnVerifyWritings
-  bool LoadFromVideoFile = true;   // btnLoadFromVideoFile
-  bool Load = true;                // sbLoadFile, OpenFileMenu
-  bool Save = false;               // sbSave, SaveFileMenu
-  bool Reload = false;             // sbReload, ReloadFileMenu
-  bool SaveAs = false;             // sbSaveAs, SaveFileAsMenu
-  bool CloseFile = false;          // sbCloseFile, CloseFileMenu
-  bool Append = false;             // AppendMenu
-  bool ExitProgram = true;         // ExitProgramMenu
+  bool VerifyWritings = false;       // btnVerifyWritings
+  bool LoadFromVideoFile = true;     // btnLoadFromVideoFile
+  bool Load = true;                  // sbLoadFile, OpenFileMenu
+  bool Save = false;                 // sbSave, SaveFileMenu
+  bool Reload = false;               // sbReload, ReloadFileMenu
+  bool SaveAs = false;               // sbSaveAs, SaveFileAsMenu
+  bool CloseFile = false;            // sbCloseFile, CloseFileMenu
+  bool Append = false;               // AppendMenu
+  bool ExitProgram = true;           // ExitProgramMenu
   bool FrameRateChangeGroup = true;  // cbChangeFrameRate and its labels, btnChangeFrameRate
-  bool SearchAgain = false;        // SearchAgainMenu
+  bool SearchAgain = false;          // SearchAgainMenu
   bool EditorReadOnly = true;
   bool VideoPreviewShowing = false;
 };
@@ -28,15 +28,15 @@ struct CommandState {
 inline constexpr int LineDigitsWithoutSubtitle = 5;
 
 struct FieldTexts {
-  std::string MultiplyValue = "1";        // eMultiplyValue
-  std::string IncreaseDecreaseValue = "0";  // eIncreaseDecreaseValue
-  std::string FirstPoint = "0";           // eFirstPoint
-  std::string SecondPoint = "1";          // eSecondPoint
-  std::string FirstLine = "0";            // eFirstLine
-  std::string SecondLine = "1";           // eSecondLine
+  std::string MultiplyValue = "1";                     // eMultiplyValue
+  std::string IncreaseDecreaseValue = "0";             // eIncreaseDecreaseValue
+  std::string FirstPoint = "0";                        // eFirstPoint
+  std::string SecondPoint = "1";                       // eSecondPoint
+  std::string FirstLine = "0";                         // eFirstLine
+  std::string SecondLine = "1";                        // eSecondLine
   int LineFieldMaxLength = LineDigitsWithoutSubtitle;  // of eFirstLine and eSecondLine
-  std::string UnitsLabel = "frames";      // Units1Label, Units2Label
-  std::string FrameRateText = "25";       // cbChooseFrameRate
+  std::string UnitsLabel = "frames";                   // Units1Label, Units2Label
+  std::string FrameRateText = "25";                    // cbChooseFrameRate
   bool FrameRateRed = true;
   std::string ChangeFrameRateText = "25";  // cbChangeFrameRate
 };

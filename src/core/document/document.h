@@ -41,8 +41,7 @@ enum class SaveOutcome {
 class Document {
  public:
   Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages);
-  Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages,
-           FileDialogs& dialogs);
+  Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages, FileDialogs& dialogs);
 
   // --- opening and parsing ---
   // Reads CurrentFileName, checks it, detects its type and parses it.
@@ -139,7 +138,7 @@ class Document {
 
   double FrameRate = 25;
   double CommittedFrameRate = 25;
-  int InputUnit = 1;  // 1 frames, 2 time
+  int InputUnit = 1;            // 1 frames, 2 time
   std::int32_t ShiftValue = 0;  // -1 while the field is empty
   std::int32_t LastValidShiftValue = 0;
   double MultiplyValue = 1.0;  // -1 while the field is empty

@@ -136,8 +136,7 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
 bool Document::SettleChangesBeforeClosing() {
   if (!store.SubtitleLoaded || (store.ChangeCount == 0 && !store.TextEdited)) return true;
   const std::string name = fs::path(CurrentFileName).filename().string();
-  switch (Ask(Icon::Question, Text(Msg::SaveChangesIn) + " " + Quoted(name) + "?", Buttons::YesNoCancel,
-              Answer::Yes)) {
+  switch (Ask(Icon::Question, Text(Msg::SaveChangesIn) + " " + Quoted(name) + "?", Buttons::YesNoCancel, Answer::Yes)) {
     case Answer::Yes:
       // A declined or failed save keeps the edits, so the document must stay.
       return Save() == SaveOutcome::Saved;
@@ -177,8 +176,7 @@ bool Document::OpenSaveCopyInstead(const std::string& path) {
       !fs::is_regular_file(path, fileError))
     return false;
   // Yes keeps the newer work in front of the user; both files stay as they are either way.
-  return Ask(Icon::Warning, Quoted(copy) + " " + Text(Msg::NewerSaveCopy), Buttons::YesNo, Answer::Yes) ==
-         Answer::Yes;
+  return Ask(Icon::Warning, Quoted(copy) + " " + Text(Msg::NewerSaveCopy), Buttons::YesNo, Answer::Yes) == Answer::Yes;
 }
 
 void Document::Reload() {
@@ -188,8 +186,9 @@ void Document::Reload() {
   question += Text(Msg::ChangesToSaveReload);
   if (Ask(Icon::Warning, question, Buttons::YesNo, Answer::No) != Answer::Yes) return;
 
-  const std::string file =
-      Exists(ReloadFileName) ? ReloadFileName : Exists(CurrentFileName) ? CurrentFileName : std::string();
+  const std::string file = Exists(ReloadFileName)    ? ReloadFileName
+                           : Exists(CurrentFileName) ? CurrentFileName
+                                                     : std::string();
   if (file.empty()) {
     Show(Icon::Error, Quoted(ReloadFileName) + " " + Text(Msg::DoesntExist));
     return;

@@ -89,8 +89,7 @@ int FirstMismatch(std::string_view line, std::size_t offset, std::string_view pa
 
 bool IsWellFormedTimeLine(std::string_view line) {
   if (line.size() < 29 || line[2] != ':' || line[15] != '>') return false;
-  return Matches(line, 0, SubRipTimePattern) && Matches(line, 12, SubRipArrow) &&
-         Matches(line, 17, SubRipTimePattern);
+  return Matches(line, 0, SubRipTimePattern) && Matches(line, 12, SubRipArrow) && Matches(line, 17, SubRipTimePattern);
 }
 
 // The scores compare real quotients with 50; both sides are multiplied by the
@@ -128,11 +127,16 @@ bool IntervalLineScore(std::string_view line) {
   if (len < 5) return false;
   std::int64_t M = 0, P = 0, D = 0, K = 0, O = 0;
   for (char c : line) {
-    if (c == ',') ++M;
-    else if (c == '.') ++P;
-    else if (IsDigit(c)) ++D;
-    else if (c == ':') ++K;
-    else ++O;
+    if (c == ',')
+      ++M;
+    else if (c == '.')
+      ++P;
+    else if (IsDigit(c))
+      ++D;
+    else if (c == ':')
+      ++K;
+    else
+      ++O;
   }
   std::int64_t score = 23 - std::llabs(D - 16) - std::llabs(K - 4) - std::llabs(P - 2) - std::llabs(M - 1);
   // score*100/23 - O*100/len >= 50, times 23*len.

@@ -165,9 +165,12 @@ int Document::DetectType() const {
   int empty = 0, number = 0, time = 0, length23 = 0;
   for (int i = 1; i <= count; ++i) {
     const std::string& s = lines[i];
-    if (s.empty()) ++empty;
-    else if (IsNumberLine(s)) ++number;
-    else if (TimeLineScore(s)) ++time;
+    if (s.empty())
+      ++empty;
+    else if (IsNumberLine(s))
+      ++number;
+    else if (TimeLineScore(s))
+      ++time;
     length23 += s.size() == 23;
   }
   if (empty > L / 8.6 && number > L / 5.7 && time > L / 5.7) return 2;

@@ -48,8 +48,7 @@ void Document::TextInLines() {
   // Reload reads the file that was opened, not the name the type switch gives it.
   if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
   // The store of a failed parse has just been cleared: the switch must not render it.
-  if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip)
-    CheckTypeButton(store.CurrentType, ok);
+  if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip) CheckTypeButton(store.CurrentType, ok);
   if (store.CurrentType == TypeSubRip) commands.FrameRateChangeGroup = false;
 
   // After a failed parse the count may stand above the subtitles read; those read as 0.

@@ -112,7 +112,9 @@ void Document::ReadSubtitleLines() {
         if (!text.empty() && text.back() == '|') text.pop_back();
         if (std::size_t br = text.find("[br]"); br != std::string::npos) text.replace(br, 4, "|");
       };
-      auto isTimeLine = [](std::string_view t) { return t.size() == IntervalLinePattern.size() && Matches(t, 0, IntervalLinePattern); };
+      auto isTimeLine = [](std::string_view t) {
+        return t.size() == IntervalLinePattern.size() && Matches(t, 0, IntervalLinePattern);
+      };
       for (int i = 1; i <= s.LineCount; ++i) {
         if (!isTimeLine(lines[i])) continue;
         if (n >= 1) closeText(previous + 1, i - 1);

@@ -141,8 +141,7 @@ void Document::RepairTimes() {
   VerifiedOK = true;
   auto& s = store;
   // A time the repair puts after another is never later than the file can hold back.
-  const RepairLimits limits{LatestWritableTime(s.CurrentType == TypeMicroDVD, FrameRate),
-                            s.CurrentType == TypeSubRip};
+  const RepairLimits limits{LatestWritableTime(s.CurrentType == TypeMicroDVD, FrameRate), s.CurrentType == TypeSubRip};
   std::optional<RepairStop> stop;
   for (int pass = 1, passStart = s.ChangeCount; pass <= 2 && !stop; ++pass, passStart = s.ChangeCount) {
     stop = RepairPass(s, limits);

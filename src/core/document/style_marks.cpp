@@ -191,8 +191,8 @@ void SubRipToMicroDVD(std::string& text) {
     std::size_t close = in.find(closing, q + 1);
     if (close == std::string::npos) {
       bool atStart = out.empty();
-      bool afterLeadingCode = !out.empty() && out.front() == '{' && out.back() == '}' &&
-                              out.find_first_of("{}", 1) == out.size() - 1;
+      bool afterLeadingCode =
+          !out.empty() && out.front() == '{' && out.back() == '}' && out.find_first_of("{}", 1) == out.size() - 1;
       if (atStart || afterLeadingCode) {
         out += std::string{'{', 'Y', ':', l, '}'};
         spanOpen[letter] = true;

@@ -29,18 +29,24 @@ std::int64_t MsToFrames(std::int64_t ms, double frameRate) {
   return RoundHalfEven(static_cast<double>(ms) * frameRate / 1000.0);
 }
 
-
 void AppendTime(std::string& out, std::int64_t ms, bool comma) {
   ms = std::clamp<std::int64_t>(ms, 0, MaxSubRipTime);
   const std::int64_t hours = std::min<std::int64_t>(99, ms / 3600000);
   const std::int64_t minutes = std::min<std::int64_t>(99, (ms - hours * 3600000) / 60000);
   const std::int64_t rest = ms - hours * 3600000 - minutes * 60000;
   const std::int64_t seconds = rest / 1000, millis = rest % 1000;
-  const char text[12] = {static_cast<char>('0' + hours / 10),   static_cast<char>('0' + hours % 10),   ':',
-                         static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), ':',
-                         static_cast<char>('0' + seconds / 10), static_cast<char>('0' + seconds % 10),
-                         comma ? ',' : '.',                     static_cast<char>('0' + millis / 100),
-                         static_cast<char>('0' + millis / 10 % 10), static_cast<char>('0' + millis % 10)};
+  const char text[12] = {static_cast<char>('0' + hours / 10),
+                         static_cast<char>('0' + hours % 10),
+                         ':',
+                         static_cast<char>('0' + minutes / 10),
+                         static_cast<char>('0' + minutes % 10),
+                         ':',
+                         static_cast<char>('0' + seconds / 10),
+                         static_cast<char>('0' + seconds % 10),
+                         comma ? ',' : '.',
+                         static_cast<char>('0' + millis / 100),
+                         static_cast<char>('0' + millis / 10 % 10),
+                         static_cast<char>('0' + millis % 10)};
   out.append(text, sizeof text);
 }
 
@@ -59,8 +65,8 @@ void AppendNumber(std::string& out, std::int64_t v) {
 
 std::int64_t ParseTime(std::string_view t) {
   auto d = [&](std::size_t i) -> std::int64_t { return i < t.size() ? t[i] - '0' : 0; };
-  return (d(0) * 10 + d(1)) * 3600000 + (d(3) * 10 + d(4)) * 60000 + (d(6) * 10 + d(7)) * 1000 +
-         d(9) * 100 + d(10) * 10 + d(11);
+  return (d(0) * 10 + d(1)) * 3600000 + (d(3) * 10 + d(4)) * 60000 + (d(6) * 10 + d(7)) * 1000 + d(9) * 100 +
+         d(10) * 10 + d(11);
 }
 
 double DecimalReader(std::string_view text, double fallback) {

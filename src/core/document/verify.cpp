@@ -10,18 +10,30 @@ void Document::VerifySubtitle() {
   for (int i = 1; i <= store.LineCount; ++i) store.ChangeCount += TrimLineEnds(store.RawLines[i]);
   VerifyRules rules{*this};
   switch (store.DetectionCode) {
-    case 1: rules.MicroDVD(); break;
-    case 2: rules.SubRip(); break;
-    case 3: rules.TimePair(); break;
-    case 4: rules.Ssa(); break;
-    case 5: rules.TimePrefix(); break;
-    default: break;
+    case 1:
+      rules.MicroDVD();
+      break;
+    case 2:
+      rules.SubRip();
+      break;
+    case 3:
+      rules.TimePair();
+      break;
+    case 4:
+      rules.Ssa();
+      break;
+    case 5:
+      rules.TimePrefix();
+      break;
+    default:
+      break;
   }
 }
 
 void Document::ReportLine(int line, std::string_view quotedLine, std::string_view detail) {
   VerifiedOK = false;
-  std::string text = Text(Msg::ProblemsWithLine) + " " + std::to_string(line) + ":\r\n\"" + std::string(quotedLine) + "\"";
+  std::string text =
+      Text(Msg::ProblemsWithLine) + " " + std::to_string(line) + ":\r\n\"" + std::string(quotedLine) + "\"";
   if (!detail.empty()) text += "\r\n" + std::string(detail);
   Show(Icon::Error, text);
 }

@@ -150,8 +150,10 @@ void VerifyRules::SubRip() {
       continue;
     }
     if (HasNonDigit(line)) {
-      if (TimeLineScore(following())) insertCounter(found);
-      else advance();
+      if (TimeLineScore(following()))
+        insertCounter(found);
+      else
+        advance();
       continue;
     }
     if (!TimeLineScore(following())) {

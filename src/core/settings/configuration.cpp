@@ -12,11 +12,32 @@
 namespace tessary {
 
 const std::array<const char*, 26> ConfigKeys = {
-    "Last_accessed_folder", "Language", "Wordwrap", "Font_name", "Font_size", "Font_style", "Font_colour",
-    "Regional_setting", "Automatic_save", "Automatic_save_time", "Save_type", "Backup_save", "Maximized",
-    "Register_these_extensions_at_load", "Comma_in_SubRip", "Player_font_name", "Player_font_size",
-    "Player_font_style", "Player_font_colour", "Player_regional_setting", "Player_brightness",
-    "Player_contrast", "Player_volume", "Player_step", "Advanced_automatic_repair", "Segment_text",
+    "Last_accessed_folder",
+    "Language",
+    "Wordwrap",
+    "Font_name",
+    "Font_size",
+    "Font_style",
+    "Font_colour",
+    "Regional_setting",
+    "Automatic_save",
+    "Automatic_save_time",
+    "Save_type",
+    "Backup_save",
+    "Maximized",
+    "Register_these_extensions_at_load",
+    "Comma_in_SubRip",
+    "Player_font_name",
+    "Player_font_size",
+    "Player_font_style",
+    "Player_font_colour",
+    "Player_regional_setting",
+    "Player_brightness",
+    "Player_contrast",
+    "Player_volume",
+    "Player_step",
+    "Advanced_automatic_repair",
+    "Segment_text",
 };
 
 namespace {
@@ -173,10 +194,10 @@ std::vector<std::string> ConfigValues(const Configuration& config, const std::st
                                Flag(config.SaveType), Flag(config.BackupSave), Flag(config.Maximized),
                                config.RegisterExtensionsAtLoad, Flag(config.CommaInSubRip)});
   AppendFont(values, config.PlayerFont);
-  values.insert(values.end(), {std::to_string(config.PlayerBrightness), std::to_string(config.PlayerContrast),
-                               std::to_string(config.PlayerVolumePosition * VolumeUnit),
-                               std::to_string(config.PlayerStep), Flag(config.AdvancedAutomaticRepair),
-                               config.SegmentText});
+  values.insert(values.end(),
+                {std::to_string(config.PlayerBrightness), std::to_string(config.PlayerContrast),
+                 std::to_string(config.PlayerVolumePosition * VolumeUnit), std::to_string(config.PlayerStep),
+                 Flag(config.AdvancedAutomaticRepair), config.SegmentText});
   // A line break inside a value would start a line of its own, read back as another key.
   for (std::string& v : values)
     if (v.find_first_of("\r\n") != std::string::npos) v.clear();

@@ -52,8 +52,7 @@ void Document::MultiplyClick() {
   if (MultiplyValue >= 1.0 && AnyTimeAbove(store, GuardTime)) return;
   const double factor = MultiplyValue;
   const bool fits = ReplaceEveryTime(
-      store, [factor](std::int32_t v) { return RoundHalfEven(v * factor); },
-      WritableIn(store, FrameRate),
+      store, [factor](std::int32_t v) { return RoundHalfEven(v * factor); }, WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
   if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   LinesInText();
@@ -67,9 +66,8 @@ void Document::IncreaseClick() {
   if (!AnyTimeAbove(store, GuardTime)) {
     const std::int64_t amount = ShiftValue;
     const bool fits = ReplaceEveryTime(
-        store, [amount](std::int32_t v) { return v + amount; },
-        WritableIn(store, FrameRate),
-      [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
+        store, [amount](std::int32_t v) { return v + amount; }, WritableIn(store, FrameRate),
+        [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
     if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   }
   LinesInText();
@@ -87,13 +85,12 @@ void Document::DecreaseClick() {
     const std::int64_t largest =
         InputUnit == 1 ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
     ShiftFieldChanged(std::to_string(largest));
-    return Show(Icon::Error, Text(Msg::LargestDecrease) + " " + fields.IncreaseDecreaseValue + "\r\n" +
-                                 Text(Msg::PleaseTryAgain));
+    return Show(Icon::Error,
+                Text(Msg::LargestDecrease) + " " + fields.IncreaseDecreaseValue + "\r\n" + Text(Msg::PleaseTryAgain));
   }
   const std::int64_t amount = ShiftValue;
   const bool fits = ReplaceEveryTime(
-      store, [amount](std::int32_t v) { return v - amount; },
-      WritableIn(store, FrameRate),
+      store, [amount](std::int32_t v) { return v - amount; }, WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
   if (!fits) return Show(Icon::Error, Text(Msg::FramesTooHigh));
   LinesInText();

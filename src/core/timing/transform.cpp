@@ -121,8 +121,8 @@ void Document::TransformClick() {
     for (long double v : {line(S[i]), line(s.EndValues[i])}) {
       negative = negative || v < 0;
       // Also a frame number or a time line the file cannot hold.
-      tooHigh = tooHigh || v > LatestTime ||
-                (v >= 0 && !TimeWritable(static_cast<std::int64_t>(v), microDvd, FrameRate));
+      tooHigh =
+          tooHigh || v > LatestTime || (v >= 0 && !TimeWritable(static_cast<std::int64_t>(v), microDvd, FrameRate));
       if (negative || tooHigh) continue;
       // A MicroDVD time is the time of the frame it shows, so that the repair below sees
       // what the text will show (two times within one frame are one frame).
@@ -157,8 +157,8 @@ void Document::TransformClick() {
       return;
     }
     LinesInText();
-    Show(Icon::Information, Text(Msg::IveMade) + " " + std::to_string(s.ChangeCount - s.ReportedChangeCount) + " " +
-                                Text(Msg::Changes));
+    Show(Icon::Information,
+         Text(Msg::IveMade) + " " + std::to_string(s.ChangeCount - s.ReportedChangeCount) + " " + Text(Msg::Changes));
   }
   s.ReportedChangeCount = s.ChangeCount;
   if (s.ChangeCount > 0 || s.TextEdited) commands.Save = commands.Reload = true;

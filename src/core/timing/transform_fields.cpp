@@ -27,9 +27,8 @@ bool IsTimeText(std::string_view t) {
   auto digits = [&](std::size_t from, std::size_t count) {
     return std::all_of(t.begin() + from, t.begin() + from + count, IsDigit);
   };
-  return t.size() == TimeTextLength && digits(0, 2) && t[2] == ':' && t[3] >= '0' && t[3] <= '5' &&
-         digits(4, 1) && t[5] == ':' && t[6] >= '0' && t[6] <= '5' && digits(7, 1) && (t[8] == ',' || t[8] == '.') &&
-         digits(9, 3);
+  return t.size() == TimeTextLength && digits(0, 2) && t[2] == ':' && t[3] >= '0' && t[3] <= '5' && digits(4, 1) &&
+         t[5] == ':' && t[6] >= '0' && t[6] <= '5' && digits(7, 1) && (t[8] == ',' || t[8] == '.') && digits(9, 3);
 }
 
 }  // namespace
@@ -100,8 +99,8 @@ void Document::LineFieldExit(bool second) {
   std::int32_t& line = second ? SecondPointLine : FirstPointLine;
   // Anything but a whole number (a pasted text, say) leaves the number as it is.
   if (IsAllDigits(field))
-    line = static_cast<std::int32_t>(std::min<std::int64_t>(std::max<std::int64_t>(ReadNumber(field), 1),
-                                                             store.SubtitleCount));
+    line = static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::max<std::int64_t>(ReadNumber(field), 1), store.SubtitleCount));
   LineFieldEscape(second);
 }
 

@@ -60,14 +60,18 @@ class QtEditorViewTest : public QObject {
     QByteArray everyByte;
     for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
     QTest::newRow("1250 every byte, lone CR and LF") << TextEncoding::Windows1250 << everyByte;
-    QTest::newRow("1250 letters, no-break space, tab") << TextEncoding::Windows1250 << B("\x8A\xB9\xE8\xA0\x80\tx\r\ny");
+    QTest::newRow("1250 letters, no-break space, tab")
+        << TextEncoding::Windows1250 << B("\x8A\xB9\xE8\xA0\x80\tx\r\ny");
     QTest::newRow("1250 ends with CR LF") << TextEncoding::Windows1250 << B("a\r\n\r\n");
     QTest::newRow("empty") << TextEncoding::Windows1250 << B("");
-    QTest::newRow("utf8 letters, no-break space, tab, astral") << TextEncoding::Utf8
-                                                               << B("Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xC2\xA0\t\xF0\x9F\x98\x80\r\n\xE4\xB8\xAD");
+    QTest::newRow("utf8 letters, no-break space, tab, astral")
+        << TextEncoding::Utf8 << B("Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xC2\xA0\t\xF0\x9F\x98\x80\r\n\xE4\xB8\xAD");
     QTest::newRow("utf8 invalid bytes") << TextEncoding::Utf8 << B("a\xFF\r\n\xC3(\xE2\x82\r\n\x80");
     QTest::newRow("utf8 lone surrogate from UTF-16") << TextEncoding::Utf8 << B("\xED\xA0\x80z");
-    QTest::newRow("utf8 line and paragraph separators") << TextEncoding::Utf8 << B("a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xEF\xB7\x90");
+    QTest::newRow("utf8 line and paragraph separators") << TextEncoding::Utf8
+                                                        << B("a\xE2\x80\xA8"
+                                                             "b\xE2\x80\xA9"
+                                                             "c\xEF\xB7\x90");
     QTest::newRow("utf8 ends with CR LF") << TextEncoding::Utf8 << B("\xC5\xBC\r\n");
   }
   void TextComesBackByteForByteThroughTheControl() {
@@ -184,7 +188,9 @@ class QtEditorViewTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(edit_));
     const QByteArray text = NumberedLines(1000);
     Show(text);
-    auto lineStart = [&](int line) { return static_cast<std::size_t>(text.indexOf("line " + B::number(line) + "\r\n")); };
+    auto lineStart = [&](int line) {
+      return static_cast<std::size_t>(text.indexOf("line " + B::number(line) + "\r\n"));
+    };
     auto visibleLines = [&] {
       return std::pair(edit_->cursorForPosition(QPoint(0, 0)).blockNumber() + 1,
                        edit_->cursorForPosition(QPoint(0, edit_->viewport()->height() - 1)).blockNumber() + 1);

@@ -125,7 +125,7 @@ constexpr Readable ReadableFiles[] = {
     {"asticode__go-astisub/testdata__example-in-carriage-return.srt", 3},  // CR alone ends lines
     {"mpv-player__mpv/test__samples__sdh_mixed.srt", 1},                   // a single subtitle
     {"otsaloma__gaupol/doc__formats__tmplayer.sample.txt", 10},            // time-prefix layout
-    {"otsaloma__gaupol/data__samples__subrip-extended.srt", 0},           // coordinates after times
+    {"otsaloma__gaupol/data__samples__subrip-extended.srt", 0},            // coordinates after times
 };
 
 TEST(RealFiles, OfEveryLayoutAndEncodingParseWithTheDefaultSettings) {

@@ -58,7 +58,8 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
     bool copy, verified;
     bool fileSaved;
   };
-  for (Case c : {Case{true, false, false}, Case{true, true, false}, Case{false, false, false}, Case{false, true, true}}) {
+  for (Case c :
+       {Case{true, false, false}, Case{true, true, false}, Case{false, false, false}, Case{false, true, true}}) {
     SCOPED_TRACE(::testing::Message() << "copy " << c.copy << " verified " << c.verified);
     AutoSaving f(c.copy);
     if (c.verified) f.doc.TextInLines();
@@ -111,8 +112,8 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
 // A copy newer than the file is offered on opening. Taken, it is unsaved work under the file's
 // name: Save writes the file, and the copy stays.
 TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
-  for (auto [newerBy, answer, taken] : {std::tuple(60, Answer::Yes, true), std::tuple(60, Answer::No, false),
-                                        std::tuple(-60, Answer::Yes, false)}) {
+  for (auto [newerBy, answer, taken] :
+       {std::tuple(60, Answer::Yes, true), std::tuple(60, Answer::No, false), std::tuple(-60, Answer::Yes, false)}) {
     DocumentFixture f;
     const std::string file = f.folder.Write("film.srt", Original), copy = f.folder.Write("film.srt.sav", Edited);
     fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(newerBy));

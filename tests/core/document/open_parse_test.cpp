@@ -94,16 +94,15 @@ TEST(OpenFile, RefusesWhatItCannotReadOrCannotBeASubtitleAndStaysClosed) {
       Case{"", "This file is empty!"}, Case{LineWithNonText(40, '+'), notText},
       Case{LineWithNonText(40, '\t'), notText}, Case{LineWithNonText(40, '\x7F'), notText},
       Case{LineWithNonText(39, '+'), ""}, Case{LineWithNonText(60, '\xB9'), ""},  // Windows-1250 letters are text
-      Case{Utf16(u"{1}{2}Hi", true) + "x", notText},  // the dangling byte has no character
+      Case{Utf16(u"{1}{2}Hi", true) + "x", notText},                              // the dangling byte has no character
       // One invalid byte makes the file Windows-1250, where UTF-8 bytes are no text.
       Case{Lines({"{1}{2}сестра встреча сестра", "{3}{4}встреча сестра встреча", "{5}{6}сестра встреча сестра\xFF"}),
            notText},
       Case{prose(10485752, ""), "Unknown subtitle type!"}, Case{prose(10485753, ""), tooBig},
       Case{prose(10485752, "\n\n"), "Unknown subtitle type!"},  // 10,485,760 bytes, the last line empty
       Case{lines + "\r\n\n", ""}, Case{lines + "{1}{2}x", tooBig}, Case{lines + "\r\n{1}{2}x", tooBig},
-      Case{lines, tooBig, 22000000},
-      Case{"", unreadable, 0, "fifo"}, Case{"", unreadable, 0, "."}, Case{"", unreadable, 0, "/dev/zero"},
-      Case{"", unreadable, 0, "/proc/self/status"}};
+      Case{lines, tooBig, 22000000}, Case{"", unreadable, 0, "fifo"}, Case{"", unreadable, 0, "."},
+      Case{"", unreadable, 0, "/dev/zero"}, Case{"", unreadable, 0, "/proc/self/status"}};
   if (::geteuid() == 0)
     std::cout << "No unreadable case: root reads a file of mode 000.\n";
   else

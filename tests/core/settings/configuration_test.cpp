@@ -53,13 +53,25 @@ TEST(ReadConfigFile, TakesTheFirstKeyFoundAnywhereInALineAndCountsTheValueFromTh
 
 TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThemToTheirRanges) {
   // The setting as it is written back; the volume slider's position is written times 833.
-  for (auto [line, written] : std::initializer_list<std::pair<std::string, const char*>>{
-           {"Font_size=200", "33"}, {"Font_size=big", "10"}, {"Font_size=+2", "3"}, {"Font_size= 12", "10"},
-           {"Font_size=99999999999", "10"}, {"Player_font_size=200", "50"}, {"Player_volume=832", "0"},
-           {"Player_volume=99960", "9996"}, {"Player_volume=-5000", "0"}, {"Player_volume=loud", "4998"},
-           {"Font_style=2", "2"}, {"Font_style=7", "3"}, {"Font_colour=-20000000", "-16777215"},
-           {"Player_regional_setting=256", "255"}, {"Automatic_save_time=0", "1"}, {"Player_brightness=-1", "0"},
-           {"Player_contrast=30000", "20000"}, {"Player_step=100", "99"}}) {
+  for (auto [line, written] :
+       std::initializer_list<std::pair<std::string, const char*>>{{"Font_size=200", "33"},
+                                                                  {"Font_size=big", "10"},
+                                                                  {"Font_size=+2", "3"},
+                                                                  {"Font_size= 12", "10"},
+                                                                  {"Font_size=99999999999", "10"},
+                                                                  {"Player_font_size=200", "50"},
+                                                                  {"Player_volume=832", "0"},
+                                                                  {"Player_volume=99960", "9996"},
+                                                                  {"Player_volume=-5000", "0"},
+                                                                  {"Player_volume=loud", "4998"},
+                                                                  {"Font_style=2", "2"},
+                                                                  {"Font_style=7", "3"},
+                                                                  {"Font_colour=-20000000", "-16777215"},
+                                                                  {"Player_regional_setting=256", "255"},
+                                                                  {"Automatic_save_time=0", "1"},
+                                                                  {"Player_brightness=-1", "0"},
+                                                                  {"Player_contrast=30000", "20000"},
+                                                                  {"Player_step=100", "99"}}) {
     const auto key = std::ranges::find(ConfigKeys, line.substr(0, line.find('='))) - ConfigKeys.begin();
     EXPECT_EQ(ConfigValues(Load(line), "")[static_cast<std::size_t>(key)], written) << line;
   }
@@ -71,9 +83,16 @@ TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThe
 
 TEST(ApplyConfigValues, ReadsNumbersAndTrueOrFalseAsBooleansAndKeepsTheCurrentValueOtherwise) {
   // '=': the current value stays.
-  for (auto [text, result] : std::initializer_list<std::pair<const char*, char>>{
-           {"0", '0'}, {"-000", '0'}, {"1", '1'}, {"-3", '1'}, {"12345678901234567890", '1'}, {"TRUE", '1'},
-           {"fAlSe", '0'}, {"", '='}, {"yes", '='}, {" 1", '='}}) {
+  for (auto [text, result] : std::initializer_list<std::pair<const char*, char>>{{"0", '0'},
+                                                                                 {"-000", '0'},
+                                                                                 {"1", '1'},
+                                                                                 {"-3", '1'},
+                                                                                 {"12345678901234567890", '1'},
+                                                                                 {"TRUE", '1'},
+                                                                                 {"fAlSe", '0'},
+                                                                                 {"", '='},
+                                                                                 {"yes", '='},
+                                                                                 {" 1", '='}}) {
     for (bool current : {false, true}) {
       Configuration config;
       config.BackupSave = current;

@@ -20,9 +20,8 @@ namespace fs = std::filesystem;
 
 // Pieces a translation keeps exactly as often as the English entry: line breaks and TABs
 // (layout), "#", quotes, "'{'" and "'}'", file patterns and the shortcut texts.
-constexpr std::string_view kKeptPieces[] = {"\r\n", "\r",  "\n",  "\t",     "#",      "\"",
-                                            "'{'",  "'}'", "':'", "*.",     "(Ctrl-", "(Alt-",
-                                            "\tCtrl-"};
+constexpr std::string_view kKeptPieces[] = {"\r\n", "\r",  "\n", "\t",     "#",     "\"",     "'{'",
+                                            "'}'",  "':'", "*.", "(Ctrl-", "(Alt-", "\tCtrl-"};
 
 int Occurrences(std::string_view text, std::string_view piece) {
   int count = 0;

@@ -14,7 +14,8 @@ TEST(LanguageFile, EntriesSkipCommentsAndEmptyLinesAndTurnEscapesIntoBreaksAndTa
   EXPECT_EQ(ReadLanguageEntries(file),
             (std::vector<std::string>{"Prüfen\r\nSchreibweise", " //not a comment", "A\tB\\\r\n", "Zażółć"}));
   // The same letters in Windows-1250 come out as UTF-8.
-  EXPECT_EQ(ReadLanguageEntries("Pr\xFC" "fen\r\nZa\xBF\xF3\xB3\xE6\r\n"),
+  EXPECT_EQ(ReadLanguageEntries("Pr\xFC"
+                                "fen\r\nZa\xBF\xF3\xB3\xE6\r\n"),
             (std::vector<std::string>{"Prüfen", "Zażółć"}));
 }
 

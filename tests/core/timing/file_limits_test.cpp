@@ -41,15 +41,15 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
          d.TransformClick();
        }},
       {"transform past 99:99:99,999",
-       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b", ""}),
-       "a.srt", 25,
+       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b", ""}), "a.srt",
+       25,
        [](Document& d) {
          Type(d, TimingField::SecondPoint, "99:59:59,999");
          d.TransformClick();
        }},
       {"switch to MicroDVD past seven digits at 30 fps",
-       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}),
-       "a.srt", 30, [](Document& d) { d.TypeButtonChecked(TypeMicroDVD); }},
+       Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}), "a.srt",
+       30, [](Document& d) { d.TypeButtonChecked(TypeMicroDVD); }},
       // The fields never let such values through; set directly, they still may not wrap the times.
       {"multiply past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
        [](Document& d) {

@@ -24,11 +24,11 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     const char* shiftField;
     const char* firstPointField;
   };
-  const std::string subRip = Lines({"1", "00:00:40,000 --> 00:00:42,000", "A", "", "2",
-                                    "00:00:44,000 --> 00:00:46,000", "B", "", ""});
+  const std::string subRip =
+      Lines({"1", "00:00:40,000 --> 00:00:42,000", "A", "", "2", "00:00:44,000 --> 00:00:46,000", "B", "", ""});
   for (const Case& c : {
-           Case{Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub", Lines({"{959}{1007}A", "{1055}{1103}B"}),
-                "24", "959"},
+           Case{Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub", Lines({"{959}{1007}A", "{1055}{1103}B"}), "24",
+                "959"},
            Case{subRip, "s.srt", "", "1000", "00:00:40,000"},
        }) {
     SCOPED_TRACE(c.fileName);
@@ -77,15 +77,17 @@ TEST(TargetRateBox, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {
     const char* left;                // the text after leaving
   };
   for (const Case& c : {
-           Case{{"2", "23", "23.", "23.9", "23.97", "23.976"}, {"2", "23", "23.", "23.9", "23.97", "23.976"}, 23.976,
+           Case{{"2", "23", "23.", "23.9", "23.97", "23.976"},
+                {"2", "23", "23.", "23.9", "23.97", "23.976"},
+                23.976,
                 "23.976"},
            Case{{"7", "70"}, {"7", "7"}, 7, "7"},  // 70 is out of range: the last valid rate stays
            Case{{"29,", "29,97"}, {"29,", "29.97"}, 29.97, "29.97"},
            Case{{"3", "3a"}, {"3", "3"}, 25, "25"},  // 3 may be typed but is no target: 25 stays
            Case{{"0"}, {"25"}, 25, "25"},
            Case{{"2", "2.5.", "2.5.1"}, {"2", "2", "2"}, 25, "25"},  // two separators read as the last valid
-           Case{{"2a4"}, {"24"}, 24, "24"},  // pasted text is cleaned
-           Case{{"24", Escape}, {"24", "25"}, 25, "25"},  // the target in force comes back
+           Case{{"2a4"}, {"24"}, 24, "24"},                          // pasted text is cleaned
+           Case{{"24", Escape}, {"24", "25"}, 25, "25"},             // the target in force comes back
        }) {
     SCOPED_TRACE(::testing::PrintToString(c.typed));
     DocumentFixture f;

@@ -55,23 +55,51 @@ TEST(ManualModifications, ChangeEveryTimeAndReportTheChangesTheUserCanSee) {
            Case{"factor 1 is silent", ties, Button::Multiply, "1", {1001, 1003}, {}},
            Case{"amount 0 is silent (+)", ties, Button::Increase, "0", {1001, 1003}, {}},
            Case{"amount 0 is silent (-)", ties, Button::Decrease, "0", {1001, 1003}, {}},
-           Case{"past the guard a stretch does nothing", guarded, Button::Multiply, "1.5",
-                {1001, 1003, 108000000, 108001000}, {}},
-           Case{"past the guard a shrink goes on", guarded, Button::Multiply, "0.5", {500, 502, 54000000, 54000500},
+           Case{"past the guard a stretch does nothing",
+                guarded,
+                Button::Multiply,
+                "1.5",
+                {1001, 1003, 108000000, 108001000},
+                {}},
+           Case{"past the guard a shrink goes on",
+                guarded,
+                Button::Multiply,
+                "0.5",
+                {500, 502, 54000000, 54000500},
                 {"I've made 4 changes"}},
-           Case{"past the guard an increase reports no change", guarded, Button::Increase, "1000",
-                {1001, 1003, 108000000, 108001000}, {"No change"}},
-           Case{"a decrease has no guard", guarded, Button::Decrease, "1000", {1, 3, 107999000, 108000000},
+           Case{"past the guard an increase reports no change",
+                guarded,
+                Button::Increase,
+                "1000",
+                {1001, 1003, 108000000, 108001000},
+                {"No change"}},
+           Case{"a decrease has no guard",
+                guarded,
+                Button::Decrease,
+                "1000",
+                {1, 3, 107999000, 108000000},
                 {"I've made 4 changes"}},
-           Case{"a first start equal to the amount becomes 0", ties, Button::Decrease, "1001", {0, 2},
+           Case{"a first start equal to the amount becomes 0",
+                ties,
+                Button::Decrease,
+                "1001",
+                {0, 2},
                 {"I've made 2 changes"}},
-           Case{"MicroDVD in frames", microDVD, Button::Increase, "3", {4120, 6120, 8120, 10120},
+           Case{"MicroDVD in frames",
+                microDVD,
+                Button::Increase,
+                "3",
+                {4120, 6120, 8120, 10120},
                 {"I've made 4 changes"}},
-           Case{"each press reports its own changes", SubRipFile(ten), Button::Increase, "1", {},
-                {"I've made 20 changes", "I've made 20 changes"}, 2},
+           Case{"each press reports its own changes",
+                SubRipFile(ten),
+                Button::Increase,
+                "1",
+                {},
+                {"I've made 20 changes", "I've made 20 changes"},
+                2},
            // 1 ms moves no frame at 25 frames per second: the times change, the file does not.
-           Case{"MicroDVD by 1 ms", microDVD, Button::Increase, "1", {4001, 6001, 8001, 10001}, {"No change"}, 1,
-                true},
+           Case{"MicroDVD by 1 ms", microDVD, Button::Increase, "1", {4001, 6001, 8001, 10001}, {"No change"}, 1, true},
        }) {
     SCOPED_TRACE(c.name);
     DocumentFixture f;
@@ -111,8 +139,10 @@ TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChan
     f.doc.DecreaseClick();
     ASSERT_EQ(f.prompter.shown.size(), 1u);
     EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
-    EXPECT_EQ(f.prompter.shown[0].text, "The maximum value which can be used so that\r\nthe frames couldn't become "
-                                        "negative is " + c.offered + "\r\nPlease try again");
+    EXPECT_EQ(f.prompter.shown[0].text,
+              "The maximum value which can be used so that\r\nthe frames couldn't become "
+              "negative is " +
+                  c.offered + "\r\nPlease try again");
     EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.offered);
     EXPECT_EQ(TimesOf(f.doc), (Times{c.firstStart, 9000, 10000, 11000}));
     EXPECT_EQ(f.doc.store.ChangeCount, 0);
@@ -145,7 +175,7 @@ TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
   };
   for (const Case& c : {
            Case{"1,5", "1,5", 1.5, "1.5", false},
-           Case{"1.5.2", "1.5.2", 1.0, "1", false},  // two separators read as the last valid factor
+           Case{"1.5.2", "1.5.2", 1.0, "1", false},      // two separators read as the last valid factor
            Case{"1a.2 5", "1.25", 1.25, "1.25", false},  // pasted text is cleaned
            Case{"1." + std::string(40, '2'), "1.222222222222222222222222222222", 1.2222222222222222, "1.22222222222222",
                 false},  // cut to 32 characters, shown with 15 digits
@@ -182,8 +212,8 @@ TEST(ShiftField, TakesAtMostEightDigitsOfMillisecondsOrAsManyFramesAsFitThem) {
            Case{25, false, "1234567", "123456", 4938240, true},
            Case{23.976, false, "1", "1", 42, false},
            Case{60, false, "1234567", "123456", 2057600, true},  // a frame is 17 ms: 6 digits
-           Case{5, false, "1234567", "12345", 2469000, true},     // 200 ms: 5 digits
-           Case{1, false, "1234567", "1234", 1234000, true},      // 1000 ms: 4 digits
+           Case{5, false, "1234567", "12345", 2469000, true},    // 200 ms: 5 digits
+           Case{1, false, "1234567", "1234", 1234000, true},     // 1000 ms: 4 digits
            Case{25, true, "123456789", "12345678", 12345678, true},
            Case{25, true, "x", "", -1, false},
        }) {
@@ -247,10 +277,13 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
     if (d.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
   EXPECT_EQ(passed, "09,.");
 
-  const std::pair<TimingField, std::string> typed[] = {
-      {TimingField::MultiplyValue, "1.5"}, {TimingField::IncreaseDecreaseValue, "2000"},
-      {TimingField::ChangeFrameRate, "30"}, {TimingField::FirstPoint, "00:00:01,500"},
-      {TimingField::SecondPoint, "00:00:05,000"}, {TimingField::FirstLine, "2"}, {TimingField::SecondLine, "1"}};
+  const std::pair<TimingField, std::string> typed[] = {{TimingField::MultiplyValue, "1.5"},
+                                                       {TimingField::IncreaseDecreaseValue, "2000"},
+                                                       {TimingField::ChangeFrameRate, "30"},
+                                                       {TimingField::FirstPoint, "00:00:01,500"},
+                                                       {TimingField::SecondPoint, "00:00:05,000"},
+                                                       {TimingField::FirstLine, "2"},
+                                                       {TimingField::SecondLine, "1"}};
   for (const auto& [field, text] : typed) TypeAndLeave(d, field, text);
   ASSERT_TRUE(d.CloseFile());
   const std::string microDVD = Lines({"{1419}{1450}One", "{1500}{1550}Two"});

@@ -74,10 +74,9 @@ TEST(TransformPointFields, KeysPassByUnitAndADigitOnlyWhileThereIsRoom) {
   }
 }
 
-const std::string FourSubRip = Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2",
-                                      "00:00:03,000 --> 00:00:04,000", "Two", "", "3",
-                                      "00:00:05,000 --> 00:00:06,000", "Three", "", "4",
-                                      "00:00:07,000 --> 00:00:08,000", "Four|lines"});
+const std::string FourSubRip =
+    Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two", "", "3",
+           "00:00:05,000 --> 00:00:06,000", "Three", "", "4", "00:00:07,000 --> 00:00:08,000", "Four|lines"});
 
 TEST(TransformLineFields, ANumberIsKeptWithin1AndTheSubtitleCountAndOtherTextChangesNothing) {
   for (auto [typed, line] : {std::pair{"0", 1}, {"3", 3}, {"99999", 4}, {"12a", 2}, {"", 2}}) {

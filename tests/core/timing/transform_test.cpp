@@ -66,16 +66,25 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
   };
   for (const Case& c : {
            // k = 2, b = -2000; the end at 2 s stays where it is and is not counted.
-           Case{"whole", TransformMode::Whole, {2, 6000, 3, 14000},
-                {{0, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {22000, 24000, "D"}}, Made(7)},
+           Case{"whole",
+                TransformMode::Whole,
+                {2, 6000, 3, 14000},
+                {{0, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {22000, 24000, "D"}},
+                Made(7)},
            // Only 2 and 3 move; 3 now overlaps 4, whose start the repair moves past 3's end and
            // whose end it puts 3 s later.
-           Case{"between", TransformMode::Between, {2, 6000, 3, 14000},
-                {{1000, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {16000, 19000, "D"}}, Made(6)},
+           Case{"between",
+                TransformMode::Between,
+                {2, 6000, 3, 14000},
+                {{1000, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {16000, 19000, "D"}},
+                Made(6)},
            // 1 and 4 keep their starts: 1's end goes by (1 s -> 1 s, 4 s -> 3 s), 2 and 3 by
            // k = 1.5, b = -3000, and 4's end by (8 s -> 9 s, 12 s -> 12 s).
-           Case{"pinned ends", TransformMode::PinnedEnds, {2, 3000, 3, 9000},
-                {{1000, 1667, "A"}, {3000, 4500, "B"}, {9000, 10500, "C"}, {12000, 12750, "D"}}, Made(6)},
+           Case{"pinned ends",
+                TransformMode::PinnedEnds,
+                {2, 3000, 3, 9000},
+                {{1000, 1667, "A"}, {3000, 4500, "B"}, {9000, 10500, "C"}, {12000, 12750, "D"}},
+                Made(6)},
        }) {
     SCOPED_TRACE(c.name);
     Opened f(Four);
@@ -99,8 +108,10 @@ TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
   DocumentFixture f;
   f.Open(Lines(lines), "film.sub");
   f.prompter.shown.clear();
-  for (auto [field, text] : {std::pair{TimingField::FirstLine, "1"}, {TimingField::FirstPoint, "200"},
-                             {TimingField::SecondLine, "500"}, {TimingField::SecondPoint, "10300"}}) {
+  for (auto [field, text] : {std::pair{TimingField::FirstLine, "1"},
+                             {TimingField::FirstPoint, "200"},
+                             {TimingField::SecondLine, "500"},
+                             {TimingField::SecondPoint, "10300"}}) {
     f.doc.FieldChanged(field, text);
     f.doc.FieldExit(field);
   }
@@ -147,7 +158,12 @@ TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothin
            Case{"between: L2's end too high", TransformMode::Between, {2, 0, 3, 2147483000}, TooHigh},
            // A point after the last start turns the last stretch round: its end goes below 0.
            Case{"pinned: last end below 0", TransformMode::PinnedEnds, {1, 1000, 3, 100000}, Negative},
-           Case{"pinned: a steep last stretch", TransformMode::PinnedEnds, {1, 0, 3, 1}, TooHigh, 0, 0,
+           Case{"pinned: a steep last stretch",
+                TransformMode::PinnedEnds,
+                {1, 0, 3, 1},
+                TooHigh,
+                0,
+                0,
                 {9000, 300000000, "D"}},
            Case{"whole: equal starts", TransformMode::Whole, {2, 1000, 3, 5000}, SameStarts, 3, 2},
            Case{"between: equal starts", TransformMode::Between, {2, 1000, 3, 5000}, SameStarts, 3, 2},

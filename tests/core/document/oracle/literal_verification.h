@@ -47,7 +47,8 @@ inline bool TimeLineScore(const std::string& s) {
   if (len > 29 && Matches(s, 1, TimePattern + " --> " + TimePattern)) return true;
   if (std::regex_match(s, LooseTimeLine())) return true;
   int B = 0, P = 0, H = 0, D = 0, K = 0, G = 0, O = 0;
-  for (char c : s) ++(c == ' ' ? B : c == ',' || c == '.' ? P : c == '-' ? H : Digit(c) ? D : c == ':' ? K : c == '>' ? G : O);
+  for (char c : s)
+    ++(c == ' ' ? B : c == ',' || c == '.' ? P : c == '-' ? H : Digit(c) ? D : c == ':' ? K : c == '>' ? G : O);
   double score =
       29 - std::abs(D - 18) - std::abs(K - 4) - std::abs(P - 2) - std::abs(B - 2) - std::abs(H - 2) - std::abs(G - 1);
   double value = score * 75 / 29 - O * 75.0 / len;
@@ -252,8 +253,7 @@ struct Verifier {
     if (found == std::string::npos) Diagnose(i, 13, arrow);
     int p = static_cast<int>(found) + 1;
     if (p > 1 && t[p - 2] != ' ') t.insert(static_cast<std::size_t>(p - 1), " "), ++ChangeCount, ++p;
-    if (Size(t) >= p + 3 && t[p + 2] != ' ')
-      t.insert(static_cast<std::size_t>(p + 2), " "), ++ChangeCount;
+    if (Size(t) >= p + 3 && t[p + 2] != ' ') t.insert(static_cast<std::size_t>(p + 2), " "), ++ChangeCount;
     Diagnose(i, 13, arrow);
     if (t.size() < 29) Report(i, Size(t) + 1, "Line too short!");
     Diagnose(i, 18, TimePattern);

@@ -77,8 +77,8 @@ inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   r.doc.VerifySubtitle();
   TextLocation caret = r.Caret();
   std::vector<std::string> lines(s.RawLines.begin() + 1, s.RawLines.begin() + 1 + s.LineCount);
-  return {lines, s.LineCount, s.SubtitleCount, s.ChangeCount, r.doc.VerifiedOK, r.Messages(),
-          caret.line, caret.column, r.editor.Text()};
+  return {lines,        s.LineCount, s.SubtitleCount, s.ChangeCount,  r.doc.VerifiedOK,
+          r.Messages(), caret.line,  caret.column,    r.editor.Text()};
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
@@ -95,8 +95,15 @@ inline VerifyOutcome OracleVerify(const VerifyInput& in) {
   // editing area has it.
   const bool reported = o.reportLine != 0, caretMoved = reported && o.reportLine <= o.LineCount;
   std::string editor = reported ? JoinLines(o.L, 1, o.LineCount) : JoinLines(OneBased(in.lines), 1, Size(in.lines));
-  return {lines, o.LineCount, o.SubtitleCount, o.ChangeCount, o.VerifiedOK, o.messages,
-          caretMoved ? o.reportLine : 1, caretMoved ? o.reportColumn : 1, editor};
+  return {lines,
+          o.LineCount,
+          o.SubtitleCount,
+          o.ChangeCount,
+          o.VerifiedOK,
+          o.messages,
+          caretMoved ? o.reportLine : 1,
+          caretMoved ? o.reportColumn : 1,
+          editor};
 }
 
 // What time repair leaves: the starts, ends and texts (also the entries freed by removals),
@@ -129,8 +136,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   s.ChangeCount = in.changeCount;
   r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
-  return {s.StartValues, s.EndValues, s.Texts, s.SubtitleCount, s.ChangeCount, r.doc.VerifiedOK, r.Messages(),
-          r.Caret().line};
+  return {s.StartValues, s.EndValues,      s.Texts,      s.SubtitleCount,
+          s.ChangeCount, r.doc.VerifiedOK, r.Messages(), r.Caret().line};
 }
 
 inline RepairOutcome OracleRepair(const RepairInput& in) {

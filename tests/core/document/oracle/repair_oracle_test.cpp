@@ -103,7 +103,8 @@ SubtitleStore TransformedStore(Random& g) {
 std::string Describe(const SubtitleStore& s, int upTo) {
   std::ostringstream out;
   out << "N=" << s.SubtitleCount << " changes=" << s.ChangeCount << ":";
-  for (int i = 1; i <= upTo; ++i) out << " [" << s.StartValues[i] << "," << s.EndValues[i] << ",\"" << s.Texts[i] << "\"]";
+  for (int i = 1; i <= upTo; ++i)
+    out << " [" << s.StartValues[i] << "," << s.EndValues[i] << ",\"" << s.Texts[i] << "\"]";
   return out.str();
 }
 
@@ -116,7 +117,8 @@ TEST(RepairOracle, TheTransformsOnePassMatchesThePlainRepair) {
     const bool fastOk = TransformRepair(fast), plainOk = PlainTransformRepair(plain);
     const int n = input.SubtitleCount;
     // A failed repair's store is put back by the transform, so only a passed one is compared.
-    ASSERT_EQ(std::tuple(fastOk, fastOk ? Describe(fast, n) : ""), std::tuple(plainOk, plainOk ? Describe(plain, n) : ""))
+    ASSERT_EQ(std::tuple(fastOk, fastOk ? Describe(fast, n) : ""),
+              std::tuple(plainOk, plainOk ? Describe(plain, n) : ""))
         << "input " << Describe(input, n);
     passed += fastOk;
     shrunkAndPassed += fastOk && fast.SubtitleCount < n;

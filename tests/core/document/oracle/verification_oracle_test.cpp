@@ -35,12 +35,23 @@ std::string TimeLine(Random& g) {
   std::string s = time() + g.Pick({" --> ", " --> ", "-->", " -->", "--> ", " -> ", "  -->  ", "   -->"}) + time();
   const auto at = static_cast<std::size_t>(g.Int(0, Size(s) - 1));
   switch (g.Int(0, 9)) {
-    case 0: s[at] = g.Pick({"x", ";", " ", "5"})[0]; break;
-    case 1: s.resize(std::max<std::size_t>(7, at)); break;
-    case 2: s += g.Pick({" X1:100 X2:600 Y1:50 Y2:100", " 00:00:09,000", "x"}); break;
-    case 3: s.insert(0, g.Pick({"x", "0", " "})); break;
-    case 4: s.erase(at, 1); break;
-    default: break;
+    case 0:
+      s[at] = g.Pick({"x", ";", " ", "5"})[0];
+      break;
+    case 1:
+      s.resize(std::max<std::size_t>(7, at));
+      break;
+    case 2:
+      s += g.Pick({" X1:100 X2:600 Y1:50 Y2:100", " 00:00:09,000", "x"});
+      break;
+    case 3:
+      s.insert(0, g.Pick({"x", "0", " "}));
+      break;
+    case 4:
+      s.erase(at, 1);
+      break;
+    default:
+      break;
   }
   return s;
 }
@@ -53,9 +64,12 @@ std::vector<std::string> SubRipLines(Random& g) {
   const int blocks = g.Int(1, 5);
   for (int b = 1; b <= blocks; ++b) {
     const int counter = g.Int(0, 9);  // right, wrong, a text line instead, or none
-    if (counter < 7) lines.push_back(std::to_string(b));
-    else if (counter == 7) lines.push_back(g.Pick({std::to_string(b + 1), "0" + std::to_string(b), "1", std::to_string(b) + " "}));
-    else if (counter == 8) lines.push_back(g.Pick(texts));
+    if (counter < 7)
+      lines.push_back(std::to_string(b));
+    else if (counter == 7)
+      lines.push_back(g.Pick({std::to_string(b + 1), "0" + std::to_string(b), "1", std::to_string(b) + " "}));
+    else if (counter == 8)
+      lines.push_back(g.Pick(texts));
     lines.push_back(TimeLine(g));
     for (int t = g.Int(0, 3); t > 0; --t) lines.push_back(g.Pick(texts));
     if (g.Chance(8)) lines.insert(lines.end(), 14, "more text");
