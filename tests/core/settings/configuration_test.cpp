@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/document_fixture.h"
@@ -102,27 +103,18 @@ TEST(ApplyConfigValues, ReadsNumbersAndTrueOrFalseAsBooleansAndKeepsTheCurrentVa
   }
 }
 
-TEST(ApplyConfigValues, AHeaderAndALanguageLineEmptyTheTextSettingsAndKeepEveryOtherDefault) {
-  Configuration config;
-  config.LastAccessedFolder = "/home";
-  const std::vector<std::string> defaults = ConfigValues(config, "");
-  config = Load("Language=Deutsch\r\n", config);
-  EXPECT_EQ(config.Language, "Deutsch");
-  EXPECT_EQ(config.LastAccessedFolder, "");
-  EXPECT_EQ(config.SegmentText, "");
-  std::vector<std::string> values = ConfigValues(config, "");
-  values[1] = defaults[1];
-  values[25] = defaults[25];
-  EXPECT_EQ(values, defaults);
-}
-
-TEST(ApplyConfigValues, ChangesNothingWithoutValuesAndTakesOnlyInstalledFontNames) {
+TEST(ApplyConfigValues, TakesOnlyInstalledFontNamesEmptiesTheTextSettingsAndKeepsEveryOtherValue) {
   Configuration config;
   EXPECT_FALSE(ApplyConfigValues({}, config, OnlyDejaVuInstalled));
   EXPECT_EQ(ConfigValues(config, ""), ConfigValues(Defaults, ""));
-  config = Load("Font_name=DejaVu Sans\r\nPlayer_font_name=Nowhere Sans\r\n");
-  EXPECT_EQ(config.EditorFont.name, "DejaVu Sans");
-  EXPECT_EQ(config.PlayerFont.name, "");
+  config.LastAccessedFolder = "/home";
+  const std::vector<std::string> defaults = ConfigValues(config, "");
+  config = Load("Language=Deutsch\r\nFont_name=DejaVu Sans\r\nPlayer_font_name=Nowhere Sans\r\n", config);
+  EXPECT_EQ(std::tuple(config.Language, config.EditorFont.name, config.LastAccessedFolder, config.SegmentText),
+            std::tuple("Deutsch", "DejaVu Sans", "", ""));
+  std::vector<std::string> values = ConfigValues(config, "");
+  for (std::size_t key : {1, 3, 25}) values[key] = defaults[key];
+  EXPECT_EQ(values, defaults);  // the player's font name among them: it is not installed
 }
 
 TEST(ExtensionsToRegister, KeepsTheKnownSubtitleExtensionsLowerCasedInTheOrderGiven) {
