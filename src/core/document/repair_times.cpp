@@ -37,66 +37,92 @@ void Compact(SubtitleStore& s, Keep keep) {
   s.SubtitleCount = kept;
 }
 
-}  // namespace
+// The default duration after t, but no later than the file can hold.
+std::int64_t Later(std::int64_t t, const RepairLimits& limits) { return std::min(t + DefaultDuration, limits.latest); }
 
-std::optional<RepairStop> RepairPass(SubtitleStore& s, const RepairLimits& limits) {
-  auto& S = s.StartValues;
-  auto& E = s.EndValues;
-  auto changed = [&] { ++s.ChangeCount; };
-  auto later = [&](std::int64_t t) { return std::min(t + DefaultDuration, limits.latest); };
-
-  // Removing every empty subtitle at once gives what removing the first one again and
-  // again gives.
+// Removing every empty subtitle at once gives what removing the first one again and
+// again gives.
+void DropEmptySubtitles(SubtitleStore& s) {
   Compact(s, [&](int k, int) {
     if (!s.Texts[k].empty()) return true;
-    changed();
+    ++s.ChangeCount;
     return false;
   });
-  const int n = s.SubtitleCount;
-  if (n < 1) return std::nullopt;
+}
 
+// The first subtitle starts at 0 when its start is unknown, the last one lasts the default
+// duration when its end is; a last subtitle without either stops the pass.
+std::optional<RepairStop> FillOpenEnds(SubtitleStore& s, const RepairLimits& limits) {
+  auto& S = s.StartValues;
+  auto& E = s.EndValues;
+  const int n = s.SubtitleCount;
   if (S[1] == -1) {
     S[1] = 0;
-    changed();
+    ++s.ChangeCount;
   }
   if (E[n] == -1) {
     if (S[n] == -1) return RepairStop{n, std::nullopt};
-    E[n] = ClampToInt32(later(S[n]));
-    changed();
+    E[n] = ClampToInt32(Later(S[n], limits));
+    ++s.ChangeCount;
   }
-  // Zero length; a next start still unknown leaves the default duration.
+  return std::nullopt;
+}
+
+// Zero length; a next start still unknown leaves the default duration.
+void LengthenZeroLength(SubtitleStore& s, const RepairLimits& limits) {
+  auto& S = s.StartValues;
+  auto& E = s.EndValues;
+  const int n = s.SubtitleCount;
   for (int k = 1; k < n; ++k) {
     if (S[k] == E[k] && S[k] != -1) {
       const std::int64_t limit = S[k + 1] == -1 ? INT64_MAX : S[k + 1];
-      E[k] = ClampToInt32(std::min(later(S[k]), limit));
-      changed();
+      E[k] = ClampToInt32(std::min(Later(S[k], limits), limit));
+      ++s.ChangeCount;
     }
   }
+}
+
+// An unknown start follows the end before it; an unknown end is the next start.
+void FillUnknownTimes(SubtitleStore& s) {
+  auto& S = s.StartValues;
+  auto& E = s.EndValues;
+  const int n = s.SubtitleCount;
   for (int k = 2; k <= n; ++k) {
     if (S[k] == -1 && E[k - 1] != -1) {
       S[k] = ClampToInt32(std::max<std::int64_t>(E[k - 1], E[k] - DefaultDuration));
-      changed();
+      ++s.ChangeCount;
     }
   }
   for (int k = 1; k < n; ++k) {
     if (E[k] == -1 && S[k + 1] != -1) {
       E[k] = S[k + 1];
-      changed();
+      ++s.ChangeCount;
     }
   }
-  for (int k = 1; k <= n; ++k)
-    if (S[k] == -1) return RepairStop{k, Msg::CantDetermineStart};
-  for (int k = 1; k <= n; ++k)
-    if (E[k] == -1) return RepairStop{k, Msg::CantDetermineEnd};
+}
 
-  // Order and overlap.
+std::optional<RepairStop> FindUnknownTime(const SubtitleStore& s) {
+  const int n = s.SubtitleCount;
+  for (int k = 1; k <= n; ++k)
+    if (s.StartValues[k] == -1) return RepairStop{k, Msg::CantDetermineStart};
+  for (int k = 1; k <= n; ++k)
+    if (s.EndValues[k] == -1) return RepairStop{k, Msg::CantDetermineEnd};
+  return std::nullopt;
+}
+
+// Order and overlap: a subtitle ending before it starts is lengthened, one overlapping the
+// next is shortened or the next one moved.
+void OrderAndSeparate(SubtitleStore& s, const RepairLimits& limits) {
+  auto& S = s.StartValues;
+  auto& E = s.EndValues;
+  const int n = s.SubtitleCount;
   for (int k = 1; k < n; ++k) {
     if (E[k] <= S[k]) {
-      E[k] = ClampToInt32(std::min<std::int64_t>(later(S[k]), S[k + 1]));
-      changed();
+      E[k] = ClampToInt32(std::min<std::int64_t>(Later(S[k], limits), S[k + 1]));
+      ++s.ChangeCount;
       if (E[k] <= S[k] && k >= 2 && E[k - 1] < E[k]) {
         S[k] = ClampToInt32(std::max<std::int64_t>(E[k - 1], E[k] - DefaultDuration));
-        changed();
+        ++s.ChangeCount;
       }
     }
     if (S[k + 1] < E[k]) {
@@ -104,33 +130,63 @@ std::optional<RepairStop> RepairPass(SubtitleStore& s, const RepairLimits& limit
         E[k] = S[k + 1];
       else
         S[k + 1] = ClampToInt32(std::max<std::int64_t>(E[k], E[k + 1] - DefaultDuration));
-      changed();
+      ++s.ChangeCount;
     }
   }
-  // A subtitle followed by the same text that starts as it ends becomes one. Merging
-  // never makes an earlier pair mergeable, so one sweep finds every merge, in the same order.
+}
+
+// A subtitle followed by the same text that starts as it ends becomes one. Merging
+// never makes an earlier pair mergeable, so one sweep finds every merge, in the same order.
+void MergeContinuations(SubtitleStore& s) {
   Compact(s, [&](int k, int kept) {
-    if (kept >= 1 && s.Texts[kept] == s.Texts[k] && E[kept] == S[k]) {
-      E[kept] = E[k];
-      changed();
+    if (kept >= 1 && s.Texts[kept] == s.Texts[k] && s.EndValues[kept] == s.StartValues[k]) {
+      s.EndValues[kept] = s.EndValues[k];
+      ++s.ChangeCount;
       return false;
     }
     return true;
   });
+}
+
+// The first subtitle starts before it ends, the last one ends after it starts.
+void MendFirstAndLast(SubtitleStore& s, const RepairLimits& limits) {
+  auto& S = s.StartValues;
+  auto& E = s.EndValues;
   const int m = s.SubtitleCount;
-  for (int k = 1; k <= m; ++k) s.ChangeCount += TidyLineSeparators(s.Texts[k]);
   if (E[1] <= S[1]) {
     S[1] = ClampToInt32(std::max<std::int64_t>(0, E[1] - DefaultDuration));
-    changed();
+    ++s.ChangeCount;
   }
   if (S[m] >= E[m]) {
-    E[m] = ClampToInt32(later(S[m]));
-    changed();
+    E[m] = ClampToInt32(Later(S[m], limits));
+    ++s.ChangeCount;
   }
+}
+
+std::optional<RepairStop> FindDisorder(const SubtitleStore& s) {
+  const int m = s.SubtitleCount;
   for (int k = 1; k <= m; ++k)
-    if (S[k] >= E[k]) return RepairStop{k, Msg::StartNotBeforeEnd};
+    if (s.StartValues[k] >= s.EndValues[k]) return RepairStop{k, Msg::StartNotBeforeEnd};
   for (int k = 1; k < m; ++k)
-    if (E[k] > S[k + 1]) return RepairStop{k, Msg::EndAfterNextStart};
+    if (s.EndValues[k] > s.StartValues[k + 1]) return RepairStop{k, Msg::EndAfterNextStart};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<RepairStop> RepairPass(SubtitleStore& s, const RepairLimits& limits) {
+  DropEmptySubtitles(s);
+  if (s.SubtitleCount < 1) return std::nullopt;
+  if (auto stop = FillOpenEnds(s, limits)) return stop;
+  LengthenZeroLength(s, limits);
+  FillUnknownTimes(s);
+  if (auto stop = FindUnknownTime(s)) return stop;
+  OrderAndSeparate(s, limits);
+  MergeContinuations(s);
+  const int m = s.SubtitleCount;
+  for (int k = 1; k <= m; ++k) s.ChangeCount += TidyLineSeparators(s.Texts[k]);
+  MendFirstAndLast(s, limits);
+  if (auto stop = FindDisorder(s)) return stop;
   if (limits.repeatedTags)
     for (int k = 1; k <= m; ++k) s.ChangeCount += RemoveRepeatedOpeningTags(s.Texts[k]);
   return std::nullopt;
