@@ -70,131 +70,153 @@ void RepairTimeLine(std::string& t, int& changes) {
   (t += SubRipArrow) += end;
 }
 
-}  // namespace
-
-// One sweep over the lines. Where a blank line is put in front of a counter, the rules
-// would scan again from the top; that second scan changes nothing but counts every
-// out-of-order counter up to that place once more, which is added here at once.
 // The sweep works in the store's own lines: lines 1..done-1 are done; the current line is
 // `inserted` when a counter was put in front of line `next`, else line `next`; lines
 // next..last are still to come. A line put in takes the place of one done with; when there
 // is none, the lines still to come move on by a quarter of their number, which keeps all the
 // moves linear.
+class LineSweep {
+ public:
+  explicit LineSweep(std::vector<std::string>& lines, int count) : lines_(lines), last_(count) {}
+
+  bool AtEnd() const { return !hasInserted_ && next_ > last_; }
+  // The place the current line will have.
+  int Place() const { return done_; }
+  std::string& Current() { return hasInserted_ ? inserted_ : lines_[next_]; }
+  const std::string& Following() const {
+    static const std::string none;
+    const int i = hasInserted_ ? next_ : next_ + 1;
+    return i <= last_ ? lines_[i] : none;
+  }
+
+  void Put(std::string&& line) {
+    if (done_ == next_) {
+      const int shift = (last_ - next_ + 1) / 4 + 16;
+      if (static_cast<int>(lines_.size()) <= last_ + shift) lines_.resize(static_cast<std::size_t>(last_ + shift) + 1);
+      std::move_backward(lines_.begin() + next_, lines_.begin() + last_ + 1, lines_.begin() + last_ + shift + 1);
+      next_ += shift;
+      last_ += shift;
+    }
+    lines_[done_++] = std::move(line);
+  }
+
+  void Advance() {
+    if (hasInserted_) {
+      hasInserted_ = false;
+      Put(std::move(inserted_));
+    } else if (done_ == next_) {
+      ++done_, ++next_;
+    } else {
+      lines_[done_++] = std::move(lines_[next_++]);
+    }
+  }
+
+  // Puts a counter after the current line: the one after the `found` counters so far, kept
+  // within the number of lines.
+  void InsertCounter(int found) {
+    Advance();
+    inserted_ = std::to_string(std::max(1, std::min(found + 1, LineCount() + 1)));
+    hasInserted_ = true;
+  }
+
+  // Closes the gap between the lines done and those still to come; returns the line count.
+  int Settle() {
+    if (hasInserted_) Advance();
+    while (next_ <= last_) Advance();
+    for (int i = done_; i <= last_; ++i) lines_[i].clear();
+    return done_ - 1;
+  }
+
+ private:
+  int LineCount() const { return done_ - 1 + (hasInserted_ ? 1 : 0) + (last_ - next_ + 1); }
+
+  std::vector<std::string>& lines_;
+  int done_ = 1, next_ = 1, last_;
+  std::string inserted_;
+  bool hasInserted_ = false;
+};
+
+LineProblem CheckTimeLine(VerifyRules& rules, std::string& line) {
+  // Times in another tool's shape are kept: the line is written in the rules' shape.
+  if (LooseTimeLine loose = ReadLooseTimeLine(line); loose.otherShape) {
+    line = std::move(loose.shaped);
+    rules.Changed();
+  }
+  if (rules.Repair()) {
+    RepairTimeLine(line, rules.doc.store.ChangeCount);
+    return {};
+  }
+  return CheckTimeLineStrict(line, rules.doc.store.ChangeCount, rules.doc.messages);
+}
+
+// Whether a counter out of order is taken: the user is asked once a run unless the notice is
+// off or the repair is on.
+bool TakesCounterOutOfOrder(VerifyRules& rules, bool& continueThisRun) {
+  Document& doc = rules.doc;
+  if (!continueThisRun && !doc.CounterNoticeDisabled && !rules.Repair()) {
+    if (doc.Ask(Icon::Question, rules.Text(Msg::CounterNotInOrder), Buttons::OkCancel, Answer::Ok) != Answer::Ok)
+      return false;
+    continueThisRun = doc.CounterNoticeDisabled = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+// One sweep over the lines. Where a blank line is put in front of a counter, the rules
+// would scan again from the top; that second scan changes nothing but counts every
+// out-of-order counter up to that place once more, which is added here at once.
 void VerifyRules::SubRip() {
   auto& store = doc.store;
   auto& lines = store.RawLines;
+  LineSweep sweep(lines, store.LineCount);
   bool continueThisRun = false;
-
-  int done = 1, next = 1, last = store.LineCount;
-  std::string inserted;
-  bool hasInserted = false;
-  static const std::string none;
-  auto current = [&]() -> std::string& { return hasInserted ? inserted : lines[next]; };
-  auto following = [&]() -> const std::string& {
-    const int i = hasInserted ? next : next + 1;
-    return i <= last ? lines[i] : none;
-  };
-  auto lineCount = [&] { return done - 1 + (hasInserted ? 1 : 0) + (last - next + 1); };
-  auto put = [&](std::string&& line) {
-    if (done == next) {
-      const int shift = (last - next + 1) / 4 + 16;
-      if (static_cast<int>(lines.size()) <= last + shift) lines.resize(static_cast<std::size_t>(last + shift) + 1);
-      std::move_backward(lines.begin() + next, lines.begin() + last + 1, lines.begin() + last + shift + 1);
-      next += shift;
-      last += shift;
-    }
-    lines[done++] = std::move(line);
-  };
-  auto advance = [&] {
-    if (hasInserted) {
-      hasInserted = false;
-      put(std::move(inserted));
-    } else if (done == next) {
-      ++done, ++next;
-    } else {
-      lines[done++] = std::move(lines[next++]);
-    }
-  };
-  auto insertCounter = [&](int found) {
-    advance();
-    inserted = std::to_string(std::max(1, std::min(found + 1, lineCount() + 1)));
-    hasInserted = true;
-    Changed();
-  };
-  // Closes the gap between the lines done and those still to come.
-  auto settle = [&] {
-    if (hasInserted) advance();
-    while (next <= last) advance();
-    for (int i = done; i <= last; ++i) lines[i].clear();
-    store.LineCount = done - 1;
-  };
-  auto checkTimeLine = [&](std::string& line) -> LineProblem {
-    // Times in another tool's shape are kept: the line is written in the rules' shape.
-    if (LooseTimeLine loose = ReadLooseTimeLine(line); loose.otherShape) {
-      line = std::move(loose.shaped);
-      Changed();
-    }
-    if (Repair()) {
-      RepairTimeLine(line, store.ChangeCount);
-      return {};
-    }
-    return CheckTimeLineStrict(line, store.ChangeCount, doc.messages);
-  };
-
   int found = 0, previousCounter = 1, acceptedOutOfOrder = 0;
-  while (hasInserted || next <= last) {
-    const std::string& line = current();
-    const int i = done;
-    if (line.empty() && TimeLineScore(following())) {
-      insertCounter(found);
+  while (!sweep.AtEnd()) {
+    const std::string& line = sweep.Current();
+    const int i = sweep.Place();
+    if (!TimeLineScore(sweep.Following())) {
+      sweep.Advance();
       continue;
     }
-    if (HasNonDigit(line)) {
-      if (TimeLineScore(following()))
-        insertCounter(found);
-      else
-        advance();
-      continue;
-    }
-    if (!TimeLineScore(following())) {
-      advance();
+    // A time line without a counter before it gets one.
+    if (line.empty() || HasNonDigit(line)) {
+      sweep.InsertCounter(found);
+      Changed();
       continue;
     }
     ++found;
     if (!IsNumber(line, found)) {
-      if (!continueThisRun && !doc.CounterNoticeDisabled && !Repair()) {
-        if (doc.Ask(Icon::Question, Text(Msg::CounterNotInOrder), Buttons::OkCancel, Answer::Ok) != Answer::Ok) {
-          settle();
-          Report(i, {1, "<>\"" + std::to_string(found) + "\""});
-          return;
-        }
-        continueThisRun = doc.CounterNoticeDisabled = true;
+      if (!TakesCounterOutOfOrder(*this, continueThisRun)) {
+        store.LineCount = sweep.Settle();
+        Report(i, {1, "<>\"" + std::to_string(found) + "\""});
+        return;
       }
       Changed();
       ++acceptedOutOfOrder;
     }
-    if (found >= 2 && !lines[done - 1].empty()) {
-      put(std::string());
+    if (found >= 2 && !lines[i - 1].empty()) {
+      sweep.Put(std::string());
       Changed();
       Changed(acceptedOutOfOrder);
     }
     if (found >= 2) {
-      LineProblem problem = checkTimeLine(lines[previousCounter + 1]);
+      LineProblem problem = CheckTimeLine(*this, lines[previousCounter + 1]);
       if (problem) {
-        settle();
+        store.LineCount = sweep.Settle();
         Report(previousCounter + 1, problem);
         return;
       }
     }
-    previousCounter = done;
-    advance();
+    previousCounter = sweep.Place();
+    sweep.Advance();
   }
-  settle();
+  store.LineCount = sweep.Settle();
 
   // Without any counter this is line 2, which a one-line text does not have.
   std::string missing;
   std::string& timeLine = previousCounter + 1 <= store.LineCount ? Line(previousCounter + 1) : missing;
-  if (LineProblem problem = checkTimeLine(timeLine)) {
+  if (LineProblem problem = CheckTimeLine(*this, timeLine)) {
     store.EnsureLines(previousCounter + 1);
     Line(previousCounter + 1) = timeLine;
     Report(previousCounter + 1, problem);
