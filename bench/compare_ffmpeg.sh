@@ -11,29 +11,13 @@
 # timing loop is used, with bash's time).
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../build-bench}" && pwd)
-if [[ -n ${2:-} ]]; then
-  work=$2
-else
-  work=$(mktemp -d /tmp/tessary-compare.XXXXXX)
-  trap 'rm -rf "$work"' EXIT
-fi
-cli=$build/src/cli/tessary-cli
-generator=$build/bench/tessary-bench-inputs
 runs=5
-
-for tool in "$cli" "$generator"; do
-  [[ -x $tool ]] || { echo "error: $tool is not built (ninja -C $build tessary-cli tessary-bench-inputs)" >&2; exit 1; }
-done
 if ! command -v ffmpeg >/dev/null; then
   echo "error: ffmpeg is not installed, so there is nothing to compare with (apt-get install ffmpeg)" >&2
   exit 1
 fi
-
-mkdir -p "$work"
-cd "$work"
-"$generator" . >/dev/null
+source "$(dirname "$0")/large_inputs.sh"
+large_inputs build-bench compare "$@"
 
 # Prints, for each of the two commands, the mean and standard deviation of the wall time
 # and the mean processor time (user + system), in milliseconds. Other work on the machine

@@ -12,23 +12,8 @@
 # removed at the end). Exits with 1 when a conversion of a largest input misses the target.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${1:-$here/../build}" && pwd)
-if [[ -n ${2:-} ]]; then
-  work=$2
-else
-  work=$(mktemp -d /tmp/tessary-memory.XXXXXX)
-  trap 'rm -rf "$work"' EXIT
-fi
-cli=$build/src/cli/tessary-cli
-generator=$build/bench/tessary-bench-inputs
-for tool in "$cli" "$generator"; do
-  [[ -x $tool ]] || { echo "error: $tool is not built (ninja -C $build tessary-cli tessary-bench-inputs)" >&2; exit 1; }
-done
-
-mkdir -p "$work"
-cd "$work"
-"$generator" . >/dev/null
+source "$(dirname "$0")/large_inputs.sh"
+large_inputs build memory "$@"
 # A quarter of the lines; the SubRip file is cut where a block ends.
 head -n 62500 big.sub >medium.sub
 awk 'NR > 62500 && $0 == "\r" { exit } { print }' big.srt >medium.srt
