@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/line_split.h"
+
 namespace tessary {
 
 namespace {
@@ -120,6 +122,26 @@ int TidyLineSeparators(std::string& text) {
   if (!out.empty() && out.back() == '|') out.pop_back();
   text.swap(out);
   return static_cast<int>(before - text.size());
+}
+
+// The text is copied only from its first blank line on.
+void RemoveBlankDisplayLines(std::string& text) {
+  std::string out;
+  bool removed = false;
+  for (std::size_t from = 0;;) {
+    const std::size_t bar = std::min(text.find('|', from), text.size());
+    const std::string_view line(text.data() + from, bar - from);
+    if (TrimmedLineEnds(line).empty()) {
+      if (!removed) out.assign(text, 0, from > 0 ? from - 1 : 0);
+      removed = true;
+    } else if (removed) {
+      if (!out.empty()) out += '|';
+      out += line;
+    }
+    if (bar == text.size()) break;
+    from = bar + 1;
+  }
+  if (removed) text.swap(out);
 }
 
 int RemoveRepeatedOpeningTags(std::string& text) {
