@@ -82,9 +82,10 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
 }
 
 // The texts take the notation of the current type first. A display line that a removed mark
-// leaves empty goes, as the next verification would take it (in SubRip a blank line would
-// even end the block and cut the lines after it off). The text the editing area held is let
-// go before the new one is made, so that a large document is never held twice.
+// leaves empty, or that the line end trims away, goes as the next verification would take it
+// (in SubRip a blank line would even end the block and cut the lines after it off). The text
+// the editing area held is let go before the new one is made, so that a large document is
+// never held twice.
 void Document::LinesInText() {
   GetLocNr();
   auto& s = store;
@@ -96,11 +97,11 @@ void Document::LinesInText() {
     int separators = 0;
     if (s.CurrentType == TypeMicroDVD) {
       SubRipToMicroDVD(body);
-      TidyLineSeparators(body);
+      RemoveUnwrittenDisplayLines(body, false);
       if (ContainsEither(body, '{', '}')) s.BraceCodesFound = true;
     } else if (s.CurrentType == TypeSubRip) {
       MicroDVDToSubRip(body);
-      RemoveBlankDisplayLines(body);
+      RemoveUnwrittenDisplayLines(body, true);
       if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
       separators = Separators(body);
       subRipLines += 4 + separators;

@@ -124,24 +124,35 @@ int TidyLineSeparators(std::string& text) {
   return static_cast<int>(before - text.size());
 }
 
-// The text is copied only from its first blank line on.
-void RemoveBlankDisplayLines(std::string& text) {
-  std::string out;
+void RemoveUnwrittenDisplayLines(std::string& text, bool subRip) {
+  auto blank = [](std::string_view line) { return TrimmedLineEnds(line).empty(); };
+  if (text.find('|') == std::string::npos) {  // most texts are one line
+    if (blank(text)) text.clear();
+    return;
+  }
+  std::vector<std::string_view> kept;
   bool removed = false;
   for (std::size_t from = 0;;) {
     const std::size_t bar = std::min(text.find('|', from), text.size());
     const std::string_view line(text.data() + from, bar - from);
-    if (TrimmedLineEnds(line).empty()) {
-      if (!removed) out.assign(text, 0, from > 0 ? from - 1 : 0);
+    if (line.empty() || (subRip && blank(line)))
       removed = true;
-    } else if (removed) {
-      if (!out.empty()) out += '|';
-      out += line;
-    }
+    else
+      kept.push_back(line);
     if (bar == text.size()) break;
     from = bar + 1;
   }
-  if (removed) text.swap(out);
+  while (!kept.empty() && blank(kept.back())) {
+    kept.pop_back();
+    removed = true;
+  }
+  if (!removed) return;
+  std::string out;
+  for (std::string_view line : kept) {
+    if (!out.empty()) out += '|';
+    out += line;
+  }
+  text.swap(out);
 }
 
 int RemoveRepeatedOpeningTags(std::string& text) {

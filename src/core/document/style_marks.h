@@ -19,9 +19,10 @@ void MicroDVDToSubRip(std::string& text);
 // Removes "|" at the start and the end and doubled "|"; returns the number removed.
 int TidyLineSeparators(std::string& text);
 
-// Removes the display lines that are empty or hold only blanks and backspaces, each with a
-// "|" beside it: SubRip would write them as blank lines, which end a block.
-void RemoveBlankDisplayLines(std::string& text);
+// Removes, each with a "|" beside it, the display lines that the written text cannot hold:
+// empty ones, and blank ones (blanks and backspaces only) at its end, which the line end trims
+// away. With `subRip` a blank line goes wherever it stands: SubRip would end the block there.
+void RemoveUnwrittenDisplayLines(std::string& text, bool subRip);
 
 // Removes an opening tag <b>, <i>, <u> or <s> that repeats inside the region opened by
 // the same tag (up to its closing tag or the end); returns the number removed.

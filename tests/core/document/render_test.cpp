@@ -30,12 +30,13 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
            Case{TypeMicroDVD, {{0, 1000, "<i>a<i>b</i>"}}, {"{0}{25}{y:i}ab"}, {"{y:i}ab"}, true},
            Case{TypeMicroDVD, {{40, 2000, "a<i>b|<i>c"}}, {"{1}{50}a{y:i}b|{y:i}c"}, {"a{y:i}b|{y:i}c"}, true},
            Case{TypeMicroDVD, {{0, 1000, "a < b > c"}}, {"{0}{25}a < b > c"}, {"a < b > c"}},
-           // A display line that a removed tag leaves empty goes with its "|"; in SubRip a blank
-           // one goes too, since a blank line would end the block.
+           // A display line that a removed tag leaves empty, or that the line end trims away,
+           // goes with its "|"; in SubRip a blank one goes too, since a blank line would end the
+           // block.
            Case{TypeMicroDVD,
-                {{0, 1000, "<x>|b"}, {2000, 3000, "a|<x>|c|<x>"}},
-                {"{0}{25}b", "{50}{75}a|c"},
-                {"b", "a|c"}},
+                {{0, 1000, "<x>|b"}, {2000, 3000, "a|<x>|c| |<x>"}, {4000, 5000, "d| |e| "}},
+                {"{0}{25}b", "{50}{75}a|c", "{100}{125}d| |e"},
+                {"b", "a|c", "d| |e"}},
            Case{TypeSubRip,
                 {{0, 1000, "{c:$0000FF}|a| \b|n"}},
                 {"1", "00:00:00,000 --> 00:00:01,000", "a", "n", ""},
