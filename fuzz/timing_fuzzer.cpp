@@ -497,6 +497,12 @@ struct Session {
     return false;
   }
 
+  bool ShowsNothing() const {
+    for (int i = 1; i <= doc.store.SubtitleCount; ++i)
+      if (!doc.store.Texts[i].empty()) return false;
+    return true;
+  }
+
   // MicroDVD subtitles that end in the frame they start in, or after the next one starts, or
   // meet an equal next one, as frames.
   bool HasFrameCollision() const {
@@ -564,10 +570,12 @@ struct Session {
     // and the type switch keep as they map them, may meet or cross as frames. The parse
     // lengthens or merges them, or shows where they are, openly.
     if (keepsSubFrameTimes && mendedOpenly && HasFrameCollision()) return false;
-    // The share of non-text bytes and the lines a SubRip subtitle takes on average are limits
-    // of a whole text that its writing in one notation may pass and in the other not; the
-    // parse refuses it with its message and changes nothing.
-    if (quiet.AnyStartingWith(doc.Text(Msg::NotText)) || quiet.AnyStartingWith(doc.Text(Msg::TooFewLines)))
+    // A text the parse refuses as a whole, saying so and changing nothing: the share of
+    // non-text bytes and the lines a SubRip subtitle takes on average are limits that its
+    // writing in one notation may pass and in the other not, and a text whose subtitles all
+    // show nothing has no type to detect.
+    if (quiet.AnyStartingWith(doc.Text(Msg::NotText)) || quiet.AnyStartingWith(doc.Text(Msg::TooFewLines)) ||
+        (ShowsNothing() && quiet.AnyStartingWith(doc.Text(Msg::UnknownType))))
       return false;
     if (parsed && mendedOpenly && HasTextToRepair()) return false;
     // 'A' sets aside a SubRip text line that reads as a time line, or a number line that may
