@@ -65,8 +65,10 @@ struct Repairer {
   }
   // Renders the store first, as the user is shown the subtitle as it now stands.
   void Report(int k, const std::string& detail) {
-    for (int i = 1; i <= SubtitleCount; ++i)
+    for (int i = 1; i <= SubtitleCount; ++i) {
       (CurrentType == 1 ? tessary::SubRipToMicroDVD : tessary::MicroDVDToSubRip)(T[i]);
+      tessary::RemoveUnwrittenDisplayLines(T[i], CurrentType == 2);
+    }
     auto frames = [&](std::int32_t v) { return v == -1 ? std::string() : std::to_string(MsToFrames(v, FrameRate)); };
     std::string line = "{" + frames(S[k]) + "}{" + frames(E[k]) + "}" + T[k];
     reportLine = k;
