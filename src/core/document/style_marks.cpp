@@ -124,29 +124,31 @@ int TidyLineSeparators(std::string& text) {
   return static_cast<int>(before - text.size());
 }
 
+// Most texts lose nothing: one look without a copy settles that.
 void RemoveUnwrittenDisplayLines(std::string& text, bool subRip) {
   auto blank = [](std::string_view line) { return TrimmedLineEnds(line).empty(); };
-  if (text.find('|') == std::string::npos) {  // most texts are one line
-    if (blank(text)) text.clear();
-    return;
-  }
-  std::vector<std::string_view> kept;
-  bool removed = false;
-  for (std::size_t from = 0;;) {
-    const std::size_t bar = std::min(text.find('|', from), text.size());
-    const std::string_view line(text.data() + from, bar - from);
-    if (line.empty() || (subRip && blank(line)))
-      removed = true;
+  auto goes = [&](std::string_view line) { return line.empty() || (subRip && blank(line)); };
+  auto forEachLine = [&](auto visit) {
+    for (std::size_t from = 0;;) {
+      const std::size_t bar = std::min(text.find('|', from), text.size());
+      visit(std::string_view(text.data() + from, bar - from));
+      if (bar == text.size()) break;
+      from = bar + 1;
+    }
+  };
+  bool any = false, lastKeptBlank = false;
+  forEachLine([&](std::string_view line) {
+    if (goes(line))
+      any = true;
     else
-      kept.push_back(line);
-    if (bar == text.size()) break;
-    from = bar + 1;
-  }
-  while (!kept.empty() && blank(kept.back())) {
-    kept.pop_back();
-    removed = true;
-  }
-  if (!removed) return;
+      lastKeptBlank = blank(line);
+  });
+  if (!any && !lastKeptBlank) return;
+  std::vector<std::string_view> kept;
+  forEachLine([&](std::string_view line) {
+    if (!goes(line)) kept.push_back(line);
+  });
+  while (!kept.empty() && blank(kept.back())) kept.pop_back();
   std::string out;
   for (std::string_view line : kept) {
     if (!out.empty()) out += '|';
