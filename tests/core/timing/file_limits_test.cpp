@@ -28,24 +28,24 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
       {"frame-rate change past seven digits", Lines({"{0}{999999}a", "{1000000}{1000001}b"}), "a.sub", 1,
        [](Document& d) {
          Type(d, TimingField::ChangeFrameRate, "25");
-         d.ChangeFrameRateClick();
+         d.Run(FrameRateChangeParams{d.TargetFrameRate});
        }},
       {"multiply past seven digits", Lines({"{0}{5000000}a", "{5000001}{5000002}b"}), "a.sub", 60,
        [](Document& d) {
          Type(d, TimingField::MultiplyValue, "2");
-         d.MultiplyClick();
+         d.Run(MultiplyParams{d.MultiplyValue});
        }},
       {"transform past seven digits", Lines({"{100}{200}a", "{1000}{9000000}b"}), "a.sub", 25,
        [](Document& d) {
          Type(d, TimingField::SecondPoint, "1900");
-         d.TransformClick();
+         d.Run(TransformParams{d.FirstPointLine, d.FirstPointValue, d.SecondPointLine, d.SecondPointValue, d.EntireMode});
        }},
       {"transform past 99:99:99,999",
        Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b", ""}), "a.srt",
        25,
        [](Document& d) {
          Type(d, TimingField::SecondPoint, "99:59:59,999");
-         d.TransformClick();
+         d.Run(TransformParams{d.FirstPointLine, d.FirstPointValue, d.SecondPointLine, d.SecondPointValue, d.EntireMode});
        }},
       {"switch to MicroDVD past seven digits at 30 fps",
        Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}), "a.srt",
@@ -54,12 +54,12 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
       {"multiply past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
        [](Document& d) {
          d.MultiplyValue = 30;
-         d.MultiplyClick();
+         d.Run(MultiplyParams{d.MultiplyValue});
        }},
       {"increase past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
        [](Document& d) {
          d.ShiftValue = 2100000000;
-         d.IncreaseClick();
+         d.Run(ShiftParams{d.ShiftValue});
        }},
   };
   for (const Case& c : cases) {
@@ -86,7 +86,7 @@ TEST(FileLimits, CommittingTheFrameRateKeepsTheShownFrames) {
   f.doc.FrameRate = f.doc.CommittedFrameRate = 20;
   f.Open(Lines({"{0}{10}a", "{20}{30}b"}), "a.sub");
   Type(f.doc, TimingField::ChangeFrameRate, "25");
-  f.doc.ChangeFrameRateClick();
+  f.doc.Run(FrameRateChangeParams{f.doc.TargetFrameRate});
   ASSERT_EQ(f.Text(), Lines({"{0}{12}a", "{25}{38}b"}));
   f.doc.FrameRateTextChanged("30");
   f.doc.FrameRateCommit();
@@ -100,7 +100,7 @@ TEST(FileLimits, AMicroDVDTransformIsRepairedInShownFrames) {
   DocumentFixture f;
   f.Open(Lines({"{25}{50}a", "{10075}{10150}b"}), "a.sub");
   Type(f.doc, TimingField::SecondPoint, "200");
-  f.doc.TransformClick();
+  f.doc.Run(TransformParams{f.doc.FirstPointLine, f.doc.FirstPointValue, f.doc.SecondPointLine, f.doc.SecondPointValue, f.doc.EntireMode});
   const std::string transformed = f.Text();
   EXPECT_EQ(transformed.substr(0, transformed.find('a')), "{25}{100}");  // lengthened by 3 s
   f.prompter.shown.clear();

@@ -41,10 +41,10 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
     // The rate in force as target does nothing, and says nothing (the one report below).
     TypeTarget(f.doc, "25");
-    f.doc.ChangeFrameRateClick();
+    f.doc.Run(FrameRateChangeParams{f.doc.TargetFrameRate});
     EXPECT_EQ(std::tuple(f.Text(), f.doc.store.ChangeCount, f.doc.commands.Save), std::tuple(before, 0, false));
     TypeTarget(f.doc, "23.976");
-    f.doc.ChangeFrameRateClick();
+    f.doc.Run(FrameRateChangeParams{f.doc.TargetFrameRate});
 
     EXPECT_EQ(f.Text(), c.textAfter.empty() ? before : c.textAfter);
     const auto& s = f.doc.store;

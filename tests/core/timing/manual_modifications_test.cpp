@@ -29,9 +29,9 @@ void TypeAndLeave(Document& doc, TimingField field, const std::string& text) {
 enum class Button { Multiply, Increase, Decrease };
 
 void Press(Document& doc, Button button) {
-  if (button == Button::Multiply) doc.MultiplyClick();
-  if (button == Button::Increase) doc.IncreaseClick();
-  if (button == Button::Decrease) doc.DecreaseClick();
+  if (button == Button::Multiply) doc.Run(MultiplyParams{doc.MultiplyValue});
+  if (button == Button::Increase) doc.Run(ShiftParams{doc.ShiftValue});
+  if (button == Button::Decrease) doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
 }
 
 TEST(ManualModifications, ChangeEveryTimeAndReportTheChangesTheUserCanSee) {
@@ -136,7 +136,7 @@ TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChan
     f.Open(SubRipFile({{c.firstStart, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
     TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.typed);
-    f.doc.DecreaseClick();
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.ShiftValue}});
     ASSERT_EQ(f.prompter.shown.size(), 1u);
     EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
     EXPECT_EQ(f.prompter.shown[0].text,
@@ -148,7 +148,7 @@ TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChan
     EXPECT_EQ(f.doc.store.ChangeCount, 0);
     // The offered amount is the one the next press uses.
     f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
-    f.doc.DecreaseClick();
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.ShiftValue}});
     EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart - c.offeredMs);
   }
 }
@@ -160,7 +160,7 @@ TEST(ManualModifications, WithNoSubtitleEveryButtonOnlyGivesTheNotice) {
   f.doc.TargetFrameRate = 30;
   // Calls so close together show the box from the second one on.
   for (Button button : {Button::Multiply, Button::Increase, Button::Decrease}) Press(f.doc, button);
-  f.doc.ChangeFrameRateClick();
+  f.doc.Run(FrameRateChangeParams{f.doc.TargetFrameRate});
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(3, "Please load a subtitle!"));
   EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.fields.IncreaseDecreaseValue), std::pair(25.0, std::string("0")));
 }
@@ -298,7 +298,7 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   // The shown factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
   for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
   EXPECT_EQ(f.Text(), microDVD);
-  d.ChangeFrameRateClick();
+  d.Run(FrameRateChangeParams{d.TargetFrameRate});
   EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
             std::pair(std::string("1"), std::string("0")));
 }

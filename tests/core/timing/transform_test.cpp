@@ -41,7 +41,7 @@ struct Opened : DocumentFixture {
     doc.FirstPointValue = p.p1;
     doc.SecondPointLine = p.l2;
     doc.SecondPointValue = p.p2;
-    doc.TransformClick();
+    doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue, doc.EntireMode});
   }
 };
 
@@ -86,7 +86,7 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
       f.Transform(c.mode, *c.points);
     } else {
       f.doc.EntireMode = c.mode;
-      f.doc.TransformClick();
+      f.doc.Run(TransformParams{f.doc.FirstPointLine, f.doc.FirstPointValue, f.doc.SecondPointLine, f.doc.SecondPointValue, f.doc.EntireMode});
     }
     EXPECT_EQ(SubtitlesOf(f.doc), c.after);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
@@ -120,7 +120,7 @@ TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
     f.doc.FieldExit(field);
   }
   ASSERT_EQ(f.doc.FirstPointValue, 8000);
-  f.doc.TransformClick();
+  f.doc.Run(TransformParams{f.doc.FirstPointLine, f.doc.FirstPointValue, f.doc.SecondPointLine, f.doc.SecondPointValue, f.doc.EntireMode});
   // Every frame number moves (f -> 1.01 f + 99), and nothing needs repair.
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{Made(1000)});
   const std::string text = f.Text();
@@ -211,7 +211,7 @@ TEST(Transform, LineNumbersAreClampedAgainAfterTheRepairMergedSubtitles) {
   f.Transform(TransformMode::Whole, {1, 500, 4, 4000});
   EXPECT_EQ(SubtitlesOf(f.doc), (std::vector<Subtitle>{{500, 1000, "A"}, {1500, 2500, "B"}, {4000, 4500, "C"}}));
   // The second press uses subtitle 3, the last one now, so the map is the identity.
-  f.doc.TransformClick();
+  f.doc.Run(TransformParams{f.doc.FirstPointLine, f.doc.FirstPointValue, f.doc.SecondPointLine, f.doc.SecondPointValue, f.doc.EntireMode});
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{Made(9), NoChange}));
   EXPECT_EQ(std::pair(f.doc.SecondPointLine, f.doc.fields.SecondLine), std::pair(3, std::string("3")));
 }
