@@ -321,7 +321,7 @@ struct Session {
     if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
     strictReparse = false;
     keepsSubFrameTimes = true;
-    doc.ChangeFrameRateClick();
+    doc.Run(FrameRateChangeParams{doc.TargetFrameRate});
   }
 
   void PressButton() {
@@ -334,20 +334,21 @@ struct Session {
       case 0:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.MultiplyClick();
+        doc.Run(MultiplyParams{doc.MultiplyValue});
         break;
       case 1:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.IncreaseClick();
+        doc.Run(ShiftParams{doc.ShiftValue});
         break;
       case 2:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.DecreaseClick();
+        doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
         break;
       default:
-        doc.TransformClick();
+        doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue,
+                                doc.EntireMode});
         CheckAfterTransform(before);
         break;
     }

@@ -60,19 +60,23 @@ bool TMainForm::TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* eve
 }
 
 void TMainForm::btnMultiplyClick() {
-  Run([&] { doc_->MultiplyClick(); });
+  Run([&] { doc_->Run(MultiplyParams{doc_->MultiplyValue}); });
 }
 void TMainForm::btnIncreaseClick() {
-  Run([&] { doc_->IncreaseClick(); });
+  Run([&] { doc_->Run(ShiftParams{doc_->ShiftValue}); });
 }
 void TMainForm::btnDecreaseClick() {
-  Run([&] { doc_->DecreaseClick(); });
+  Run([&] { doc_->Run(ShiftParams{-std::int64_t{doc_->ShiftValue}}); });
 }
 void TMainForm::btnChangeFrameRateClick() {
-  Run([&] { doc_->ChangeFrameRateClick(); });
+  Run([&] { doc_->Run(FrameRateChangeParams{doc_->TargetFrameRate}); });
 }
 void TMainForm::btnTransformClick() {
-  Run([&] { doc_->TransformClick(); });
+  const Document& d = *doc_;
+  Run([&] {
+    doc_->Run(
+        TransformParams{d.FirstPointLine, d.FirstPointValue, d.SecondPointLine, d.SecondPointValue, d.EntireMode});
+  });
 }
 void TMainForm::MarkLineNumber(int point) {
   if (!doc_->store.SubtitleLoaded) return;

@@ -24,7 +24,7 @@ bool RunTimingCommand(const CliOptions& o, Document& doc, const CliPrompter& pro
   if (o.command == "multiply") {
     Type(doc, TimingField::MultiplyValue, o.factor);
     if (refused()) return false;
-    doc.MultiplyClick();
+    doc.Run(MultiplyParams{doc.MultiplyValue});
   } else if (o.command == "shift") {
     if (o.amountInFrames)
       doc.SelectFramesUnit();
@@ -37,9 +37,9 @@ bool RunTimingCommand(const CliOptions& o, Document& doc, const CliPrompter& pro
     }
     if (refused()) return false;
     if (decrease)
-      doc.DecreaseClick();
+      doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
     else
-      doc.IncreaseClick();
+      doc.Run(ShiftParams{doc.ShiftValue});
   } else if (o.command == "fps") {
     Type(doc, TimingField::ChangeFrameRate, o.targetRate);
     // The box takes 5 to 60 and silently keeps its rate otherwise.
@@ -47,7 +47,7 @@ bool RunTimingCommand(const CliOptions& o, Document& doc, const CliPrompter& pro
       why = "--to takes a frame rate from 5 to 60";
       return false;
     }
-    doc.ChangeFrameRateClick();
+    doc.Run(FrameRateChangeParams{doc.TargetFrameRate});
   } else if (o.command == "transform") {
     const bool frames = o.at1.back() == 'f';
     if (frames)
@@ -64,7 +64,8 @@ bool RunTimingCommand(const CliOptions& o, Document& doc, const CliPrompter& pro
                    : "--at1 and --at2 take times written hh:mm:ss,zzz";
       return false;
     }
-    doc.TransformClick();
+    doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue,
+                            doc.EntireMode});
   }
   return !refused();
 }

@@ -1,5 +1,4 @@
-// "Do it": the subtitle keeps its real times and is expressed at the target frame rate, typed
-// in cbChangeFrameRate.
+// The target frame rate of "Do it", typed in cbChangeFrameRate.
 #include <string>
 #include <string_view>
 
@@ -25,27 +24,6 @@ bool EndsOnFirstSeparator(std::string_view text) {
 }
 
 }  // namespace
-
-void Document::ChangeFrameRateClick() {
-  if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  if (TargetFrameRate == FrameRate) return;
-  // Frame numbers of the new rate that the file cannot hold are refused, changing nothing.
-  if (store.CurrentType == TypeMicroDVD && !TimesWritable(TypeMicroDVD, TargetFrameRate))
-    return Show(Icon::Error, Text(Msg::FramesTooHigh));
-  // The stored milliseconds stay; only the rate they are shown at changes. With the rate
-  // in force equal to the new one, the main box's commit finds nothing to rescale.
-  FrameRate = CommittedFrameRate = TargetFrameRate;
-  store.ChangeCount += 2 * store.SubtitleCount;
-  LinesInText();
-  fields.FrameRateRed = true;
-  fields.FrameRateText = GeneralDecimal(FrameRate);
-  FrameRateCommit();
-  // The amounts in milliseconds are shown again in frames of the new rate.
-  FieldExit(TimingField::IncreaseDecreaseValue);
-  FieldExit(TimingField::FirstPoint);
-  FieldExit(TimingField::SecondPoint);
-  ChangeReport();
-}
 
 void Document::TargetRateChanged(std::string_view text) {
   std::string kept;

@@ -1,3 +1,4 @@
+// Multiply and Shift on a store, and the rules of their typed fields.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,163 +7,39 @@
 #include <utility>
 #include <vector>
 
-#include "support/document_fixture.h"
+#include "support/operation_cases.h"
 
 namespace tessary::testing {
 namespace {
 
-using Times = std::vector<std::int32_t>;  // start and end of every subtitle, in order
-
-Times TimesOf(const Document& doc) {
-  Times out;
-  for (int i = 1; i <= doc.store.SubtitleCount; ++i)
-    out.insert(out.end(), {doc.store.StartValues[i], doc.store.EndValues[i]});
-  return out;
+TEST(ManualModifications, ChangeEveryTimeAndCountWhatTheUserCanSee) {
+  const TimeLimits srt{TypeSubRip, 25}, sub{TypeMicroDVD, 25};
+  const Times ties = {1001, 1003}, guarded = {1001, 1003, 108000000, 108001000};  // past 100,000,000 ms
+  const Times frames = {4000, 6000, 8000, 10000};                                 // {100}{150}, {200}{250}
+  using enum Outcome;
+  for (const OperationCase& c : {
+           OperationCase{"ties go to the even neighbour", srt, ties, MultiplyParams{1.5}, Done, 2, {1502, 1504}},
+           {"factor 1 has nothing to do", srt, ties, MultiplyParams{1}, NothingToDo, 0},
+           {"amount 0 has nothing to do", srt, ties, ShiftParams{0}, NothingToDo, 0},
+           {"a stretch stops at the guard", srt, guarded, MultiplyParams{1.5}, PastGuard, 0},
+           {"a shrink ignores the guard", srt, guarded, MultiplyParams{0.5}, Done, 4, {500, 502, 54000000, 54000500}},
+           {"a later shift stops at the guard", srt, guarded, ShiftParams{1000}, PastGuard, 0},
+           {"an earlier shift has no guard", srt, guarded, ShiftParams{-1000}, Done, 4, {1, 3, 107999000, 108000000}},
+           {"a first start equal to the amount becomes 0", srt, ties, ShiftParams{-1001}, Done, 2, {0, 2}},
+           {"MicroDVD counts moved frames", sub, frames, ShiftParams{120}, Done, 4, {4120, 6120, 8120, 10120}},
+           // 1 ms moves no frame at 25 frames per second: the times change, the file does not.
+           {"MicroDVD by 1 ms", sub, frames, ShiftParams{1}, Done, 0, {4001, 6001, 8001, 10001}},
+       })
+    ExpectCase(c);
+  const OperationResult r =
+      ExpectCase({"earlier than 0", srt, ties, ShiftParams{-1002}, Refused, 0, {}, Msg::LargestDecrease});
+  EXPECT_EQ(r.largestDecreaseMs, 1001);
 }
 
 // Types `text` into a field and leaves it, as the user does before pressing a button.
 void TypeAndLeave(Document& doc, TimingField field, const std::string& text) {
   doc.FieldChanged(field, text);
   doc.FieldExit(field);
-}
-
-enum class Button { Multiply, Increase, Decrease };
-
-void Press(Document& doc, Button button) {
-  if (button == Button::Multiply) doc.MultiplyClick();
-  if (button == Button::Increase) doc.IncreaseClick();
-  if (button == Button::Decrease) doc.DecreaseClick();
-}
-
-TEST(ManualModifications, ChangeEveryTimeAndReportTheChangesTheUserCanSee) {
-  struct Case {
-    const char* name;
-    std::string file;
-    Button button;
-    std::string typed;  // in frames for MicroDVD, in ms for SubRip, unless timeUnit
-    Times times;        // after the presses; empty: not checked
-    std::vector<std::string> messages;
-    int presses = 1;
-    bool timeUnit = false;
-  };
-  const std::string ties = SubRipFile({{1001, 1003, "A"}});
-  const std::string guarded = SubRipFile({{1001, 1003, "A"}, {108000000, 108001000, "A"}});  // past 100,000,000 ms
-  const std::string microDVD = Lines({"{100}{150}One", "{200}{250}Two"});
-  std::vector<Subtitle> ten;
-  for (int i = 0; i < 10; ++i) ten.push_back({i * 2000 + 1000, i * 2000 + 2000, "A"});
-  for (const Case& c : {
-           Case{"ties go to the even neighbour", ties, Button::Multiply, "1,5", {1502, 1504}, {"I've made 2 changes"}},
-           Case{"factor 1 is silent", ties, Button::Multiply, "1", {1001, 1003}, {}},
-           Case{"amount 0 is silent (+)", ties, Button::Increase, "0", {1001, 1003}, {}},
-           Case{"amount 0 is silent (-)", ties, Button::Decrease, "0", {1001, 1003}, {}},
-           Case{"past the guard a stretch does nothing",
-                guarded,
-                Button::Multiply,
-                "1.5",
-                {1001, 1003, 108000000, 108001000},
-                {}},
-           Case{"past the guard a shrink goes on",
-                guarded,
-                Button::Multiply,
-                "0.5",
-                {500, 502, 54000000, 54000500},
-                {"I've made 4 changes"}},
-           Case{"past the guard an increase reports no change",
-                guarded,
-                Button::Increase,
-                "1000",
-                {1001, 1003, 108000000, 108001000},
-                {"No change"}},
-           Case{"a decrease has no guard",
-                guarded,
-                Button::Decrease,
-                "1000",
-                {1, 3, 107999000, 108000000},
-                {"I've made 4 changes"}},
-           Case{"a first start equal to the amount becomes 0",
-                ties,
-                Button::Decrease,
-                "1001",
-                {0, 2},
-                {"I've made 2 changes"}},
-           Case{"MicroDVD in frames",
-                microDVD,
-                Button::Increase,
-                "3",
-                {4120, 6120, 8120, 10120},
-                {"I've made 4 changes"}},
-           Case{"each press reports its own changes",
-                SubRipFile(ten),
-                Button::Increase,
-                "1",
-                {},
-                {"I've made 20 changes", "I've made 20 changes"},
-                2},
-           // 1 ms moves no frame at 25 frames per second: the times change, the file does not.
-           Case{"MicroDVD by 1 ms", microDVD, Button::Increase, "1", {4001, 6001, 8001, 10001}, {"No change"}, 1, true},
-       }) {
-    SCOPED_TRACE(c.name);
-    DocumentFixture f;
-    f.Open(c.file, c.file == microDVD ? "m.sub" : "s.srt");
-    const std::string before = f.Text();
-    if (c.timeUnit) f.doc.SelectTimeUnit();
-    const TimingField field =
-        c.button == Button::Multiply ? TimingField::MultiplyValue : TimingField::IncreaseDecreaseValue;
-    TypeAndLeave(f.doc, field, c.typed);
-    for (int n = 0; n < c.presses; ++n) Press(f.doc, c.button);
-    if (!c.times.empty()) {
-      EXPECT_EQ(TimesOf(f.doc), c.times);
-    }
-    EXPECT_EQ(f.prompter.Texts(), c.messages);
-    if (c.messages.empty() || c.messages[0] == "No change") {
-      EXPECT_EQ(f.Text(), before);
-    }
-  }
-}
-
-TEST(ManualModifications, DecreasePastTheFirstStartOffersTheLargestAmountAndChangesNothing) {
-  struct Case {
-    std::int32_t firstStart;
-    bool timeUnit;
-    std::string typed, offered;
-    std::int32_t offeredMs;
-  };
-  for (const Case& c : {
-           Case{5000, false, "200", "125", 5000},  // 8000 ms at 25 frames per second
-           Case{5000, true, "8000", "5000", 5000},
-           Case{5030, false, "200", "125", 5000},  // rounded down, so that it never passes the start
-       }) {
-    DocumentFixture f;
-    f.Open(SubRipFile({{c.firstStart, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
-    c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
-    TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.typed);
-    f.doc.DecreaseClick();
-    ASSERT_EQ(f.prompter.shown.size(), 1u);
-    EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
-    EXPECT_EQ(f.prompter.shown[0].text,
-              "The maximum value which can be used so that\r\nthe frames couldn't become "
-              "negative is " +
-                  c.offered + "\r\nPlease try again");
-    EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.offered);
-    EXPECT_EQ(TimesOf(f.doc), (Times{c.firstStart, 9000, 10000, 11000}));
-    EXPECT_EQ(f.doc.store.ChangeCount, 0);
-    // The offered amount is the one the next press uses.
-    f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
-    f.doc.DecreaseClick();
-    EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart - c.offeredMs);
-  }
-}
-
-TEST(ManualModifications, WithNoSubtitleEveryButtonOnlyGivesTheNotice) {
-  DocumentFixture f;
-  f.doc.MultiplyValue = 1.5;
-  f.doc.ShiftValue = 1000;
-  f.doc.TargetFrameRate = 30;
-  // Calls so close together show the box from the second one on.
-  for (Button button : {Button::Multiply, Button::Increase, Button::Decrease}) Press(f.doc, button);
-  f.doc.ChangeFrameRateClick();
-  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(3, "Please load a subtitle!"));
-  EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.fields.IncreaseDecreaseValue), std::pair(25.0, std::string("0")));
 }
 
 TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
@@ -186,7 +63,7 @@ TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
            Case{"", "", -1.0, "1", true},
        }) {
     SCOPED_TRACE(c.typed);
-    DocumentFixture f;
+    DocumentRig f;
     f.doc.FieldChanged(TimingField::MultiplyValue, c.typed);
     EXPECT_EQ(f.doc.fields.MultiplyValue, c.shown);
     EXPECT_DOUBLE_EQ(f.doc.MultiplyValue, c.value);
@@ -218,12 +95,11 @@ TEST(ShiftField, TakesAtMostEightDigitsOfMillisecondsOrAsManyFramesAsFitThem) {
            Case{25, true, "x", "", -1, false},
        }) {
     SCOPED_TRACE(c.typed + " at " + std::to_string(c.rate));
-    DocumentFixture f;
+    DocumentRig f;
     f.doc.FrameRate = f.doc.CommittedFrameRate = c.rate;
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
     f.doc.FieldChanged(TimingField::IncreaseDecreaseValue, c.typed);
-    EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.shown);
-    EXPECT_EQ(f.doc.ShiftValue, c.ms);
+    EXPECT_EQ(std::pair(f.doc.fields.IncreaseDecreaseValue, f.doc.ShiftValue), std::pair(std::string(c.shown), c.ms));
     // A digit typed at the limit is swallowed, unless it replaces a selection.
     EXPECT_EQ(f.doc.FieldAcceptsKey(TimingField::IncreaseDecreaseValue, '1', false), !c.full);
     EXPECT_TRUE(f.doc.FieldAcceptsKey(TimingField::IncreaseDecreaseValue, '1', true));
@@ -247,7 +123,7 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
            Case{false, "", "1", 40, "The increase/decrease value is not in [0..250000] !"},
        }) {
     SCOPED_TRACE(c.typed);
-    DocumentFixture f;
+    DocumentRig f;
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
     TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.timeUnit ? "40" : "1");
     TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.typed);
@@ -257,8 +133,8 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
   }
 }
 
-// What a field shows is what its command uses: after Escape, and after closing a subtitle (the
-// fields reset) and opening another, where retyping every shown text changes no value.
+// What a field shows is what its command uses: after Escape, and after closing a subtitle (the fields reset
+// to factor 1 and amount 0) and opening another, where retyping every shown text changes no value.
 TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
   Document& d = f.doc;
@@ -286,8 +162,7 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
                                                        {TimingField::SecondLine, "1"}};
   for (const auto& [field, text] : typed) TypeAndLeave(d, field, text);
   ASSERT_TRUE(d.CloseFile());
-  const std::string microDVD = Lines({"{1419}{1450}One", "{1500}{1550}Two"});
-  f.Open(microDVD, "m.sub");
+  f.Open(Lines({"{1419}{1450}One", "{1500}{1550}Two"}), "m.sub");
   auto values = [&d] {
     return std::tuple(d.MultiplyValue, d.ShiftValue, d.TargetFrameRate, d.FirstPointValue, d.SecondPointValue,
                       d.FirstPointLine, d.SecondPointLine);
@@ -295,19 +170,8 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   const auto before = values();
   for (const auto& [field, text] : typed) TypeAndLeave(d, field, std::string(d.FieldText(field)));
   EXPECT_EQ(values(), before);
-  // The shown factor 1 and amount 0 change nothing; "Do it" shows the amount in force again.
-  for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
-  EXPECT_EQ(f.Text(), microDVD);
-  d.ChangeFrameRateClick();
   EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
             std::pair(std::string("1"), std::string("0")));
-}
-
-TEST(GeneralDecimal, WritesAtMost15SignificantDigitsWithoutTrailingZeros) {
-  EXPECT_EQ(GeneralDecimal(2.0), "2");
-  EXPECT_EQ(GeneralDecimal(23.976, ','), "23,976");
-  EXPECT_EQ(GeneralDecimal(0.1 + 0.2), "0.3");
-  EXPECT_EQ(GeneralDecimal(100000), "100000");
 }
 
 }  // namespace

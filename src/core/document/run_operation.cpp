@@ -1,0 +1,79 @@
+// The runner of the timing operations: the guard, the operation, then what the user is shown.
+#include <cmath>
+#include <string>
+
+#include "document/document.h"
+#include "document/units.h"
+
+namespace tessary {
+
+namespace {
+
+// Where the operations differ in what the user is shown.
+struct Showing {
+  bool pastGuardReported = false;  // past the guard the text is shown again with "No change"
+  bool unchangedRendered = true;   // with nothing changed the text is shown again
+};
+
+// Past the guard a shift still says "No change"; a transform that changes nothing leaves the
+// text as it is shown.
+constexpr Showing ShowingOf(const MultiplyParams&) { return {false, true}; }
+constexpr Showing ShowingOf(const ShiftParams&) { return {true, true}; }
+constexpr Showing ShowingOf(const FrameRateChangeParams&) { return {false, true}; }
+constexpr Showing ShowingOf(const TransformParams&) { return {false, false}; }
+
+}  // namespace
+
+void Document::Run(const Operation& operation) {
+  if (!store.SubtitleLoaded) return NoSubtitleNotice();
+  const OperationResult result = Apply(store, operation, {store.CurrentType, FrameRate});
+  const Showing showing = std::visit([](const auto& params) { return ShowingOf(params); }, operation);
+  if (result.lines) {
+    auto adopt = [](std::int32_t& line, std::string& field, std::int32_t limited) {
+      if (limited != line) field = std::to_string(line = limited);
+    };
+    adopt(FirstPointLine, fields.FirstLine, result.lines->first);
+    adopt(SecondPointLine, fields.SecondLine, result.lines->second);
+  }
+  switch (result.outcome) {
+    case Outcome::NothingToDo:
+      return;
+    case Outcome::Refused:
+      return ShowRefusal(result);
+    case Outcome::PastGuard:
+      if (!showing.pastGuardReported) return;
+      break;
+    case Outcome::Done:
+      if (result.changes == 0 && !showing.unchangedRendered) return ChangeReport();
+      break;
+  }
+  if (result.frameRate) FrameRate = CommittedFrameRate = *result.frameRate;
+  LinesInText();
+  if (result.frameRate) {
+    // The main box commits the new rate, which is already in force; the amounts in
+    // milliseconds are shown again in frames of the new rate.
+    fields.FrameRateRed = true;
+    fields.FrameRateText = GeneralDecimal(FrameRate);
+    FrameRateCommit();
+    FieldExit(TimingField::IncreaseDecreaseValue);
+    FieldExit(TimingField::FirstPoint);
+    FieldExit(TimingField::SecondPoint);
+  }
+  ChangeReport();
+}
+
+void Document::ShowRefusal(const OperationResult& result) {
+  std::string text = result.message ? Text(*result.message) : std::string();
+  if (result.largestDecreaseMs) {
+    // The largest amount goes into the field, in frames rounded down so that it never reaches
+    // past the first start; the field's own rules read it back.
+    const std::int32_t start = *result.largestDecreaseMs;
+    const std::int64_t largest =
+        InputUnit == 1 ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
+    ShiftFieldChanged(std::to_string(largest));
+    text += " " + fields.IncreaseDecreaseValue + "\r\n" + Text(Msg::PleaseTryAgain);
+  }
+  Show(Icon::Error, text + result.detail);
+}
+
+}  // namespace tessary
