@@ -159,20 +159,22 @@ class WindowDriver {
   std::unique_ptr<TMainForm> window;
 };
 
-// A test class each of whose tests starts with a fresh shown window and ends with no box
-// left unanswered.
+// A test class each of whose tests (and each row of a table, by Restart) starts with a fresh
+// shown window and ends with no box left unanswered.
 class WindowTest : public QObject {
   Q_OBJECT
 
  protected:
   std::unique_ptr<WindowDriver> d_;
   TMainForm& w() { return *d_->window; }
-
- private slots:
-  void init() {
+  void Restart() {
+    if (d_) QCOMPARE(d_->boxes.stray, QStringList());
     d_ = std::make_unique<WindowDriver>();
     QVERIFY(QTest::qWaitForWindowActive(d_->window.get()));
   }
+
+ private slots:
+  void init() { Restart(); }
   void cleanup() {
     QCOMPARE(d_->boxes.stray, QStringList());
     d_.reset();
