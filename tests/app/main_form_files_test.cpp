@@ -21,8 +21,8 @@ class MainFormFilesTest : public WindowTest {
  private slots:
 
   void OpeningShowsTheRenderedSubtitleAndItsCommands() {
-    for (const auto& [name, file] : {std::pair<QString, QByteArray>{"film.sub", "{25}{50}Hello|World\n{75}{100}Bye"},
-                                     {"film.srt", SubRipAB}}) {
+    for (const auto& [name, file] :
+         {std::pair<QString, QByteArray>{"film.sub", "{25}{50}Hello|World\n{75}{100}Bye"}, {"film.srt", SubRipAB}}) {
       Restart();
       const bool subRip = name.endsWith(".srt");
       QCOMPARE(d_->Open(name, Crlf(file)), QStringList());
@@ -44,9 +44,8 @@ class MainFormFilesTest : public WindowTest {
 
   // The argument is a folder, a missing file or a subtitle.
   void ArgumentFileOpensOrIsReported() {
-    for (const auto& [name, message] : {std::pair<QString, QString>{"", "is a folder!"},
-                                        {"gone.srt", "doesn't exist!"},
-                                        {"film.srt", ""}}) {
+    for (const auto& [name, message] :
+         {std::pair<QString, QString>{"", "is a folder!"}, {"gone.srt", "doesn't exist!"}, {"film.srt", ""}}) {
       d_->Write("film.srt", Crlf(SubRipAB));
       const QString argument = name.isEmpty() ? d_->folder.path() : d_->Path(name);
       TMainForm window(&d_->dialogs);
