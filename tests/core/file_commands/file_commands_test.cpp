@@ -24,10 +24,6 @@ struct FileCommands : DocumentFixture {
     if (open) doc.OpenFile();
   }
   std::string In(const std::string& name) const { return (folder.Path() / name).string(); }
-  void Edit(std::string_view text) {
-    editor.SetText(text);
-    doc.EditorTextChanged();
-  }
   void EditAndVerify(std::string_view text) {
     DocumentFixture::EditAndVerify(text);
     prompter.shown.clear();
