@@ -87,8 +87,6 @@ TEST(LanguageList, ChangingLoadsTheFileOrReportsItAndAnUnknownNameSelectsEnglish
   EXPECT_EQ(list.Current(), "Deutsch");
 }
 
-// The language files shipped in lang/ translate the whole message table, and every entry
-// keeps the line breaks, TABs and fixed pieces that the program joins and lays out.
 // Pieces a translation keeps exactly as often as the English entry: line breaks and TABs
 // (layout), "#", quotes, "'{'" and "'}'", file patterns and the shortcut texts.
 constexpr std::string_view kKeptPieces[] = {"\r\n", "\r",  "\n", "\t",     "#",     "\"",     "'{'",
@@ -121,6 +119,8 @@ std::vector<fs::path> ShippedLanguageFiles() {
   return files;
 }
 
+// The language files shipped in lang/ translate the whole message table, and every entry
+// keeps the line breaks, TABs and fixed pieces that the program joins and lays out.
 TEST(ShippedLanguageFiles, TranslateEveryEntryKeepingItsBreaksTabsAndFixedPieces) {
   const std::vector<fs::path> files = ShippedLanguageFiles();
   for (const char* shipped : {"deutsch.lng", "polski.lng"})
