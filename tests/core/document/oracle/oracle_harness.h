@@ -10,10 +10,10 @@
 #include <tuple>
 #include <vector>
 
+#include "../store_setup.h"
 #include "document/line_split.h"
 #include "literal_repair.h"
 #include "literal_verification.h"
-#include "../store_setup.h"
 
 namespace tessary::oracle {
 
