@@ -95,14 +95,6 @@ TEST(Encoding, Utf16FilesAreTakenOnlyWhenTheyWriteBackByteForByte) {
   EXPECT_TRUE(Written("\xED\xA0\r\n", {TextEncoding::Utf16LE, true}).ends_with(std::string("\r\0\n\0", 4)));
 }
 
-TEST(Encoding, CrLfALoneLfAndALoneCrEachEndALine) {
-  DocumentFixture f;
-  f.Open("1\n00:00:01,000 --> 00:00:02,000\rA\r\n\n2\r00:00:03,000 --> 00:00:04,000\nB\r\n");
-  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{});
-  EXPECT_EQ(f.Text(),
-            Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""}));
-}
-
 // Every byte maps to a character that maps back to it; the code page's letters are its own,
 // its undefined bytes their own control characters, and other characters have no byte.
 TEST(Windows1250, MapsEveryByteBothWaysAndCharactersOutsideTheCodePageToNone) {
