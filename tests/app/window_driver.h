@@ -129,13 +129,10 @@ class WindowDriver {
   QStringList Click(QAbstractButton* button, const QList<Reply>& replies = {}) {
     return boxes.Answering(replies, [button] { button->click(); });
   }
-  // Chooses the file with the Open command.
-  QStringList OpenPath(const QString& path, const QList<Reply>& replies = {}) {
-    dialogs.names.push_back(path.toStdString());
-    return Click(window->sbLoadFile, replies);
-  }
+  // Writes the file and chooses it with the Open command.
   QStringList Open(const QString& name, const QByteArray& bytes, const QList<Reply>& replies = {}) {
-    return OpenPath(Write(name, bytes), replies);
+    dialogs.names.push_back(Write(name, bytes).toStdString());
+    return Click(window->sbLoadFile, replies);
   }
 
   // Types `text` over the `replaced` characters at 1-based line and column of the editing
