@@ -19,8 +19,6 @@ class MainFormEditingTest : public WindowTest {
     return {w().btnMultiply,  w().btnIncrease,       w().btnDecrease, w().btnTransform, w().btnDisplayTime,
             w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip,    w().rbTime,       w().cbChooseFrameRate};
   }
-  // A key pressed while the frame-rate box has the focus, delivered as the keyboard's are.
-  void FrameRateKey(Qt::Key key) { QTest::keyClick(w().windowHandle(), key); }
   // Replaces the frame-rate box's text by typing, as after selecting it all.
   void TypeFrameRate(const QString& text) {
     w().cbChooseFrameRate->setFocus();
@@ -31,172 +29,88 @@ class MainFormEditingTest : public WindowTest {
 
  private slots:
 
-  void HandEditAllowsOnlyVerifyUntilTheTextIsParsed_data() {
-    QTest::addColumn<int>("trigger");
-    QTest::newRow("Verify writings button") << 0;
-    QTest::newRow("Ctrl+Q in the editing area") << 1;
-    QTest::newRow("Ctrl+Q on the focused button") << 2;
-  }
+  // The Verify writings button, and Ctrl+Q from the editing area or the focused button.
   void HandEditAllowsOnlyVerifyUntilTheTextIsParsed() {
-    QFETCH(int, trigger);
-    QCOMPARE(d_->Open("film.sub", Crlf(TwoLines)), QStringList());
-    TMyRichEdit* edit = w().reManualEditZone;
-    QTest::keyClick(edit, Qt::Key_Escape);  // collapsing the selection must not swallow later edits
-    d_->TypeAt(2, 13, " now");
-    for (QWidget* command : SubtitleCommands()) QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
-    QVERIFY(w().btnVerifyWritings->isEnabled() && w().sbSave->isEnabled() && w().sbReload->isEnabled());
-    QVERIFY(w().sbCloseFile->isEnabled() && w().sbSaveAs->isEnabled());
+    for (int trigger : {0, 1, 2}) {
+      Restart();
+      QCOMPARE(d_->Open("film.sub", Crlf(TwoLines)), QStringList());
+      TMyRichEdit* edit = w().reManualEditZone;
+      QTest::keyClick(edit, Qt::Key_Escape);  // collapsing the selection must not swallow later edits
+      d_->TypeAt(2, 13, " now");
+      for (QWidget* command : SubtitleCommands()) QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+      QVERIFY(w().btnVerifyWritings->isEnabled() && w().sbSave->isEnabled() && w().sbReload->isEnabled());
 
-    const QStringList boxes = d_->boxes.Answering({Reply{}}, [&] {
-      if (trigger == 0) {
-        w().btnVerifyWritings->click();
-        return;
-      }
-      (trigger == 1 ? static_cast<QWidget*>(edit) : w().btnVerifyWritings)->setFocus();
-      QTest::keyClick(w().windowHandle(), Qt::Key_Q, Qt::ControlModifier);
-    });
-    QCOMPARE(boxes, QStringList{ProperlyModified});
-    QCOMPARE(d_->Shown(), QString("{25}{50}Hello|World\n{75}{100}Bye now"));
-    for (QWidget* command : SubtitleCommands()) QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
-    QVERIFY(!w().btnVerifyWritings->isEnabled());
-    QVERIFY(w().sbSave->isEnabled());  // the edit is still unsaved
-    // The caret stays where the typing left it across the new rendering.
-    QCOMPARE(edit->textCursor().blockNumber(), 1);
-    QCOMPARE(edit->textCursor().positionInBlock(), 16);
+      const QStringList boxes = d_->boxes.Answering({Reply{}}, [&] {
+        if (trigger == 0) return w().btnVerifyWritings->click();
+        (trigger == 1 ? static_cast<QWidget*>(edit) : w().btnVerifyWritings)->setFocus();
+        QTest::keyClick(w().windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+      });
+      QCOMPARE(boxes, QStringList{ProperlyModified});
+      QCOMPARE(d_->Shown(), QString("{25}{50}Hello|World\n{75}{100}Bye now"));
+      for (QWidget* command : SubtitleCommands()) QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
+      QVERIFY(!w().btnVerifyWritings->isEnabled() && w().sbSave->isEnabled());
+      // The caret stays where the typing left it across the new rendering.
+      QCOMPARE(std::pair(edit->textCursor().blockNumber(), edit->textCursor().positionInBlock()), std::pair(1, 16));
+    }
   }
 
-  void ReportedProblemPutsTheCaretOnItAndHighlightsTheLine_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<int>("fontColour");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("original");  // the characters at the column that the edit replaces
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QColor>("highlight");
-    // Black text (0) is highlighted in green, any other colour (navy: 8388608) in maroon.
-    QTest::newRow("SubRip time, strict, black text")
-        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n") << true << 0 << 6
-        << 11 << "0"
-        << "x"
-        << "Problems with line nr. 6:\n\"00:00:03,0x0 --> 00:00:04,000\"\n\"x\" is not a number!" << QColor(0, 128, 0);
-    QTest::newRow("MicroDVD closing brace, navy text")
-        << QByteArray("{25}{50}A\n{75}{100}B\n{125}{150}C\n{175}{200}D") << false << 8388608 << 3 << 10 << "}C"
-        << ""
-        << "Problems with line nr. 3:\n\"{125}{150\"\n'}' is missing!" << QColor(128, 0, 0);
-  }
+  // A report puts the caret on the faulty character and highlights its line until it is mended.
   void ReportedProblemPutsTheCaretOnItAndHighlightsTheLine() {
-    QFETCH(QByteArray, file);
-    QFETCH(bool, strict);
-    QFETCH(int, fontColour);
-    QFETCH(int, line);
-    QFETCH(int, column);
-    QFETCH(QString, original);
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
-    QFETCH(QColor, highlight);
-    w().document().settings.AdvancedAutomaticRepair = !strict;
-    w().document().settings.FontColour = fontColour;
-    QCOMPARE(d_->Open(file.startsWith('{') ? "film.sub" : "film.srt", Crlf(file)), QStringList());
+    w().document().settings.AdvancedAutomaticRepair = false;
+    const QByteArray file = "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n";
+    QCOMPARE(d_->Open("film.srt", Crlf(file)), QStringList());
     TMyRichEdit* edit = w().reManualEditZone;
-    d_->TypeAt(line, column, typed, static_cast<int>(original.size()));
+    d_->TypeAt(6, 11, "x", 1);
     edit->moveCursor(QTextCursor::Start);
-
-    QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}), QStringList{message});
-    QCOMPARE(edit->textCursor().blockNumber(), line - 1);
-    QCOMPARE(edit->textCursor().positionInBlock(), column - 1);
+    QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}),
+             QStringList{"Problems with line nr. 6:\n\"00:00:03,0x0 --> 00:00:04,000\"\n\"x\" is not a number!"});
+    QCOMPARE(std::pair(edit->textCursor().blockNumber(), edit->textCursor().positionInBlock()), std::pair(5, 10));
     const QList<QTextEdit::ExtraSelection> marked = edit->extraSelections();
     QCOMPARE(marked.size(), 1);
-    QCOMPARE(marked[0].cursor.selectedText(), edit->document()->findBlockByNumber(line - 1).text());
-    QCOMPARE(marked[0].format.foreground().color(), highlight);
-    QVERIFY(w().btnVerifyWritings->isEnabled());
-    QVERIFY(!w().btnMultiply->isEnabled());
+    QCOMPARE(marked[0].cursor.selectedText(), edit->document()->findBlockByNumber(5).text());
+    QVERIFY(w().btnVerifyWritings->isEnabled() && !w().btnMultiply->isEnabled());
 
-    // Mended and verified again: the highlight goes.
-    d_->TypeAt(line, column, original, static_cast<int>(typed.size()));
+    d_->TypeAt(6, 11, "0", 1);
     QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}), QStringList{ProperlyModified});
     QCOMPARE(d_->Shown(), QString(file));
-    QVERIFY(edit->extraSelections().isEmpty());
-    QVERIFY(w().btnMultiply->isEnabled());
+    QVERIFY(edit->extraSelections().isEmpty() && w().btnMultiply->isEnabled());
   }
 
-  void TypeSwitchWarnsBeforeLosingStyleCodes_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<int>>("answers");  // to the warning
-    QTest::addColumn<bool>("disableFurther");
-    QTest::addColumn<bool>("switched");
-    QTest::addColumn<QString>("shown");
-    const QByteArray italic = "{25}{50}{y:i}Hello\n{75}{100}World";
-    QTest::newRow("style code, Cancel") << italic << QList<int>{QMessageBox::Cancel} << false << false
-                                        << QString(italic);
-    QTest::newRow("style code, OK, message disabled")
-        << italic << QList<int>{QMessageBox::Ok} << true << true
-        << "1\n00:00:01,000 --> 00:00:02,000\n<i>Hello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n";
-  }
+  // The warning's box, ticked, reaches the document; back and forth again asks nothing.
   void TypeSwitchWarnsBeforeLosingStyleCodes() {
-    QFETCH(QByteArray, file);
-    QFETCH(QList<int>, answers);
-    QFETCH(bool, disableFurther);
-    QFETCH(bool, switched);
-    QFETCH(QString, shown);
-    QCOMPARE(d_->Open("film.sub", Crlf(file)), QStringList());
-    QList<Reply> replies = Replies(answers);
-    if (!replies.isEmpty()) replies[0].disableFurther = disableFurther;
-    QCOMPARE(d_->Click(w().rbSubRip, replies), answers.isEmpty() ? QStringList() : QStringList{ConvertQuestion});
-    QCOMPARE(w().rbSubRip->isChecked(), switched);
-    QCOMPARE(w().rbMicroDVD->isChecked(), !switched);
-    QCOMPARE(w().rbTime->isChecked(), switched);
-    QCOMPARE(w().windowTitle(), QString(switched ? "Tessary - 'film.srt'" : "Tessary - 'film.sub'"));
-    QCOMPARE(d_->Shown(), shown);
-    QCOMPARE(w().sbSave->isEnabled(), switched);  // a switch is a change to save
-    if (!switched) return;
-
-    // Back and forth again asks nothing.
+    QCOMPARE(d_->Open("film.sub", Crlf("{25}{50}{y:i}Hello\n{75}{100}World")), QStringList());
+    QCOMPARE(d_->Click(w().rbSubRip, {Reply{QMessageBox::Ok, true}}), QStringList{ConvertQuestion});
+    const QString subRip = "1\n00:00:01,000 --> 00:00:02,000\n<i>Hello\n\n2\n00:00:03,000 --> 00:00:04,000\nWorld\n";
+    QVERIFY(w().rbSubRip->isChecked() && !w().rbMicroDVD->isChecked() && w().rbTime->isChecked());
+    QCOMPARE(w().windowTitle(), QString("Tessary - 'film.srt'"));
+    QCOMPARE(d_->Shown(), subRip);
+    QVERIFY(w().sbSave->isEnabled());  // a switch is a change to save
     QCOMPARE(d_->Click(w().rbMicroDVD), QStringList());
-    QVERIFY(w().rbMicroDVD->isChecked());
     QCOMPARE(w().windowTitle(), QString("Tessary - 'film.sub'"));
-    QVERIFY(d_->Shown().startsWith("{25}{50}"));
     QCOMPARE(d_->Click(w().rbSubRip), QStringList());
-    QCOMPARE(d_->Shown(), shown);
+    QCOMPARE(d_->Shown(), subRip);
   }
 
-  void FrameRateCommitKeepsMicroDVDFramesAndEscapeRestoresIt_data() {
-    QTest::addColumn<bool>("byLeaving");
-    QTest::newRow("Enter") << false;
-    QTest::newRow("leaving the box") << true;
-  }
-  void FrameRateCommitKeepsMicroDVDFramesAndEscapeRestoresIt() {
-    QFETCH(bool, byLeaving);
-    const QByteArray frames = "{100}{150}A\n{200}{250}B";
-    TypeFrameRate("30");  // the Open command commits it before reading the file
-    QCOMPARE(d_->Open("film.sub", Crlf(frames)), QStringList());
-    QCOMPARE(w().document().CommittedFrameRate, 30.0);
-    QCOMPARE(w().document().store.StartValues[1], 3333);
-    TypeFrameRate("20");
-    QVERIFY(w().cbChooseFrameRate->hasFocus());
-    if (byLeaving)
-      w().reManualEditZone->setFocus();
-    else
-      FrameRateKey(Qt::Key_Return);
-    QCOMPARE(w().cbChooseFrameRate->currentText(), QString("20"));
-    QCOMPARE(w().document().CommittedFrameRate, 20.0);
-    QCOMPARE(w().document().store.StartValues[1], 5000);  // 3333 ms at 30 fps is frame 100 at 20 fps
-    QCOMPARE(d_->Shown(), QString(frames));
-    QCOMPARE(w().eFirstPoint->text(), QString("100"));
-    QCOMPARE(FrameRateColour(), QColor(255, 0, 0));
-
-    // The box shows the rate read from what is typed; Escape brings back the rate in force.
-    TypeFrameRate("2x");
-    QCOMPARE(w().cbChooseFrameRate->currentText(), QString("25"));
-    QVERIFY(!w().cbChooseFrameRate->lineEdit()->hasSelectedText());
-    TypeFrameRate("24");
-    QCOMPARE(w().cbChooseFrameRate->currentText(), QString("24"));
-    QCOMPARE(d_->Shown(), QString(frames));  // nothing is rescaled before the commit
-    FrameRateKey(Qt::Key_Escape);
-    QCOMPARE(w().cbChooseFrameRate->currentText(), QString("20"));
-    QCOMPARE(w().document().FrameRate, 20.0);
-    QCOMPARE(w().document().store.StartValues[1], 5000);
+  // Enter and leaving the box commit the typed rate; Escape brings back the rate in force.
+  void FrameRateBoxCommitsOnEnterOrLeavingAndEscapeRestores() {
+    for (bool byLeaving : {false, true}) {
+      Restart();
+      TypeFrameRate("30");  // the Open command commits it before reading the file
+      QCOMPARE(d_->Open("film.sub", Crlf("{100}{150}A\n{200}{250}B")), QStringList());
+      QCOMPARE(w().document().CommittedFrameRate, 30.0);
+      TypeFrameRate("20");
+      if (byLeaving)
+        w().reManualEditZone->setFocus();
+      else
+        QTest::keyClick(w().windowHandle(), Qt::Key_Return);
+      QCOMPARE(w().document().CommittedFrameRate, 20.0);
+      QCOMPARE(w().document().store.StartValues[1], 5000);
+      QCOMPARE(FrameRateColour(), QColor(255, 0, 0));
+      TypeFrameRate("24");
+      QTest::keyClick(w().windowHandle(), Qt::Key_Escape);
+      QCOMPARE(w().cbChooseFrameRate->currentText(), QString("20"));
+      QCOMPARE(w().document().FrameRate, 20.0);
+    }
   }
 };
 

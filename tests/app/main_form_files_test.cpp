@@ -1,5 +1,5 @@
 // The main window's file commands: open, the argument file, save, close, reload, encodings.
-#include <filesystem>
+#include <tuple>
 
 #include <QInputMethodEvent>
 
@@ -13,96 +13,49 @@ const QByteArray SubRipAB = "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,
 const QByteArray SubRipAEdited = QByteArray(SubRipAB).replace("\nA\n", "\nA now\n");
 const QString SaveChanges = "Save changes in \"film.srt\"?";
 
-int Permissions(const QString& path) {
-  return static_cast<int>(std::filesystem::status(path.toStdString()).permissions() & std::filesystem::perms::mask);
-}
-
 }  // namespace
 
 class MainFormFilesTest : public WindowTest {
   Q_OBJECT
 
-  // Opens film.srt and types into its first text.
-  void OpenAndEditSubRip() {
-    QCOMPARE(d_->Open("film.srt", Crlf(SubRipAB)), QStringList());
-    d_->TypeAt(3, 2, " now");
-  }
-
  private slots:
 
-  void OpeningShowsTheRenderedSubtitleAndItsCommands_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("subRip");
-    QTest::addColumn<QString>("shown");
-    const QByteArray microDVD = "{25}{50}Hello|World\n{75}{100}Bye";
-    QTest::newRow("MicroDVD") << "film.sub" << microDVD << false << QString(microDVD);
-    QTest::newRow("SubRip") << "film.srt" << SubRipAB << true << QString(SubRipAB);
-  }
   void OpeningShowsTheRenderedSubtitleAndItsCommands() {
-    QFETCH(QString, name);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, subRip);
-    QFETCH(QString, shown);
-    QCOMPARE(d_->Open(name, Crlf(file)), QStringList());
-    QCOMPARE(w().windowTitle(), "Tessary - '" + name + "'");
-    QCOMPARE(d_->Shown(), shown);
-    QCOMPARE(w().rbSubRip->isChecked(), subRip);
-    QCOMPARE(w().rbMicroDVD->isChecked(), !subRip);
-    QCOMPARE(w().rbTime->isChecked(), subRip);
-    QVERIFY(!w().reManualEditZone->isReadOnly());
-    QVERIFY(!w().sbLoadFile->isEnabled() && !w().OpenFileMenu->isEnabled());
-    QVERIFY(w().sbCloseFile->isEnabled() && w().sbSaveAs->isEnabled());
-    QVERIFY(!w().sbSave->isEnabled() && !w().sbReload->isEnabled());
-    QVERIFY(!w().btnVerifyWritings->isEnabled());
-    for (QWidget* command : std::initializer_list<QWidget*>{
-             w().btnMultiply, w().btnIncrease, w().btnDecrease, w().btnTransform, w().btnDisplayTime,
-             w().btnSplitSubtitle, w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip, w().cbChooseFrameRate})
-      QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
-    QCOMPARE(w().btnChangeFrameRate->isEnabled(), !subRip);  // a MicroDVD-only command
+    for (const auto& [name, file] :
+         {std::pair<QString, QByteArray>{"film.sub", "{25}{50}Hello|World\n{75}{100}Bye"}, {"film.srt", SubRipAB}}) {
+      Restart();
+      const bool subRip = name.endsWith(".srt");
+      QCOMPARE(d_->Open(name, Crlf(file)), QStringList());
+      QCOMPARE(w().windowTitle(), "Tessary - '" + name + "'");
+      QCOMPARE(d_->Shown(), QString(file));
+      QCOMPARE(std::tuple(w().rbSubRip->isChecked(), w().rbMicroDVD->isChecked(), w().rbTime->isChecked()),
+               std::tuple(subRip, !subRip, subRip));
+      QVERIFY(!w().reManualEditZone->isReadOnly());
+      QVERIFY(!w().sbLoadFile->isEnabled() && !w().OpenFileMenu->isEnabled());
+      QVERIFY(w().sbCloseFile->isEnabled() && w().sbSaveAs->isEnabled());
+      QVERIFY(!w().sbSave->isEnabled() && !w().sbReload->isEnabled() && !w().btnVerifyWritings->isEnabled());
+      for (QWidget* command : std::initializer_list<QWidget*>{
+               w().btnMultiply, w().btnIncrease, w().btnDecrease, w().btnTransform, w().btnDisplayTime,
+               w().btnSplitSubtitle, w().btnSmartWrap, w().btnRemoveComments, w().rbSubRip, w().cbChooseFrameRate})
+        QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
+      QCOMPARE(w().btnChangeFrameRate->isEnabled(), !subRip);  // a MicroDVD-only command
+    }
   }
 
-  void ArgumentFileOpensOrIsReported_data() {
-    QTest::addColumn<QString>("name");  // empty: the temporary folder itself
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("folder") << ""
-                            << "is a folder!"
-                            << "Tessary";
-    QTest::newRow("missing file") << "gone.srt"
-                                  << "doesn't exist!"
-                                  << "Tessary";
-    QTest::newRow("subtitle") << "film.srt"
-                              << ""
-                              << "Tessary - 'film.srt'";
-  }
+  // The argument is a folder, a missing file or a subtitle.
   void ArgumentFileOpensOrIsReported() {
-    QFETCH(QString, name);
-    QFETCH(QString, message);
-    QFETCH(QString, title);
-    d_->Write("film.srt", Crlf(SubRipAB));
-    const QString argument = name.isEmpty() ? d_->folder.path() : d_->Path(name);
-    TMainForm window(&d_->dialogs);
-    window.OpenArgumentFileWhenShown(argument);
-    const QStringList boxes =
-        d_->boxes.Answering(message.isEmpty() ? QList<Reply>{} : QList<Reply>{Reply{}}, [&] { window.show(); });
-    QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{"\"" + argument + "\" " + message});
-    QTRY_COMPARE(window.windowTitle(), title);
-    QCOMPARE(window.sbLoadFile->isEnabled(), message != "");
-  }
-
-  void SaveReplacesAReadOnlyFileKeepingABackup() {
-    const QString path = d_->Write("film.srt", Crlf(SubRipAB));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QCOMPARE(d_->OpenPath(path), QStringList());
-    QCOMPARE(Permissions(path), 0444);
-    d_->TypeAt(3, 2, " now");
-    QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}), QStringList{ProperlyModified});
-    QCOMPARE(d_->Click(w().sbSave), QStringList());
-    QCOMPARE(d_->Read("film.srt"), Crlf(SubRipAEdited));
-    QCOMPARE(d_->Read("film.srt.bak"), Crlf(SubRipAB));
-    QCOMPARE(Permissions(path), 0444);
-    QVERIFY(!w().sbSave->isEnabled() && !w().sbReload->isEnabled());
+    for (const auto& [name, message] :
+         {std::pair<QString, QString>{"", "is a folder!"}, {"gone.srt", "doesn't exist!"}, {"film.srt", ""}}) {
+      d_->Write("film.srt", Crlf(SubRipAB));
+      const QString argument = name.isEmpty() ? d_->folder.path() : d_->Path(name);
+      TMainForm window(&d_->dialogs);
+      window.OpenArgumentFileWhenShown(argument);
+      const QStringList boxes =
+          d_->boxes.Answering(message.isEmpty() ? QList<Reply>{} : QList<Reply>{Reply{}}, [&] { window.show(); });
+      QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{"\"" + argument + "\" " + message});
+      QTRY_COMPARE(window.windowTitle(), message.isEmpty() ? QString("Tessary - 'film.srt'") : QString("Tessary"));
+      QCOMPARE(window.sbLoadFile->isEnabled(), message != "");
+    }
   }
 
   // The type switch renames the file, so Save asks for the name; a Save as that fails must
@@ -114,86 +67,37 @@ class MainFormFilesTest : public WindowTest {
     d_->dialogs.names.push_back(unwritable.toStdString());
     QCOMPARE(d_->Click(w().sbCloseFile, Replies({QMessageBox::Yes, QMessageBox::Ok})),
              QStringList({SaveChanges, "Can't write in \"" + unwritable + "\"!"}));
-    QCOMPARE(d_->dialogs.saveRequests.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(d_->dialogs.saveRequests[0].prefill), d_->Path("film.srt"));
+    QCOMPARE(QString::fromStdString(d_->dialogs.saveRequests.at(0).prefill), d_->Path("film.srt"));
     QCOMPARE(w().windowTitle(), QString("Tessary - 'film.srt'"));
-    QVERIFY(d_->Shown().startsWith("1\n00:00:01,000 --> 00:00:02,000\nA\n"));
     QVERIFY(w().sbSave->isEnabled() && w().sbCloseFile->isEnabled());
   }
 
-  void ClosingAnEditedSubtitleAsksToSaveIt_data() {
-    QTest::addColumn<bool>("window");  // closing the window, or Close file
-    QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("written");
-    const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
-    const QStringList save{SaveChanges}, saveUnverified{SaveChanges, NotVerified};
-    QTest::newRow("window, Cancel") << true << QList<int>{cancel} << save << false << false;
-    QTest::newRow("window, No") << true << QList<int>{no} << save << true << false;
-    QTest::newRow("window, Yes, unverified No") << true << QList<int>{yes, no} << saveUnverified << false << false;
-    QTest::newRow("Close file, Cancel") << false << QList<int>{cancel} << save << false << false;
-    QTest::newRow("Close file, No") << false << QList<int>{no} << save << true << false;
-    QTest::newRow("Close file, Yes, unverified No") << false << QList<int>{yes, no} << saveUnverified << false << false;
-    QTest::newRow("Close file, Yes, unverified Yes") << false << QList<int>{yes, yes} << saveUnverified << true << true;
-  }
+  // Closing the window and Close file reach the save question; the answers' rules are the
+  // document's own.
   void ClosingAnEditedSubtitleAsksToSaveIt() {
-    QFETCH(bool, window);
-    QFETCH(QList<int>, answers);
-    QFETCH(QStringList, boxes);
-    QFETCH(bool, closed);
-    QFETCH(bool, written);
-    OpenAndEditSubRip();
-    const auto close = [&] {
-      if (window)
-        w().close();
-      else
-        w().sbCloseFile->click();
+    const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+    struct Case {
+      bool window;  // closing the window, or Close file
+      QList<int> answers;
+      bool closed;
     };
-    QCOMPARE(d_->boxes.Answering(Replies(answers), close), boxes);
-    QCOMPARE(d_->Read("film.srt"), Crlf(written ? SubRipAEdited : SubRipAB));
-    if (window) QCOMPARE(w().isVisible(), !closed);
-    if (!closed) {
-      QCOMPARE(w().windowTitle(), QString("Tessary - 'film.srt'"));
-      QVERIFY(d_->Shown().contains("A now"));
-      QVERIFY(w().btnVerifyWritings->isEnabled() && w().sbSave->isEnabled());
-    } else if (!window) {
-      QCOMPARE(w().windowTitle(), QString("Tessary"));
-      QCOMPARE(d_->Shown(), QString());
-      QVERIFY(w().reManualEditZone->isReadOnly());
-      QVERIFY(w().sbLoadFile->isEnabled() && !w().sbCloseFile->isEnabled());
+    for (const Case& c : {Case{true, {cancel}, false}, Case{true, {no}, true}, Case{false, {cancel}, false},
+                          Case{false, {yes, yes}, true}}) {
+      Restart();
+      QCOMPARE(d_->Open("film.srt", Crlf(SubRipAB)), QStringList());
+      d_->TypeAt(3, 2, " now");
+      const QStringList boxes = d_->boxes.Answering(Replies(c.answers), [&] {
+        if (c.window)
+          w().close();
+        else
+          w().sbCloseFile->click();
+      });
+      QCOMPARE(boxes, (c.answers.size() == 1 ? QStringList{SaveChanges} : QStringList{SaveChanges, NotVerified}));
+      QCOMPARE(d_->Read("film.srt"), Crlf(c.answers.size() == 2 ? SubRipAEdited : SubRipAB));
+      QCOMPARE(w().isVisible(), !(c.window && c.closed));
+      QCOMPARE(w().windowTitle(), c.closed && !c.window ? QString("Tessary") : QString("Tessary - 'film.srt'"));
+      QCOMPARE(w().sbLoadFile->isEnabled(), c.closed && !c.window);
     }
-  }
-
-  void ReloadAsksWithTheNumberOfCountedChanges_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("openBoxes");
-    QTest::addColumn<QString>("typed");  // at the end of the first line; empty: no hand edit
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QString>("shownAfter");
-    const QString reload = "Changes to save!\nAre you sure you want to reload the file?";
-    // Three end frames before their starts are repaired when the file opens.
-    QTest::newRow("three counted changes, No")
-        << QByteArray("{25}{50}A\n{75}{60}B\n{125}{110}C\n{175}{160}D")
-        << QStringList{"Problems were detected - there were made 3 changes"} << "" << int(QMessageBox::No)
-        << "There are 3 " + reload << "{25}{50}A\n{75}{125}B\n{125}{175}C\n{175}{250}D";
-    QTest::newRow("hand edit only, Yes") << QByteArray("{25}{50}A\n{75}{100}B") << QStringList() << " now"
-                                         << int(QMessageBox::Yes) << "There are " + reload << "{25}{50}A\n{75}{100}B";
-  }
-  void ReloadAsksWithTheNumberOfCountedChanges() {
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, openBoxes);
-    QFETCH(QString, typed);
-    QFETCH(int, answer);
-    QFETCH(QString, question);
-    QFETCH(QString, shownAfter);
-    QCOMPARE(d_->Open("film.sub", Crlf(file), QList<Reply>(openBoxes.size())), openBoxes);
-    if (!typed.isEmpty()) d_->TypeAt(1, 10, typed);
-    QCOMPARE(d_->Click(w().sbReload, Replies({answer})), QStringList{question});
-    QCOMPARE(d_->Shown(), shownAfter);
-    QCOMPARE(w().sbSave->isEnabled(), answer == QMessageBox::No);
-    QCOMPARE(w().windowTitle(), QString("Tessary - 'film.sub'"));
   }
 
   // A character Windows-1250 lacks turns the file into UTF-8 rather than being lost; the

@@ -129,13 +129,10 @@ class WindowDriver {
   QStringList Click(QAbstractButton* button, const QList<Reply>& replies = {}) {
     return boxes.Answering(replies, [button] { button->click(); });
   }
-  // Chooses the file with the Open command.
-  QStringList OpenPath(const QString& path, const QList<Reply>& replies = {}) {
-    dialogs.names.push_back(path.toStdString());
-    return Click(window->sbLoadFile, replies);
-  }
+  // Writes the file and chooses it with the Open command.
   QStringList Open(const QString& name, const QByteArray& bytes, const QList<Reply>& replies = {}) {
-    return OpenPath(Write(name, bytes), replies);
+    dialogs.names.push_back(Write(name, bytes).toStdString());
+    return Click(window->sbLoadFile, replies);
   }
 
   // Types `text` over the `replaced` characters at 1-based line and column of the editing
@@ -159,20 +156,22 @@ class WindowDriver {
   std::unique_ptr<TMainForm> window;
 };
 
-// A test class each of whose tests starts with a fresh shown window and ends with no box
-// left unanswered.
+// A test class each of whose tests (and each row of a table, by Restart) starts with a fresh
+// shown window and ends with no box left unanswered.
 class WindowTest : public QObject {
   Q_OBJECT
 
  protected:
   std::unique_ptr<WindowDriver> d_;
   TMainForm& w() { return *d_->window; }
-
- private slots:
-  void init() {
+  void Restart() {
+    if (d_) QCOMPARE(d_->boxes.stray, QStringList());
     d_ = std::make_unique<WindowDriver>();
     QVERIFY(QTest::qWaitForWindowActive(d_->window.get()));
   }
+
+ private slots:
+  void init() { Restart(); }
   void cleanup() {
     QCOMPARE(d_->boxes.stray, QStringList());
     d_.reset();

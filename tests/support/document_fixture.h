@@ -107,10 +107,14 @@ struct DocumentRig {
   ScriptedFileDialogs dialogs;
   Document doc{prompter, editor, clock, messages, dialogs};
 
-  // Replaces the editing area's text as typing would, then verifies it again.
-  void EditAndVerify(std::string_view text) {
+  // Replaces the editing area's text as typing would.
+  void Edit(std::string_view text) {
     editor.SetText(text);
     doc.EditorTextChanged();
+  }
+  // The same, then verifies it again.
+  void EditAndVerify(std::string_view text) {
+    Edit(text);
     doc.TextInLines();
   }
   std::string Text() const { return editor.Text(); }

@@ -21,17 +21,13 @@ class ScriptedFileDialogs : public FileDialogs {
     }
   };
 
-  std::string AskOpenFileName() override {
-    ++openRequests;
-    return Next();
-  }
+  std::string AskOpenFileName() override { return Next(); }
   std::string AskSaveFileName(const std::string& prefill, const std::string& defaultExtension) override {
     saveRequests.push_back({prefill, defaultExtension});
     return Next();
   }
 
   std::deque<std::string> names;  // the names chosen, in order; none left means cancelled
-  int openRequests = 0;
   std::vector<SaveRequest> saveRequests;
   std::function<void()> whileOpen;  // runs while a chooser is open
 

@@ -12,14 +12,13 @@ namespace tessary::testing {
 struct ShownMessage {
   Icon icon;
   std::string text;
-  bool question = false;
 };
 
 class ScriptedPrompter : public Prompter {
  public:
   void Show(Icon icon, std::string_view text) override { shown.push_back({icon, std::string(text)}); }
   Answer Ask(Icon icon, std::string_view text, Buttons, Answer defaultAnswer) override {
-    shown.push_back({icon, std::string(text), true});
+    shown.push_back({icon, std::string(text)});
     if (answers.empty()) return defaultAnswer;
     Answer a = answers.front();
     answers.pop_front();

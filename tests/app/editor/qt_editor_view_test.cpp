@@ -7,8 +7,6 @@
 #include "controls/my_rich_edit.h"
 #include "editor/qt_editor_view.h"
 
-Q_DECLARE_METATYPE(tessary::TextEncoding)
-
 namespace tessary {
 
 namespace {
@@ -54,104 +52,81 @@ class QtEditorViewTest : public QObject {
   }
   void cleanup() { delete edit_; }
 
-  void TextComesBackByteForByteThroughTheControl_data() {
-    QTest::addColumn<TextEncoding>("kind");
-    QTest::addColumn<QByteArray>("bytes");
+  // Windows-1250: every byte, lone CR and LF, letters, no-break space, tab. UTF-8: letters,
+  // astral characters, invalid bytes, a lone surrogate from UTF-16, line and paragraph separators.
+  void TextComesBackByteForByteThroughTheControl() {
     QByteArray everyByte;
     for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
-    QTest::newRow("1250 every byte, lone CR and LF") << TextEncoding::Windows1250 << everyByte;
-    QTest::newRow("1250 letters, no-break space, tab")
-        << TextEncoding::Windows1250 << B("\x8A\xB9\xE8\xA0\x80\tx\r\ny");
-    QTest::newRow("1250 ends with CR LF") << TextEncoding::Windows1250 << B("a\r\n\r\n");
-    QTest::newRow("empty") << TextEncoding::Windows1250 << B("");
-    QTest::newRow("utf8 letters, no-break space, tab, astral")
-        << TextEncoding::Utf8 << B("Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xC2\xA0\t\xF0\x9F\x98\x80\r\n\xE4\xB8\xAD");
-    QTest::newRow("utf8 invalid bytes") << TextEncoding::Utf8 << B("a\xFF\r\n\xC3(\xE2\x82\r\n\x80");
-    QTest::newRow("utf8 lone surrogate from UTF-16") << TextEncoding::Utf8 << B("\xED\xA0\x80z");
-    QTest::newRow("utf8 line and paragraph separators") << TextEncoding::Utf8
-                                                        << B("a\xE2\x80\xA8"
-                                                             "b\xE2\x80\xA9"
-                                                             "c\xEF\xB7\x90");
-    QTest::newRow("utf8 ends with CR LF") << TextEncoding::Utf8 << B("\xC5\xBC\r\n");
-  }
-  void TextComesBackByteForByteThroughTheControl() {
-    QFETCH(TextEncoding, kind);
-    QFETCH(QByteArray, bytes);
-    Show(bytes, kind);
-    QCOMPARE(edit_->document()->blockCount(), LineBreaks(bytes) + 1);
-    TouchAsUser();
-    QCOMPARE(Text(), bytes);
-    QCOMPARE(encoding_.kind, kind);
+    for (const auto& [kind, bytes] : std::initializer_list<std::pair<TextEncoding, QByteArray>>{
+             {TextEncoding::Windows1250, everyByte},
+             {TextEncoding::Windows1250, B("\x8A\xB9\xE8\xA0\x80\tx\r\ny")},
+             {TextEncoding::Windows1250, B("a\r\n\r\n")},
+             {TextEncoding::Windows1250, B("")},
+             {TextEncoding::Utf8, B("Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87\xC2\xA0\t\xF0\x9F\x98\x80\r\n\xE4\xB8\xAD")},
+             {TextEncoding::Utf8, B("a\xFF\r\n\xC3(\xE2\x82\r\n\x80")},
+             {TextEncoding::Utf8, B("\xED\xA0\x80z")},
+             {TextEncoding::Utf8, B("a\xE2\x80\xA8"
+                                    "b\xE2\x80\xA9"
+                                    "c\xEF\xB7\x90")},
+             {TextEncoding::Utf8, B("\xC5\xBC\r\n")}}) {
+      Show(bytes, kind);
+      QCOMPARE(edit_->document()->blockCount(), LineBreaks(bytes) + 1);
+      TouchAsUser();
+      QCOMPARE(Text(), bytes);
+      QCOMPARE(encoding_.kind, kind);
+    }
   }
 
-  void CaretMapsBetweenBytesAndCharacters_data() {
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("byteBack");
-    // "ab" CR LF "żółw😀x" CR LF FF "q": ż ó ł two bytes each, the emoji four bytes (two units).
-    QTest::newRow("start") << 0 << 0 << 0 << 0;
-    QTest::newRow("between CR and LF") << 3 << 0 << 2 << 2;
-    QTest::newRow("second line") << 4 << 1 << 0 << 4;
-    QTest::newRow("inside a letter") << 5 << 1 << 0 << 4;
-    QTest::newRow("after two-byte letters") << 11 << 1 << 4 << 11;
-    QTest::newRow("after the emoji") << 15 << 1 << 6 << 15;
-    QTest::newRow("after an invalid byte") << 19 << 2 << 1 << 19;
-    QTest::newRow("end") << 20 << 2 << 2 << 20;
-    QTest::newRow("past the end") << 99 << 2 << 2 << 20;
-  }
+  // "ab" CR LF "żółw😀x" CR LF FF "q": ż ó ł two bytes each, the emoji four bytes (two units).
   void CaretMapsBetweenBytesAndCharacters() {
-    QFETCH(int, byte);
-    QFETCH(int, line);
-    QFETCH(int, column);
-    QFETCH(int, byteBack);
     Show(B("ab\r\n\xC5\xBC\xC3\xB3\xC5\x82w\xF0\x9F\x98\x80x\r\n\xFFq"));
-    view_->SetCaretPosition(static_cast<std::size_t>(byte));
-    view_->Flush();
-    QCOMPARE(edit_->textCursor().blockNumber(), line);
-    QCOMPARE(edit_->textCursor().positionInBlock(), column);
-    QCOMPARE(view_->CaretPosition(), static_cast<std::size_t>(byteBack));
+    struct Case {
+      int byte, line, column, byteBack;
+    };
+    for (const Case& c : {Case{0, 0, 0, 0}, Case{3, 0, 2, 2} /* between CR and LF */, Case{4, 1, 0, 4},
+                          Case{5, 1, 0, 4} /* inside a letter */, Case{11, 1, 4, 11}, Case{15, 1, 6, 15},
+                          Case{19, 2, 1, 19} /* after an invalid byte */, Case{20, 2, 2, 20}, Case{99, 2, 2, 20}}) {
+      view_->SetCaretPosition(static_cast<std::size_t>(c.byte));
+      view_->Flush();
+      QCOMPARE(edit_->textCursor().blockNumber(), c.line);
+      QCOMPARE(edit_->textCursor().positionInBlock(), c.column);
+      QCOMPARE(view_->CaretPosition(), static_cast<std::size_t>(c.byteBack));
+    }
   }
 
-  void NewTextReplacesOnlyTheLinesThatDiffer_data() {
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<int>("firstChangedLine");
-    QTest::addColumn<int>("charsChanged");  // at most, removed and added each
+  void NewTextReplacesOnlyTheLinesThatDiffer() {
     const QByteArray before = NumberedLines(1000);
     auto replace = [&](const QByteArray& from, const QByteArray& to) { return QByteArray(before).replace(from, to); };
-    QTest::newRow("one line longer") << replace("line 500\r\n", "line 500 and more\r\n") << 499 << 40;
-    QTest::newRow("line inserted") << replace("line 500\r\n", "line 500\r\nnew\r\n") << 500 << 40;
-    QTest::newRow("line removed") << replace("line 500\r\n", "") << 499 << 40;
-    QTest::newRow("line appended") << before + "\r\nlast" << 999 << 40;
-    QTest::newRow("line break at the end") << before + "\r\n" << 999 << 40;
-    QTest::newRow("first line") << replace("line 1\r\n", "first\r\n") << 0 << 40;
     QByteArray everyFourthChanged, everyFourthDoubled;
     for (int i = 1; i <= 1000; ++i) {
       const QByteArray line = "line " + B::number(i), end = i < 1000 ? "\r\n" : "";
       everyFourthChanged += (i % 4 == 0 ? "LINE " + B::number(i) : line) + end;
       everyFourthDoubled += line + (i % 4 == 0 ? "\r\n" + line : "") + end;
     }
+    struct Case {
+      QByteArray after;
+      int firstChangedLine, charsChanged;  // at most, removed and added each
+    };
     // Changed inside their lines from the fourth line on; with lines added all over, anew.
-    QTest::newRow("every fourth line changed") << everyFourthChanged << 3 << 20000;
-    QTest::newRow("every fourth line doubled") << everyFourthDoubled << 0 << 20000;
-  }
-  void NewTextReplacesOnlyTheLinesThatDiffer() {
-    QFETCH(QByteArray, after);
-    QFETCH(int, firstChangedLine);
-    QFETCH(int, charsChanged);
-    Show(NumberedLines(1000));
-    const int changeAt = edit_->document()->findBlockByNumber(firstChangedLine).position();
-    QSignalSpy changes(edit_->document(), &QTextDocument::contentsChange);
-    view_->SetText(after.toStdString());
-    view_->Flush();
-    QVERIFY(!changes.isEmpty());
-    QCOMPARE(changes[0][0].toInt(), changeAt);
-    for (const QList<QVariant>& change : changes)
-      QVERIFY(change[1].toInt() <= charsChanged && change[2].toInt() <= charsChanged);
-    QCOMPARE(edit_->document()->blockCount(), LineBreaks(after) + 1);
-    QVERIFY(!edit_->document()->isUndoAvailable());
-    TouchAsUser();
-    QCOMPARE(Text(), after);
+    for (const Case& c : {Case{replace("line 500\r\n", "line 500 and more\r\n"), 499, 40},
+                          Case{replace("line 500\r\n", "line 500\r\nnew\r\n"), 500, 40},
+                          Case{replace("line 500\r\n", ""), 499, 40}, Case{before + "\r\nlast", 999, 40},
+                          Case{before + "\r\n", 999, 40}, Case{replace("line 1\r\n", "first\r\n"), 0, 40},
+                          Case{everyFourthChanged, 3, 20000}, Case{everyFourthDoubled, 0, 20000}}) {
+      Show(before);
+      const int changeAt = edit_->document()->findBlockByNumber(c.firstChangedLine).position();
+      QSignalSpy changes(edit_->document(), &QTextDocument::contentsChange);
+      view_->SetText(c.after.toStdString());
+      view_->Flush();
+      QVERIFY(!changes.isEmpty());
+      QCOMPARE(changes[0][0].toInt(), changeAt);
+      for (const QList<QVariant>& change : changes)
+        QVERIFY(change[1].toInt() <= c.charsChanged && change[2].toInt() <= c.charsChanged);
+      QCOMPARE(edit_->document()->blockCount(), LineBreaks(c.after) + 1);
+      QVERIFY(!edit_->document()->isUndoAvailable());
+      TouchAsUser();
+      QCOMPARE(Text(), c.after);
+    }
   }
 
   void OnlyUserEditsAreReported() {

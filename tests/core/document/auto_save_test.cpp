@@ -25,8 +25,7 @@ struct AutoSaving : DocumentFixture {
       prompter.answers = {Answer::No};
     }
     Open(Original, "film.srt");
-    editor.SetText(Edited);
-    doc.EditorTextChanged();
+    Edit(Edited);
   }
   std::string Path() const { return doc.CurrentFileName; }
   // Lets the main timer tick after `seconds`.

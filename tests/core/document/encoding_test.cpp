@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/windows1250.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -94,12 +95,18 @@ TEST(Encoding, Utf16FilesAreTakenOnlyWhenTheyWriteBackByteForByte) {
   EXPECT_TRUE(Written("\xED\xA0\r\n", {TextEncoding::Utf16LE, true}).ends_with(std::string("\r\0\n\0", 4)));
 }
 
-TEST(Encoding, CrLfALoneLfAndALoneCrEachEndALine) {
-  DocumentFixture f;
-  f.Open("1\n00:00:01,000 --> 00:00:02,000\rA\r\n\n2\r00:00:03,000 --> 00:00:04,000\nB\r\n");
-  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{});
-  EXPECT_EQ(f.Text(),
-            Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""}));
+// Every byte maps to a character that maps back to it; the code page's letters are its own,
+// its undefined bytes their own control characters, and other characters have no byte.
+TEST(Windows1250, MapsEveryByteBothWaysAndCharactersOutsideTheCodePageToNone) {
+  for (int byte = 0; byte < 256; ++byte)
+    EXPECT_EQ(UnicodeToWindows1250(Windows1250ToUnicode(static_cast<unsigned char>(byte))), byte) << byte;
+  const std::string bytes = "\x41\x80\x8A\x8C\x9F\xA0\xB9\xE8\xFF\x81\x98";
+  const std::u16string characters = u"A\u20AC\u0160\u015A\u017A\u00A0\u0105\u010D\u02D9\u0081\u0098";
+  for (std::size_t k = 0; k < bytes.size(); ++k)
+    EXPECT_EQ(Windows1250ToUnicode(static_cast<unsigned char>(bytes[k])), characters[k]) << k;
+  // Latin-1 letters that Windows-1250 replaced, a CJK letter, a surrogate.
+  for (char16_t c : {u'\u00C0', u'\u00E8', u'\u0080', u'\u4E2D', u'\u20AD', char16_t{0xDC80}, u'\uFFFF'})
+    EXPECT_EQ(UnicodeToWindows1250(c), -1) << int{c};
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ namespace fs = std::filesystem;
 
 using Texts = std::vector<std::string>;
 
-const std::string SubRipAB =
-    Lines({"1", "00:00:01,000 --> 00:00:02,000", "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", ""});
+const std::string SubRipAB = SubRipFile({{1000, 2000, "A"}, {3000, 4000, "B"}});
 
 // SubRip text in a .sub file takes the SubRip extension: the parse checks the button of the
 // detected type, which is no conversion and no edit.

@@ -21,7 +21,6 @@ TEST(ReadSubtitleLines, ReadsTimesTextsAndStyleFlagsAndLetsGoOfTheLines) {
            Case{1, {"{10}{20}a}b"}, {{400, 800, "a}b"}}, true},
            Case{1, {"{123456789}{1}x"}, {{49382680, 40, "x"}}},  // only the first seven digits count
            Case{1, {"{24}{48}x"}, {{1001, 2002, "x"}}, false, false, 23.976},
-           Case{1, {"{1}{3}x"}, {{62, 188, "x"}}, false, false, 16},  // 62.5 and 187.5: ties to even
            Case{
                2, {"1", "00:01:02,345 --> 00:01:04,000", "<i>a</i>", "b"}, {{62345, 64000, "<i>a</i>|b"}}, false, true},
            // A second blank before a counter leaves an empty display line, for repair to remove.

@@ -24,10 +24,6 @@ struct FileCommands : DocumentFixture {
     if (open) doc.OpenFile();
   }
   std::string In(const std::string& name) const { return (folder.Path() / name).string(); }
-  void Edit(std::string_view text) {
-    editor.SetText(text);
-    doc.EditorTextChanged();
-  }
   void EditAndVerify(std::string_view text) {
     DocumentFixture::EditAndVerify(text);
     prompter.shown.clear();
@@ -197,14 +193,20 @@ TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser
   }
 }
 
-// Opening a SubRip "subs.txt" names the document "subs.srt"; Reload still reads subs.txt.
-TEST(Reload, ReadsTheFileThatWasOpenedAfterTheTypeSwitchRenamedIt) {
+// The question counts the changes the program made; No keeps the document. Opening a SubRip
+// "subs.txt" names the document "subs.srt"; Reload still reads subs.txt.
+TEST(Reload, AsksWithTheCountedChangesAndReadsTheFileThatWasOpened) {
+  const std::string reload = "Changes to save!\r\nAre you sure you want to reload the file?";
   FileCommands f("subs.txt");
   ASSERT_EQ(f.doc.CurrentFileName, f.In("subs.srt"));
-  f.Edit(SubRip("Edited"));
-  f.prompter.answers.push_back(Answer::Yes);
+  f.doc.store.ChangeCount = 3;
+  f.prompter.answers = {Answer::No};
   f.doc.Reload();
-  EXPECT_EQ(f.prompter.shown.size(), 1u);  // the question only
+  f.doc.store.ChangeCount = 0;
+  f.Edit(SubRip("Edited"));
+  f.prompter.answers = {Answer::Yes};
+  f.doc.Reload();
+  EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{"There are 3 " + reload, "There are " + reload}));
   EXPECT_TRUE(f.doc.store.SubtitleLoaded);
   EXPECT_EQ(f.editor.Text(), SubRip("Hello"));
 }

@@ -52,29 +52,18 @@ TEST(ReadConfigFile, TakesTheFirstKeyFoundAnywhereInALineAndCountsTheValueFromTh
   EXPECT_TRUE(ReadConfigFile("/nonexistent/tessary.ini").empty());
 }
 
+// Each case is "line|written": the line read and the setting as it is written back. The volume
+// slider's position is written times 833.
 TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThemToTheirRanges) {
-  // The setting as it is written back; the volume slider's position is written times 833.
-  for (auto [line, written] :
-       std::initializer_list<std::pair<std::string, const char*>>{{"Font_size=200", "33"},
-                                                                  {"Font_size=big", "10"},
-                                                                  {"Font_size=+2", "3"},
-                                                                  {"Font_size= 12", "10"},
-                                                                  {"Font_size=99999999999", "10"},
-                                                                  {"Player_font_size=200", "50"},
-                                                                  {"Player_volume=832", "0"},
-                                                                  {"Player_volume=99960", "9996"},
-                                                                  {"Player_volume=-5000", "0"},
-                                                                  {"Player_volume=loud", "4998"},
-                                                                  {"Font_style=2", "2"},
-                                                                  {"Font_style=7", "3"},
-                                                                  {"Font_colour=-20000000", "-16777215"},
-                                                                  {"Player_regional_setting=256", "255"},
-                                                                  {"Automatic_save_time=0", "1"},
-                                                                  {"Player_brightness=-1", "0"},
-                                                                  {"Player_contrast=30000", "20000"},
-                                                                  {"Player_step=100", "99"}}) {
+  for (const std::string c :
+       {"Font_size=200|33", "Font_size=big|10", "Font_size=+2|3", "Font_size= 12|10", "Font_size=99999999999|10",
+        "Player_font_size=200|50", "Player_volume=832|0", "Player_volume=99960|9996", "Player_volume=-5000|0",
+        "Player_volume=loud|4998", "Font_style=2|2", "Font_style=7|3", "Font_colour=-20000000|-16777215",
+        "Player_regional_setting=256|255", "Automatic_save_time=0|1", "Player_brightness=-1|0",
+        "Player_contrast=30000|20000", "Player_step=100|99"}) {
+    const std::string line = c.substr(0, c.find('|'));
     const auto key = std::ranges::find(ConfigKeys, line.substr(0, line.find('='))) - ConfigKeys.begin();
-    EXPECT_EQ(ConfigValues(Load(line), "")[static_cast<std::size_t>(key)], written) << line;
+    EXPECT_EQ(ConfigValues(Load(line), "")[static_cast<std::size_t>(key)], c.substr(c.find('|') + 1)) << line;
   }
   EXPECT_EQ(Load("Player_volume=4998").PlayerVolumePosition, 6);
   Configuration bold;
@@ -82,23 +71,17 @@ TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThe
   EXPECT_EQ(Load("Font_style=x", bold).EditorFont.style, FontStyle::Regular);
 }
 
+// Each case is "text|read": 0 or 1, or "=" when the current value stays.
 TEST(ApplyConfigValues, ReadsNumbersAndTrueOrFalseAsBooleansAndKeepsTheCurrentValueOtherwise) {
-  // '=': the current value stays.
-  for (auto [text, result] : std::initializer_list<std::pair<const char*, char>>{{"0", '0'},
-                                                                                 {"-000", '0'},
-                                                                                 {"1", '1'},
-                                                                                 {"-3", '1'},
-                                                                                 {"12345678901234567890", '1'},
-                                                                                 {"TRUE", '1'},
-                                                                                 {"fAlSe", '0'},
-                                                                                 {"", '='},
-                                                                                 {"yes", '='},
-                                                                                 {" 1", '='}}) {
+  for (const std::string c :
+       {"0|0", "-000|0", "1|1", "-3|1", "12345678901234567890|1", "TRUE|1", "fAlSe|0", "|=", "yes|=", " 1|="}) {
+    const char result = c.back();
     for (bool current : {false, true}) {
       Configuration config;
       config.BackupSave = current;
-      EXPECT_EQ(Load("Backup_save=" + std::string(text), config).BackupSave, result == '=' ? current : result == '1')
-          << text;
+      EXPECT_EQ(Load("Backup_save=" + c.substr(0, c.find('|')), config).BackupSave,
+                result == '=' ? current : result == '1')
+          << c;
     }
   }
 }
@@ -125,52 +108,29 @@ TEST(ExtensionsToRegister, KeepsTheKnownSubtitleExtensionsLowerCasedInTheOrderGi
   EXPECT_EQ(Load("Register_these_extensions_at_load=SRT,sub;avi").RegisterExtensionsAtLoad, "srt;sub;");
 }
 
-TEST(WriteConfigFile, WritesTheHeaderAndEveryKeyInOrderWithCrLf) {
+// Every setting away from its default, in the order and form the program writes them, is read
+// and written back byte for byte.
+TEST(WriteConfigFile, WritesEveryKeyInOrderWithCrLfAndGivesBackEveryValueWhenReadAgain) {
+  const std::string file =
+      "[Configuration]\r\nLast_accessed_folder=/srv/a b\r\nLanguage=Polski\r\nWordwrap=0\r\n"
+      "Font_name=DejaVu Sans\r\nFont_size=14\r\nFont_style=3\r\nFont_colour=-16777215\r\nRegional_setting=238\r\n"
+      "Automatic_save=0\r\nAutomatic_save_time=99\r\nSave_type=0\r\nBackup_save=0\r\nMaximized=1\r\n"
+      "Register_these_extensions_at_load=sub;srt;\r\nComma_in_SubRip=0\r\nPlayer_font_name=DejaVu Sans\r\n"
+      "Player_font_size=50\r\nPlayer_font_style=1\r\nPlayer_font_colour=255\r\nPlayer_regional_setting=0\r\n"
+      "Player_brightness=0\r\nPlayer_contrast=20000\r\nPlayer_volume=9996\r\nPlayer_step=1\r\n"
+      "Advanced_automatic_repair=0\r\nSegment_text=Part =\r\n";
   TempFolder folder;
-  const std::string path = (folder.Path() / "tessary.ini").string();
-  Configuration config;
-  config.Language = "";
-  ASSERT_TRUE(WriteConfigFile(path, ConfigValues(config, "/home/ann")));
-  EXPECT_EQ(testing::ReadBytes(path),
-            "[Configuration]\r\nLast_accessed_folder=/home/ann\r\nLanguage=English\r\nWordwrap=1\r\nFont_name=\r\n"
-            "Font_size=10\r\nFont_style=0\r\nFont_colour=8388608\r\nRegional_setting=1\r\nAutomatic_save=1\r\n"
-            "Automatic_save_time=5\r\nSave_type=1\r\nBackup_save=1\r\nMaximized=0\r\n"
-            "Register_these_extensions_at_load=\r\nComma_in_SubRip=1\r\nPlayer_font_name=\r\nPlayer_font_size=10\r\n"
-            "Player_font_style=0\r\nPlayer_font_colour=8388608\r\nPlayer_regional_setting=1\r\n"
-            "Player_brightness=2000\r\nPlayer_contrast=10000\r\nPlayer_volume=4998\r\nPlayer_step=5\r\n"
-            "Advanced_automatic_repair=1\r\nSegment_text=CD\r\n");
-  EXPECT_FALSE(WriteConfigFile((folder.Path() / "missing" / "tessary.ini").string(), {}));
-  // A folder name with a line break would add a line of its own.
-  EXPECT_EQ(ConfigValues(config, "/home/a\nLanguage=X")[0], "");
-}
-
-TEST(WriteConfigFile, GivesBackEveryValueWhenReadAgain) {
-  // Every setting away from its default.
-  Configuration config;
-  config.Language = "Polski";
-  config.Wordwrap = false;
-  config.EditorFont = {"DejaVu Sans", 14, FontStyle::BoldItalic, -16777215, 238};
-  config.AutomaticSave = false;
-  config.AutomaticSaveTime = 99;
-  config.SaveType = false;
-  config.BackupSave = false;
-  config.Maximized = true;
-  config.RegisterExtensionsAtLoad = "sub;srt;";
-  config.CommaInSubRip = false;
-  config.PlayerFont = {"DejaVu Sans", 50, FontStyle::Italic, 255, 0};
-  config.PlayerBrightness = 0;
-  config.PlayerContrast = 20000;
-  config.PlayerVolumePosition = 12;
-  config.PlayerStep = 1;
-  config.AdvancedAutomaticRepair = false;
-  config.SegmentText = "Part =";
-  TempFolder folder;
-  const std::string path = (folder.Path() / "tessary.ini").string();
-  ASSERT_TRUE(WriteConfigFile(path, ConfigValues(config, "/srv/a b")));
+  const std::string path = folder.Write("tessary.ini", file);
   Configuration read;
   ASSERT_TRUE(ApplyConfigValues(ReadConfigFile(path), read, OnlyDejaVuInstalled));
-  EXPECT_EQ(read.LastAccessedFolder, "/srv/a b");
-  EXPECT_EQ(ConfigValues(read, "/srv/a b"), ConfigValues(config, "/srv/a b"));
+  ASSERT_TRUE(WriteConfigFile(path, ConfigValues(read, read.LastAccessedFolder)));
+  EXPECT_EQ(testing::ReadBytes(path), file);
+  EXPECT_FALSE(WriteConfigFile((folder.Path() / "missing" / "tessary.ini").string(), {}));
+  Configuration config;
+  config.Language = "";
+  EXPECT_EQ(ConfigValues(config, "")[1], "English");
+  // A folder name with a line break would add a line of its own.
+  EXPECT_EQ(ConfigValues(config, "/home/a\nLanguage=X")[0], "");
 }
 
 TEST(ConfigFileName, ReplacesTheExecutablesExtensionWithIni) {

@@ -57,8 +57,6 @@ Parsed ParseAsType(const std::vector<std::string>& lines, int type) {
   Rig r;
   r.Load(AsParsed(lines, type));
   auto& s = r.doc.store;
-  s.SubtitleLoaded = true;
-  s.CurrentType = type;
   r.doc.VerifySubtitle();
   if (r.doc.VerifiedOK) r.doc.ReadSubtitleLines();
   if (r.doc.VerifiedOK) r.doc.RepairTimes();

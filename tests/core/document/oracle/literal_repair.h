@@ -25,15 +25,13 @@ struct Repairer {
   bool VerifiedOK = true;
   std::vector<std::string> messages;
   int reportLine = 0;
-  bool afterTransform = false;  // the transform's repair: one pass, only 32 bits limit an end, no tags tidied
 
   static std::int32_t Clamp(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
   }
   // start + 3,000, but never past the latest time the file can hold back.
   std::int64_t Later(std::int32_t start) const {
-    const std::int64_t later = start + std::int64_t{3000};
-    return afterTransform ? later : std::min(later, LatestWritableTime(CurrentType == 1, FrameRate));
+    return std::min(start + std::int64_t{3000}, LatestWritableTime(CurrentType == 1, FrameRate));
   }
   void Remove(int k) {
     S.erase(S.begin() + k), E.erase(E.begin() + k), T.erase(T.begin() + k);
@@ -134,7 +132,7 @@ struct Repairer {
       if (S[k] >= E[k]) Report(k, "The start value is equal or bigger than the end value!");
     for (int k = 1; k <= n - 1; ++k)
       if (E[k] > S[k + 1]) Report(k, "The end value is bigger than the next start value!");
-    if (CurrentType == 2 && !afterTransform)
+    if (CurrentType == 2)
       for (int k = 1; k <= n; ++k) ChangeCount += RemoveRepeatedOpeningTags(T[k]);
   }
 };

@@ -10,10 +10,10 @@
 #include <tuple>
 #include <vector>
 
+#include "../store_setup.h"
 #include "document/line_split.h"
 #include "literal_repair.h"
 #include "literal_verification.h"
-#include "support/document_fixture.h"
 
 namespace tessary::oracle {
 
@@ -40,11 +40,7 @@ struct Rig : tessary::testing::DocumentRig {
   }
   // Puts the lines into the store as the parse leaves them for verification.
   void Load(const VerifyInput& in) {
-    auto& s = doc.store;
-    s.RawLines = OneBased(in.lines);
-    s.LineCount = Size(in.lines);
-    s.SubtitleCount = in.detectionCode == 1 ? s.LineCount : 0;
-    s.DetectionCode = in.detectionCode;
+    tessary::testing::SetRawLines(doc, in.lines, in.detectionCode);
     doc.settings.AdvancedAutomaticRepair = in.repair;
     doc.CounterNoticeDisabled = in.counterNoticeDisabled;
   }

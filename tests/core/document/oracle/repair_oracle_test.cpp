@@ -1,6 +1,5 @@
-// Time repair (the parse's and the transform's) and text tidying by the engine against the
+// Time repair and text tidying by the engine against the
 // plain rules, on generated subtitles.
-#include <sstream>
 #include <tuple>
 
 #include "document/repair_times.h"
@@ -50,84 +49,7 @@ TEST(RepairOracle, RepairTimesMatchesThePlainTwoPassRepair) {
   }
 }
 
-// The transform's pass written the plain way; false when it stops or leaves no subtitle.
-bool PlainTransformRepair(SubtitleStore& s) {
-  Repairer o;
-  o.afterTransform = true;
-  o.S = s.StartValues, o.E = s.EndValues, o.T = s.Texts;
-  o.SubtitleCount = s.SubtitleCount, o.ChangeCount = s.ChangeCount;
-  o.rawLines.resize(o.T.size());
-  try {
-    o.Pass();
-  } catch (const Repairer::Reported&) {
-    return false;
-  }
-  s.StartValues = o.S, s.EndValues = o.E, s.Texts = o.T;
-  s.SubtitleCount = o.SubtitleCount, s.ChangeCount = o.ChangeCount;
-  return s.SubtitleCount > 0;
-}
-
 bool TransformRepair(SubtitleStore& s) { return !RepairPass(s, RepairLimits{}) && s.SubtitleCount > 0; }
-
-// A small store with the shapes the transform leaves: unknown times (-1) in either type, equal
-// and crossing times, times near the 32-bit limit, empty texts, stray "|", equal neighbours.
-SubtitleStore TransformedStore(Random& g) {
-  auto time = [&]() -> std::int32_t {
-    switch (g.Int(0, 11)) {
-      case 0:
-        return -1;
-      case 1:
-        return 2147483647 - g.Int(0, 2) * 1500;
-      default:
-        return g.Int(0, 15) * 500;
-    }
-  };
-  static const std::vector<std::string> texts = {"", "a", "b", "|a", "a|", "a||b", "|", "||a|||"};
-  SubtitleStore s;
-  s.SubtitleCount = g.Int(1, 8);
-  s.EnsureSubtitles(s.SubtitleCount);
-  std::int32_t clock = 0;
-  for (int i = 1; i <= s.SubtitleCount; ++i) {
-    // Mostly in order, so that many stores pass.
-    const bool ordered = g.Int(0, 2) != 0;
-    s.StartValues[i] = ordered ? ClampToInt32(clock + g.Int(0, 2) * 500LL) : time();
-    s.EndValues[i] = ordered ? ClampToInt32(s.StartValues[i] + g.Int(0, 3) * 500LL) : time();
-    if (ordered && g.Chance(17)) (g.Chance(50) ? s.StartValues[i] : s.EndValues[i]) = -1;
-    clock = std::max(clock, s.EndValues[i]);
-    s.Texts[i] = i > 1 && g.Chance(33) ? s.Texts[i - 1] : g.Pick(texts);
-  }
-  s.ChangeCount = s.ReportedChangeCount = 5;
-  return s;
-}
-
-std::string Describe(const SubtitleStore& s, int upTo) {
-  std::ostringstream out;
-  out << "N=" << s.SubtitleCount << " changes=" << s.ChangeCount << ":";
-  for (int i = 1; i <= upTo; ++i)
-    out << " [" << s.StartValues[i] << "," << s.EndValues[i] << ",\"" << s.Texts[i] << "\"]";
-  return out.str();
-}
-
-TEST(RepairOracle, TheTransformsOnePassMatchesThePlainRepair) {
-  Random g(20240607);
-  int passed = 0, shrunkAndPassed = 0;
-  for (int round = 0; round < 30000; ++round) {
-    const SubtitleStore input = TransformedStore(g);
-    SubtitleStore fast = input, plain = input;
-    const bool fastOk = TransformRepair(fast), plainOk = PlainTransformRepair(plain);
-    const int n = input.SubtitleCount;
-    // A failed repair's store is put back by the transform, so only a passed one is compared.
-    ASSERT_EQ(std::tuple(fastOk, fastOk ? Describe(fast, n) : ""),
-              std::tuple(plainOk, plainOk ? Describe(plain, n) : ""))
-        << "input " << Describe(input, n);
-    passed += fastOk;
-    shrunkAndPassed += fastOk && fast.SubtitleCount < n;
-  }
-  // The inputs reach both outcomes, and removals and merges that still pass.
-  EXPECT_GT(passed, 3000);
-  EXPECT_LT(passed, 27000);
-  EXPECT_GT(shrunkAndPassed, 1000);
-}
 
 TEST(RepairOracle, TheLargestStoreOfRemovalsAndMergesTakesOneSweep) {
   // Every other subtitle is empty, and the others touch and repeat one text: searching
