@@ -1,78 +1,30 @@
 // "Do it": the subtitle keeps its real times and is expressed at the target frame rate, typed
 // in cbChangeFrameRate.
-#include <string>
-#include <string_view>
-
 #include "document/document.h"
 #include "document/units.h"
 
 namespace tessary {
 
-namespace {
-
-// Typing may pass through any rate the main box takes; leaving the box asks for a rate a
-// film can have.
-bool TypedRateInRange(double rate) { return rate >= 1 && rate <= 60; }
-bool TargetInRange(double rate) { return rate >= 5 && rate <= 60; }
-
-// True when the text ends on its first "." or its first ",": a separator is being typed.
-bool EndsOnFirstSeparator(std::string_view text) {
-  for (char sep : {'.', ','}) {
-    const std::size_t at = text.find(sep);
-    if (at != std::string_view::npos && at + 1 == text.size()) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 void Document::ChangeFrameRateClick() {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  if (TargetFrameRate == FrameRate) return;
+  if (timing.targetRate.Target() == FrameRate) return;
   // Frame numbers of the new rate that the file cannot hold are refused, changing nothing.
-  if (store.CurrentType == TypeMicroDVD && !TimesWritable(TypeMicroDVD, TargetFrameRate))
+  if (store.CurrentType == TypeMicroDVD && !TimesWritable(TypeMicroDVD, timing.targetRate.Target()))
     return Show(Icon::Error, Text(Msg::FramesTooHigh));
   // The stored milliseconds stay; only the rate they are shown at changes. With the rate
   // in force equal to the new one, the main box's commit finds nothing to rescale.
-  FrameRate = CommittedFrameRate = TargetFrameRate;
+  FrameRate = CommittedFrameRate = timing.targetRate.Target();
   store.ChangeCount += 2 * store.SubtitleCount;
   LinesInText();
   fields.FrameRateRed = true;
   fields.FrameRateText = GeneralDecimal(FrameRate);
   FrameRateCommit();
   // The amounts in milliseconds are shown again in frames of the new rate.
-  FieldExit(TimingField::IncreaseDecreaseValue);
-  FieldExit(TimingField::FirstPoint);
-  FieldExit(TimingField::SecondPoint);
+  const FieldContext context = TimingContext();
+  if (auto refusal = timing.shift.Exit(context)) Show(Icon::Error, refusal->Text(messages));
+  timing.firstPoint.Exit(context);
+  timing.secondPoint.Exit(context);
   ChangeReport();
 }
-
-void Document::TargetRateChanged(std::string_view text) {
-  std::string kept;
-  for (char c : text)
-    if (IsDigit(c) || c == '.' || c == ',') kept += c;
-  fields.ChangeFrameRateText = kept;
-  if (kept.empty() || EndsOnFirstSeparator(kept)) return;
-  double rate = DecimalReader(kept, LastValidTargetFrameRate);
-  if (!TypedRateInRange(rate)) rate = LastValidTargetFrameRate;
-  LastValidTargetFrameRate = rate;
-  fields.ChangeFrameRateText = GeneralDecimal(rate);
-}
-
-void Document::TargetRateExit() {
-  // Typing may have left a valid rate below 5 as the last valid one; then the target in
-  // force stays.
-  const double fallback = TargetInRange(LastValidTargetFrameRate) ? LastValidTargetFrameRate : TargetFrameRate;
-  const double rate = DecimalReader(fields.ChangeFrameRateText, fallback);
-  if (TargetInRange(rate)) {
-    TargetFrameRate = rate;
-  } else {
-    TargetFrameRate = fallback;
-    fields.ChangeFrameRateText = GeneralDecimal(TargetFrameRate);
-  }
-  LastValidTargetFrameRate = TargetFrameRate;
-}
-
-void Document::TargetRateEscape() { fields.ChangeFrameRateText = GeneralDecimal(TargetFrameRate); }
 
 }  // namespace tessary

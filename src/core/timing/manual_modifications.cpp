@@ -48,9 +48,9 @@ bool ReplaceEveryTime(SubtitleStore& s, Map map, Writable writable, Replace repl
 
 void Document::MultiplyClick() {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  if (MultiplyValue == 1.0) return;
-  if (MultiplyValue >= 1.0 && AnyTimeAbove(store, GuardTime)) return;
-  const double factor = MultiplyValue;
+  if (timing.factor.Value() == 1.0) return;
+  if (timing.factor.Value() >= 1.0 && AnyTimeAbove(store, GuardTime)) return;
+  const double factor = timing.factor.Value();
   const bool fits = ReplaceEveryTime(
       store, [factor](std::int32_t v) { return RoundHalfEven(v * factor); }, WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
@@ -61,10 +61,10 @@ void Document::MultiplyClick() {
 
 void Document::IncreaseClick() {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  if (ShiftValue == 0) return;
+  if (timing.shift.Value() == 0) return;
   // Past the guard nothing is shifted, but the user still hears that nothing changed.
   if (!AnyTimeAbove(store, GuardTime)) {
-    const std::int64_t amount = ShiftValue;
+    const std::int64_t amount = timing.shift.Value();
     const bool fits = ReplaceEveryTime(
         store, [amount](std::int32_t v) { return v + amount; }, WritableIn(store, FrameRate),
         [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });
@@ -76,19 +76,19 @@ void Document::IncreaseClick() {
 
 void Document::DecreaseClick() {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  if (ShiftValue == 0) return;
+  if (timing.shift.Value() == 0) return;
   // Only the first start is tested: the parse leaves the starts in order.
-  if (store.SubtitleCount >= 1 && store.StartValues[1] < ShiftValue) {
+  if (store.SubtitleCount >= 1 && store.StartValues[1] < timing.shift.Value()) {
     // Offer the largest amount that keeps the first start at 0 or later; in frames rounded
     // down so that it never reaches past it. The field's own rules read it back.
     const std::int32_t start = store.StartValues[1];
     const std::int64_t largest =
-        InputUnit == 1 ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
-    ShiftFieldChanged(std::to_string(largest));
+        Unit == DisplayUnit::Frames ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
+    timing.shift.Changed(std::to_string(largest), TimingContext());
     return Show(Icon::Error,
-                Text(Msg::LargestDecrease) + " " + fields.IncreaseDecreaseValue + "\r\n" + Text(Msg::PleaseTryAgain));
+                Text(Msg::LargestDecrease) + " " + timing.shift.Text() + "\r\n" + Text(Msg::PleaseTryAgain));
   }
-  const std::int64_t amount = ShiftValue;
+  const std::int64_t amount = timing.shift.Value();
   const bool fits = ReplaceEveryTime(
       store, [amount](std::int32_t v) { return v - amount; }, WritableIn(store, FrameRate),
       [this](std::int32_t& v, std::int64_t next) { ReplaceTime(v, next); });

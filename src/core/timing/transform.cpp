@@ -61,26 +61,22 @@ void Document::TransformClick() {
     NoSubtitleNotice();
     return;
   }
-  if (FirstPointValue >= SecondPointValue) {
+  if (timing.firstPoint.Value() >= timing.secondPoint.Value()) {
     Show(Icon::Error, Text(Msg::PointsOutOfOrder));
     return;
   }
   // Subtitles may have gone since the numbers were typed.
   const int n = s.SubtitleCount;
-  auto clampLine = [n](std::int32_t& line, std::string& field) {
-    const std::int32_t clamped = std::min(std::max(line, 1), n);
-    if (clamped != line) field = std::to_string(line = clamped);
-  };
-  clampLine(FirstPointLine, fields.FirstLine);
-  clampLine(SecondPointLine, fields.SecondLine);
-  if (FirstPointLine >= SecondPointLine) {
+  timing.firstLine.FitTo(n);
+  timing.secondLine.FitTo(n);
+  if (timing.firstLine.Value() >= timing.secondLine.Value()) {
     Show(Icon::Error, Text(Msg::LinesOutOfOrder));
     return;
   }
 
   const auto& S = s.StartValues;
-  const int l1 = FirstPointLine, l2 = SecondPointLine;
-  const std::int64_t p1 = FirstPointValue, p2 = SecondPointValue;
+  const int l1 = timing.firstLine.Value(), l2 = timing.secondLine.Value();
+  const std::int64_t p1 = timing.firstPoint.Value(), p2 = timing.secondPoint.Value();
   Plan plan;
   plan.l1 = l1;
   plan.l2 = l2;
