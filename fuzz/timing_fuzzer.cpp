@@ -331,7 +331,7 @@ struct Session {
   void PressChangeFrameRate() {
     if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
     strictReparse = false;
-    doc.ChangeFrameRateClick();
+    doc.Run(FrameRateChangeParams{doc.TargetFrameRate});
   }
 
   void PressButton() {
@@ -343,18 +343,19 @@ struct Session {
     switch (which) {
       case 0:
         strictReparse = false;
-        doc.MultiplyClick();
+        doc.Run(MultiplyParams{doc.MultiplyValue});
         break;
       case 1:
         strictReparse = false;
-        doc.IncreaseClick();
+        doc.Run(ShiftParams{doc.ShiftValue});
         break;
       case 2:
         strictReparse = false;
-        doc.DecreaseClick();
+        doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
         break;
       default:
-        doc.TransformClick();
+        doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue,
+                                doc.EntireMode});
         CheckAfterTransform(before);
         break;
     }

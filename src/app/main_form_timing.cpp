@@ -62,19 +62,23 @@ bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* eve
 }
 
 void TMainForm::btnMultiplyClick() {
-  Run([&] { doc_->MultiplyClick(); });
+  Run([&] { doc_->Run(MultiplyParams{doc_->timing.factor.Value()}); });
 }
 void TMainForm::btnIncreaseClick() {
-  Run([&] { doc_->IncreaseClick(); });
+  Run([&] { doc_->Run(ShiftParams{doc_->timing.shift.Value()}); });
 }
 void TMainForm::btnDecreaseClick() {
-  Run([&] { doc_->DecreaseClick(); });
+  Run([&] { doc_->Run(ShiftParams{-std::int64_t{doc_->timing.shift.Value()}}); });
 }
 void TMainForm::btnChangeFrameRateClick() {
-  Run([&] { doc_->ChangeFrameRateClick(); });
+  Run([&] { doc_->Run(FrameRateChangeParams{doc_->timing.targetRate.Target()}); });
 }
 void TMainForm::btnTransformClick() {
-  Run([&] { doc_->TransformClick(); });
+  const TimingFields& t = doc_->timing;
+  Run([&] {
+    doc_->Run(TransformParams{t.firstLine.Value(), t.firstPoint.Value(), t.secondLine.Value(), t.secondPoint.Value(),
+                              doc_->EntireMode});
+  });
 }
 void TMainForm::MarkLineNumber(int point) {
   if (!doc_->store.SubtitleLoaded) return;

@@ -11,6 +11,7 @@
 #include "document/encoding.h"
 #include "document/subtitle_store.h"
 #include "fields/timing_fields.h"
+#include "operations/timing_operations.h"
 #include "ports/clock.h"
 #include "ports/editor_view.h"
 #include "ports/file_dialogs.h"
@@ -86,15 +87,10 @@ class Document {
   // The message table changed: the texts the document made from it are made again.
   void MessagesChanged();
 
-  // --- timing operations (src/core/timing) ---
-  // Multiply, Increase, Decrease: every start and end, then the change report.
-  void MultiplyClick();
-  void IncreaseClick();
-  void DecreaseClick();
-  // "Do it": the subtitle keeps its times and takes the target frame rate.
-  void ChangeFrameRateClick();
-  // The two-point transform in the mode of cbEntire.
-  void TransformClick();
+  // --- timing operations (src/core/operations) ---
+  // Runs an operation on the loaded subtitle ("Please load a subtitle!" without one), shows
+  // why it was refused, or shows the text again and reports the changes.
+  void Run(const Operation& operation);
   // "Mark the line number" for point 1 or 2: the subtitle of the caret's line.
   void MarkLineNumber(int point);
 
@@ -170,9 +166,9 @@ class Document {
  private:
   friend struct VerifyRules;
 
-  // Replaces a start or end time by an operation, counting the change as the user sees it:
-  // for MicroDVD only when the frame number changes.
-  void ReplaceTime(std::int32_t& value, std::int64_t replacement);
+  // Shows why an operation was refused; a refused decrease puts the largest amount it could
+  // take into its field.
+  void ShowRefusal(const OperationResult& result);
 
   // The factor back to 1 and the amount to 0 (timing/timing_fields.cpp).
   void ResetManualFields();
@@ -187,8 +183,6 @@ class Document {
   void ShowPointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
   void CheckTypeButton(int type, bool renderAllowed);
-  // True when every time can be written in a file of `type` at `frameRate` and read back.
-  bool TimesWritable(int type, double frameRate) const;
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and

@@ -1,6 +1,7 @@
 // Switching between MicroDVD and SubRip with the type radio buttons.
 #include "document/document.h"
 #include "document/units.h"
+#include "operations/time_changes.h"
 
 namespace tessary {
 
@@ -14,15 +15,6 @@ std::string WithExtension(const std::string& path, const char* extension) {
 }
 }  // namespace
 
-// A SubRip time line has two digits for the hours and a MicroDVD frame number seven digits:
-// later times cannot be written so that they read back.
-bool Document::TimesWritable(int type, double frameRate) const {
-  for (int i = 1; i <= store.SubtitleCount; ++i)
-    for (std::int32_t v : {store.StartValues[i], store.EndValues[i]})
-      if (v != -1 && !TimeWritable(v, type == TypeMicroDVD, frameRate)) return false;
-  return true;
-}
-
 void Document::TypeButtonChecked(int type) { CheckTypeButton(type, true); }
 
 void Document::CheckTypeButton(int type, bool renderAllowed) {
@@ -33,7 +25,7 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
   if (store.CurrentType == other) {
     bool marks = type == TypeSubRip ? store.BraceCodesFound : store.AngleTagsFound;
     bool confirmed = true;
-    if (!TimesWritable(type, FrameRate)) {
+    if (!TimesWritable(store, type, FrameRate)) {
       Show(Icon::Error, Text(Msg::FramesTooHigh));
       confirmed = false;
     } else if (!DisableConvertMessage && marks) {

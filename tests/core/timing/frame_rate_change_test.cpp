@@ -14,8 +14,8 @@ constexpr const char* Escape = "\x1b";
 
 // Types the target rate into the box key by key and leaves it.
 void TypeTarget(Document& doc, const std::string& rate) {
-  for (std::size_t n = 1; n <= rate.size(); ++n) doc.FieldChanged(TimingField::ChangeFrameRate, rate.substr(0, n));
-  doc.FieldExit(TimingField::ChangeFrameRate);
+  for (std::size_t n = 1; n <= rate.size(); ++n) doc.timing.targetRate.Changed(rate.substr(0, n), doc.TimingContext());
+  doc.timing.targetRate.Exit(doc.TimingContext());
 }
 
 TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
@@ -37,14 +37,14 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     f.Open(c.file, c.fileName);
     const std::string before = f.Text();
     // One second to shift by, typed in the unit the file opened in: it stays one second.
-    f.doc.FieldChanged(TimingField::IncreaseDecreaseValue, f.doc.InputUnit == 1 ? "25" : "1000");
-    f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
+    f.doc.timing.shift.Changed(f.doc.Unit == DisplayUnit::Frames ? "25" : "1000", f.doc.TimingContext());
+    f.doc.timing.shift.Exit(f.doc.TimingContext());
     // The rate in force as target does nothing, and says nothing (the one report below).
     TypeTarget(f.doc, "25");
-    f.doc.ChangeFrameRateClick();
+    f.doc.Run(FrameRateChangeParams{f.doc.timing.targetRate.Target()});
     EXPECT_EQ(std::tuple(f.Text(), f.doc.store.ChangeCount, f.doc.commands.Save), std::tuple(before, 0, false));
     TypeTarget(f.doc, "23.976");
-    f.doc.ChangeFrameRateClick();
+    f.doc.Run(FrameRateChangeParams{f.doc.timing.targetRate.Target()});
 
     EXPECT_EQ(f.Text(), c.textAfter.empty() ? before : c.textAfter);
     const auto& s = f.doc.store;
@@ -56,9 +56,9 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     EXPECT_DOUBLE_EQ(f.doc.CommittedFrameRate, 23.976);
     EXPECT_EQ(f.doc.fields.FrameRateText, "23.976");
     EXPECT_TRUE(f.doc.fields.FrameRateRed);
-    EXPECT_EQ(f.doc.ShiftValue, 1000);
-    EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.shiftField);
-    EXPECT_EQ(f.doc.fields.FirstPoint, c.firstPointField);
+    EXPECT_EQ(f.doc.timing.shift.Value(), 1000);
+    EXPECT_EQ(f.doc.timing.shift.Text(), c.shiftField);
+    EXPECT_EQ(f.doc.timing.firstPoint.Text(), c.firstPointField);
   }
 }
 
@@ -86,15 +86,15 @@ TEST(TargetRateBox, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {
     DocumentFixture f;
     std::vector<std::string> shown;
     for (const std::string& text : c.typed) {
-      text == Escape ? f.doc.FieldEscape(TimingField::ChangeFrameRate)
-                     : f.doc.FieldChanged(TimingField::ChangeFrameRate, text);
-      shown.push_back(f.doc.fields.ChangeFrameRateText);
+      text == Escape ? f.doc.timing.targetRate.Escape(f.doc.TimingContext())
+                     : f.doc.timing.targetRate.Changed(text, f.doc.TimingContext());
+      shown.push_back(f.doc.timing.targetRate.Text());
     }
     EXPECT_EQ(shown, c.shown);
-    f.doc.FieldExit(TimingField::ChangeFrameRate);
-    EXPECT_DOUBLE_EQ(f.doc.TargetFrameRate, c.target);
-    EXPECT_DOUBLE_EQ(f.doc.LastValidTargetFrameRate, c.target);
-    EXPECT_EQ(f.doc.FieldText(TimingField::ChangeFrameRate), c.left);
+    f.doc.timing.targetRate.Exit(f.doc.TimingContext());
+    EXPECT_DOUBLE_EQ(f.doc.timing.targetRate.Target(), c.target);
+    EXPECT_DOUBLE_EQ(f.doc.timing.targetRate.LastValid(), c.target);
+    EXPECT_EQ(f.doc.timing.targetRate.Text(), c.left);
     EXPECT_TRUE(f.prompter.Texts().empty());
   }
 }

@@ -37,11 +37,14 @@ struct Opened : DocumentFixture {
   }
   void Transform(TransformMode mode, Points p) {
     doc.EntireMode = mode;
-    doc.FirstPointLine = p.l1;
-    doc.FirstPointValue = p.p1;
-    doc.SecondPointLine = p.l2;
-    doc.SecondPointValue = p.p2;
-    doc.TransformClick();
+    const FieldContext context = doc.TimingContext();
+    for (auto [field, line] : {std::pair{&doc.timing.firstLine, p.l1}, {&doc.timing.secondLine, p.l2}}) {
+      field->Changed(std::to_string(line), context);
+      field->Exit(context);
+    }
+    doc.timing.firstPoint.Set(p.p1, context);
+    doc.timing.secondPoint.Set(p.p2, context);
+    doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(), doc.timing.secondLine.Value(), doc.timing.secondPoint.Value(), doc.EntireMode});
   }
 };
 
@@ -86,7 +89,7 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
       f.Transform(c.mode, *c.points);
     } else {
       f.doc.EntireMode = c.mode;
-      f.doc.TransformClick();
+      f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
     }
     EXPECT_EQ(SubtitlesOf(f.doc), c.after);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
@@ -112,15 +115,15 @@ TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
   DocumentFixture f;
   f.Open(Lines(lines), "film.sub");
   f.prompter.shown.clear();
-  for (auto [field, text] : {std::pair{TimingField::FirstLine, "1"},
-                             {TimingField::FirstPoint, "200"},
-                             {TimingField::SecondLine, "500"},
-                             {TimingField::SecondPoint, "10300"}}) {
-    f.doc.FieldChanged(field, text);
-    f.doc.FieldExit(field);
+  for (auto [field, text] : {std::pair<TypedField*, const char*>{&f.doc.timing.firstLine, "1"},
+                             {&f.doc.timing.firstPoint, "200"},
+                             {&f.doc.timing.secondLine, "500"},
+                             {&f.doc.timing.secondPoint, "10300"}}) {
+    field->Changed(text, f.doc.TimingContext());
+    field->Exit(f.doc.TimingContext());
   }
-  ASSERT_EQ(f.doc.FirstPointValue, 8000);
-  f.doc.TransformClick();
+  ASSERT_EQ(f.doc.timing.firstPoint.Value(), 8000);
+  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
   // Every frame number moves (f -> 1.01 f + 99), and nothing needs repair.
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{Made(1000)});
   const std::string text = f.Text();
@@ -211,9 +214,9 @@ TEST(Transform, LineNumbersAreClampedAgainAfterTheRepairMergedSubtitles) {
   f.Transform(TransformMode::Whole, {1, 500, 4, 4000});
   EXPECT_EQ(SubtitlesOf(f.doc), (std::vector<Subtitle>{{500, 1000, "A"}, {1500, 2500, "B"}, {4000, 4500, "C"}}));
   // The second press uses subtitle 3, the last one now, so the map is the identity.
-  f.doc.TransformClick();
+  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{Made(9), NoChange}));
-  EXPECT_EQ(std::pair(f.doc.SecondPointLine, f.doc.fields.SecondLine), std::pair(3, std::string("3")));
+  EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(3, std::string("3")));
 }
 
 }  // namespace

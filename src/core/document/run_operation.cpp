@@ -1,0 +1,91 @@
+// The runner of the timing operations: the guard, the operation, then what the user is shown.
+#include <cmath>
+#include <string>
+
+#include "document/document.h"
+#include "document/units.h"
+
+namespace tessary {
+
+namespace {
+
+// Where the operations differ in what the user is shown.
+struct Showing {
+  bool pastGuardReported = false;  // past the guard the text is shown again with "No change"
+  bool unchangedRendered = true;   // with nothing changed the text is shown again
+};
+
+constexpr Showing Usual{false, true};
+constexpr Showing GuardReported{true, true};
+constexpr Showing UnchangedKept{false, false};
+
+struct Applied {
+  OperationResult result;
+  Showing showing;
+};
+
+Applied Apply(SubtitleStore& s, const Operation& operation, const TimeLimits& l) {
+  struct Visitor {
+    SubtitleStore& s;
+    const TimeLimits& l;
+    Applied operator()(const MultiplyParams& p) const { return {Multiply(s, p, l), Usual}; }
+    Applied operator()(const ShiftParams& p) const { return {Shift(s, p, l), GuardReported}; }
+    Applied operator()(const FrameRateChangeParams& p) const { return {ChangeFrameRate(s, p, l), Usual}; }
+    Applied operator()(const TransformParams& p) const { return {Transform(s, p, l), UnchangedKept}; }
+  };
+  return std::visit(Visitor{s, l}, operation);
+}
+
+}  // namespace
+
+void Document::Run(const Operation& operation) {
+  if (!store.SubtitleLoaded) return NoSubtitleNotice();
+  const auto [result, showing] = Apply(store, operation, {store.CurrentType, FrameRate});
+  if (result.lines) {
+    // The transform took the numbers the line fields hold, limited as the fields limit them.
+    timing.firstLine.FitTo(store.SubtitleCount);
+    timing.secondLine.FitTo(store.SubtitleCount);
+  }
+  switch (result.outcome) {
+    case Outcome::NothingToDo:
+      return;
+    case Outcome::Refused:
+      return ShowRefusal(result);
+    case Outcome::PastGuard:
+      if (!showing.pastGuardReported) return;
+      break;
+    case Outcome::Done:
+      if (result.changes == 0 && !showing.unchangedRendered) return ChangeReport();
+      break;
+  }
+  if (result.frameRate) FrameRate = CommittedFrameRate = *result.frameRate;
+  LinesInText();
+  if (result.frameRate) {
+    // The main box commits the new rate, which is already in force; the amounts in
+    // milliseconds are shown again in frames of the new rate.
+    fields.FrameRateRed = true;
+    fields.FrameRateText = GeneralDecimal(FrameRate);
+    FrameRateCommit();
+    const FieldContext context = TimingContext();
+    if (auto refusal = timing.shift.Exit(context)) Show(Icon::Error, refusal->Text(messages));
+    timing.firstPoint.Exit(context);
+    timing.secondPoint.Exit(context);
+  }
+  ChangeReport();
+}
+
+void Document::ShowRefusal(const OperationResult& result) {
+  std::string text = result.message ? Text(*result.message) : std::string();
+  if (result.largestDecreaseMs) {
+    // The largest amount goes into the field, in frames rounded down so that it never reaches
+    // past the first start; the field's own rules read it back.
+    const std::int32_t start = *result.largestDecreaseMs;
+    const std::int64_t largest =
+        Unit == DisplayUnit::Frames ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
+    timing.shift.Changed(std::to_string(largest), TimingContext());
+    text += " " + timing.shift.Text() + "\r\n" + Text(Msg::PleaseTryAgain);
+  }
+  Show(Icon::Error, text + result.detail);
+}
+
+}  // namespace tessary

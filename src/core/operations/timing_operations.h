@@ -1,0 +1,15 @@
+// The timing operations the document runs, each given by its parameters.
+#pragma once
+
+#include <variant>
+
+#include "operations/frame_rate_change.h"
+#include "operations/multiply.h"
+#include "operations/shift.h"
+#include "operations/transform.h"
+
+namespace tessary {
+
+using Operation = std::variant<MultiplyParams, ShiftParams, FrameRateChangeParams, TransformParams>;
+
+}  // namespace tessary
