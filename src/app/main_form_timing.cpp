@@ -8,9 +8,12 @@ namespace tessary {
 
 void TMainForm::ConnectTimingFields() {
   TimingFields& t = doc_->timing;
-  timingFields_ = {{eMultiplyValue, &t.factor},         {eIncreaseDecreaseValue, &t.shift},
-                   {eFirstLine, &t.firstLine},          {eFirstPoint, &t.firstPoint},
-                   {eSecondLine, &t.secondLine},        {eSecondPoint, &t.secondPoint},
+  timingFields_ = {{eMultiplyValue, &t.factor},
+                   {eIncreaseDecreaseValue, &t.shift},
+                   {eFirstLine, &t.firstLine},
+                   {eFirstPoint, &t.firstPoint},
+                   {eSecondLine, &t.secondLine},
+                   {eSecondPoint, &t.secondPoint},
                    {cbChangeFrameRate->lineEdit(), &t.targetRate}};
   for (const auto& [edit, field] : timingFields_) {
     // The box hands keys and focus to its text field itself: its own events tell.

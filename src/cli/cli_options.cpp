@@ -51,7 +51,8 @@ struct Parser {
     shift->add_option("--ms", ms)->excludes(shift->add_option("--frames", frames));
     app.get_subcommand("fps")->add_option("--to", o.targetRate);
     CLI::App* transform = app.get_subcommand("transform");
-    for (auto [name, into] : {std::pair{"--line1", &o.line1}, {"--at1", &o.at1}, {"--line2", &o.line2}, {"--at2", &o.at2}})
+    for (auto [name, into] :
+         {std::pair{"--line1", &o.line1}, {"--at1", &o.at1}, {"--line2", &o.line2}, {"--at2", &o.at2}})
       transform->add_option(name, *into);
     transform->add_option("--mode", mode)->check(CLI::IsMember({"whole", "between", "pinned"}));
   }

@@ -50,7 +50,8 @@ Reading Read(const CliOptions& o, const Document& doc) {
 std::string Pointless(const CliOptions& o, const Document& doc, const Operation& operation) {
   if (o.command == "fps" && doc.store.CurrentType != TypeMicroDVD)
     return "fps changes the frame numbers of a MicroDVD subtitle; this one is not MicroDVD";
-  const bool stretch = std::holds_alternative<MultiplyParams>(operation) && std::get<MultiplyParams>(operation).factor > 1;
+  const bool stretch =
+      std::holds_alternative<MultiplyParams>(operation) && std::get<MultiplyParams>(operation).factor > 1;
   const bool later = std::holds_alternative<ShiftParams>(operation) && std::get<ShiftParams>(operation).amountMs > 0;
   if ((stretch || later) && AnyTimeAbove(doc.store, GuardTime))
     return "a time past 27:46:40,000 is not moved later: " + o.command + " changes nothing in this file";

@@ -26,8 +26,8 @@ struct CommandState {
 
 // What the window shows beside the timing fields.
 struct FieldTexts {
-  std::string UnitsLabel = "frames";   // Units1Label, Units2Label
-  std::string FrameRateText = "25";    // cbChooseFrameRate
+  std::string UnitsLabel = "frames";  // Units1Label, Units2Label
+  std::string FrameRateText = "25";   // cbChooseFrameRate
   bool FrameRateRed = true;
 };
 

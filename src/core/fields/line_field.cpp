@@ -44,7 +44,8 @@ FieldRead<std::int32_t> LineField::Read(std::string_view text, const FieldContex
   if (!IsAllDigits(text) || text.size() > 9)
     return FieldRead<std::int32_t>::Refused("'" + std::string(text) + "' is not a subtitle number");
   if (field.value_ != ReadNumber(text))
-    return FieldRead<std::int32_t>::Refused("there is no subtitle " + std::string(text) + ": the subtitles are numbered 1 to " +
+    return FieldRead<std::int32_t>::Refused("there is no subtitle " + std::string(text) +
+                                            ": the subtitles are numbered 1 to " +
                                             std::to_string(context.subtitleCount));
   return {field.value_, {}};
 }

@@ -48,8 +48,8 @@ std::optional<FieldRefusal> ShiftField::Exit(const FieldContext& c) {
     lastValid_ = value_;
   } else {
     // The bound in the unit the user types in: 10,000,000 ms, or as many frames.
-    const std::string bound = c.unit == DisplayUnit::Frames ? std::to_string(RoundHalfEven(c.frameRate * 10000))
-                                                            : std::to_string(Largest);
+    const std::string bound =
+        c.unit == DisplayUnit::Frames ? std::to_string(RoundHalfEven(c.frameRate * 10000)) : std::to_string(Largest);
     refusal = FieldRefusal{Msg::ShiftOutOfRange, " [0.." + bound + "] !"};
     value_ = lastValid_;
   }

@@ -10,13 +10,13 @@
 namespace tessary {
 
 struct TimingFields {
-  FactorField factor;                // eMultiplyValue
-  ShiftField shift;                  // eIncreaseDecreaseValue
-  PointField firstPoint{false};      // eFirstPoint
-  PointField secondPoint{true};      // eSecondPoint
-  LineField firstLine{false};        // eFirstLine
-  LineField secondLine{true};        // eSecondLine
-  RateField targetRate;              // cbChangeFrameRate
+  FactorField factor;            // eMultiplyValue
+  ShiftField shift;              // eIncreaseDecreaseValue
+  PointField firstPoint{false};  // eFirstPoint
+  PointField secondPoint{true};  // eSecondPoint
+  LineField firstLine{false};    // eFirstLine
+  LineField secondLine{true};    // eSecondLine
+  RateField targetRate;          // cbChangeFrameRate
 };
 
 }  // namespace tessary

@@ -97,7 +97,9 @@ TEST(DisplayUnit, FramesRoundHalfEvenAndTheSecondPointShowsAtLeastOne) {
     f.doc.FrameRate = f.doc.CommittedFrameRate = c.rate;
     f.doc.timing.firstPoint.Set(c.first, f.doc.TimingContext());
     f.doc.timing.secondPoint.Set(c.second, f.doc.TimingContext());
-    auto shown = [&] { return std::vector<std::string>{f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()}; };
+    auto shown = [&] {
+      return std::vector<std::string>{f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()};
+    };
     f.doc.SelectTimeUnit();
     EXPECT_EQ(shown(), c.times);
     f.doc.SelectFramesUnit();

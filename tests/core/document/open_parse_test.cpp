@@ -51,9 +51,12 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
     EXPECT_EQ(std::tuple(m.SubtitleCommands, m.VerifyWritings, m.Load, m.Save, m.FrameRateChangeGroup),
               std::tuple(true, false, false, false, microDVD));
     EXPECT_FALSE(f.doc.store.TextEdited);
-    EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()), std::tuple(c.first, c.second));
+    EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
+              std::tuple(c.first, c.second));
     const auto& d = f.doc.timing;
-    EXPECT_EQ((std::vector<std::string>{d.firstPoint.Text(), d.secondPoint.Text(), d.firstLine.Text(), d.secondLine.Text()}), c.fields);
+    EXPECT_EQ(
+        (std::vector<std::string>{d.firstPoint.Text(), d.secondPoint.Text(), d.firstLine.Text(), d.secondLine.Text()}),
+        c.fields);
     EXPECT_EQ(d.secondLine.MaxLength(), static_cast<int>(c.fields[3].size()));
   }
 }

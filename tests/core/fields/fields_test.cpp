@@ -16,7 +16,7 @@ constexpr FieldContext Time{DisplayUnit::Time, 25, true, 4};
 // Types `typed`, then leaves the field; returns the text after typing and after leaving, and
 // the text of the refusal.
 std::tuple<std::string, std::string, std::string> TypeAndLeave(TypedField& field, const char* typed,
-                                                                const FieldContext& context) {
+                                                               const FieldContext& context) {
   static const MessageTable messages;
   field.Changed(typed, context);
   std::string shown = field.Text();
@@ -41,7 +41,8 @@ TEST(FieldRules, TypingCleansAndLeavingCommitsOrBringsBackTheValueInForce) {
   for (const Case& c : {
            Case{"factor", [] { return &factor; }, Frames, "x1,50y", "1,50", "1.5", ""},
            Case{"factor out of range", [] { return &(factor = {}); }, Frames, "3", "3", "1", multiplyRange},
-           Case{"factor cut", [] { return &(factor = {}); }, Frames, "1.0000000000000000000000000000000001", "1." + std::string(30, '0'), "1", ""},
+           Case{"factor cut", [] { return &(factor = {}); }, Frames, "1.0000000000000000000000000000000001",
+                "1." + std::string(30, '0'), "1", ""},
            Case{"amount in ms", [] { return &shift; }, Time, "12a34", "1234", "1234", ""},
            Case{"amount cut", [] { return &shift; }, Frames, "1234567", "123456", "123456", ""},
            Case{"amount too large", [] { return &(shift = {}); }, Time, "10000001", "10000001", "0",
@@ -122,20 +123,28 @@ TEST(FieldReaders, TakeOnlyWhatTheFieldWouldTakeAsTyped) {
            Case{[&] { return of(FactorField::Read("1.2.3")); }, {}, "the factor '1.2.3' is not a decimal number"},
            Case{[&] { return of(FactorField::Read("3")); }, {}, "The multiplying value should be between 0.5 and 2 !"},
            Case{[&] { return of(ShiftField::Read("25", Frames)); }, 1000, ""},
-           Case{[&] { return of(ShiftField::Read("1234567", Frames)); }, {},
+           Case{[&] { return of(ShiftField::Read("1234567", Frames)); },
+                {},
                 "the amount '1234567' is longer than the 6 digits the field takes"},
            Case{[&] { return of(ShiftField::Read("1e3", Time)); }, {}, "the amount '1e3' is not a whole number"},
-           Case{[&] { return of(ShiftField::Read("20000000", Time)); }, {},
+           Case{[&] { return of(ShiftField::Read("20000000", Time)); },
+                {},
                 "The increase/decrease value is not in [0..10000000] !"},
            Case{[&] { return of(RateField::Read("23.976")); }, 23.976, ""},
            Case{[&] { return of(RateField::Read("70")); }, {}, "the frame rate 70 is not one from 5 to 60"},
            Case{[&] { return of(RateField::Read("3")); }, {}, "the frame rate 3 is not one from 5 to 60"},
            Case{[&] { return of(LineField::Read("4", Frames)); }, 4, ""},
-           Case{[&] { return of(LineField::Read("0", Frames)); }, {}, "there is no subtitle 0: the subtitles are numbered 1 to 4"},
-           Case{[&] { return of(LineField::Read("99", Frames)); }, {}, "there is no subtitle 99: the subtitles are numbered 1 to 4"},
+           Case{[&] { return of(LineField::Read("0", Frames)); },
+                {},
+                "there is no subtitle 0: the subtitles are numbered 1 to 4"},
+           Case{[&] { return of(LineField::Read("99", Frames)); },
+                {},
+                "there is no subtitle 99: the subtitles are numbered 1 to 4"},
            Case{[&] { return of(first.Read("00:00:01,500", Time)); }, 1500, ""},
            Case{[&] { return of(first.Read("0:0:1,5", Time)); }, {}, "'0:0:1,5' is not a time written hh:mm:ss,zzz"},
-           Case{[&] { return of(first.Read("1234567", Frames)); }, {}, "'1234567' is not a frame number of at most 6 digits"},
+           Case{[&] { return of(first.Read("1234567", Frames)); },
+                {},
+                "'1234567' is not a frame number of at most 6 digits"},
            Case{[&] { return of(second.Read("1234567", Frames)); }, 49382680, ""},
            Case{[&] { return of(second.Read("0", Frames)); }, {}, "the second point is never before frame 1"},
        }) {

@@ -38,27 +38,25 @@ TEST(FileLimits, OperationsRefuseTimesTheFileCannotHold) {
       {"transform past seven digits", Lines({"{100}{200}a", "{1000}{9000000}b"}), "a.sub", 25,
        [](Document& d) {
          Type(d, d.timing.secondPoint, "1900");
-         d.Run(TransformParams{d.timing.firstLine.Value(), d.timing.firstPoint.Value(), d.timing.secondLine.Value(), d.timing.secondPoint.Value(), d.EntireMode});
+         d.Run(TransformParams{d.timing.firstLine.Value(), d.timing.firstPoint.Value(), d.timing.secondLine.Value(),
+                               d.timing.secondPoint.Value(), d.EntireMode});
        }},
       {"transform past 99:99:99,999",
        Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "00:00:02,000 --> 00:00:03,000", "b", ""}), "a.srt",
        25,
        [](Document& d) {
          Type(d, d.timing.secondPoint, "99:59:59,999");
-         d.Run(TransformParams{d.timing.firstLine.Value(), d.timing.firstPoint.Value(), d.timing.secondLine.Value(), d.timing.secondPoint.Value(), d.EntireMode});
+         d.Run(TransformParams{d.timing.firstLine.Value(), d.timing.firstPoint.Value(), d.timing.secondLine.Value(),
+                               d.timing.secondPoint.Value(), d.EntireMode});
        }},
       {"switch to MicroDVD past seven digits at 30 fps",
        Lines({"1", "00:00:01,000 --> 00:00:02,000", "a", "", "2", "99:00:00,000 --> 99:99:00,000", "b", ""}), "a.srt",
        30, [](Document& d) { d.TypeButtonChecked(TypeMicroDVD); }},
       // The fields never let such values through; set directly, they still may not wrap the times.
       {"multiply past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
-       [](Document& d) {
-         d.Run(MultiplyParams{30});
-       }},
+       [](Document& d) { d.Run(MultiplyParams{30}); }},
       {"increase past 32 bits", SubRipFile({{1000, 2000, "a"}, {90000000, 90001000, "b"}}), "a.srt", 25,
-       [](Document& d) {
-         d.Run(ShiftParams{2100000000});
-       }},
+       [](Document& d) { d.Run(ShiftParams{2100000000}); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -98,7 +96,8 @@ TEST(FileLimits, AMicroDVDTransformIsRepairedInShownFrames) {
   DocumentFixture f;
   f.Open(Lines({"{25}{50}a", "{10075}{10150}b"}), "a.sub");
   Type(f.doc, f.doc.timing.secondPoint, "200");
-  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
+  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
+                            f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
   const std::string transformed = f.Text();
   EXPECT_EQ(transformed.substr(0, transformed.find('a')), "{25}{100}");  // lengthened by 3 s
   f.prompter.shown.clear();

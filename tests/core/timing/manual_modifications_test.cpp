@@ -106,7 +106,8 @@ TEST(ManualModifications, ChangeEveryTimeAndReportTheChangesTheUserCanSee) {
     f.Open(c.file, c.file == microDVD ? "m.sub" : "s.srt");
     const std::string before = f.Text();
     if (c.timeUnit) f.doc.SelectTimeUnit();
-    TypedField& field = c.button == Button::Multiply ? static_cast<TypedField&>(f.doc.timing.factor) : f.doc.timing.shift;
+    TypedField& field =
+        c.button == Button::Multiply ? static_cast<TypedField&>(f.doc.timing.factor) : f.doc.timing.shift;
     TypeAndLeave(f.doc, field, c.typed);
     for (int n = 0; n < c.presses; ++n) Press(f.doc, c.button);
     if (!c.times.empty()) {
@@ -189,7 +190,8 @@ TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
     f.doc.timing.factor.Changed(c.typed, f.doc.TimingContext());
     EXPECT_EQ(f.doc.timing.factor.Text(), c.shown);
     EXPECT_DOUBLE_EQ(f.doc.timing.factor.Value(), c.value);
-    if (auto refusal = f.doc.timing.factor.Exit(f.doc.TimingContext())) f.doc.Show(Icon::Error, refusal->Text(f.doc.messages));
+    if (auto refusal = f.doc.timing.factor.Exit(f.doc.TimingContext()))
+      f.doc.Show(Icon::Error, refusal->Text(f.doc.messages));
     EXPECT_EQ(f.doc.timing.factor.Text(), c.left);
     EXPECT_DOUBLE_EQ(f.doc.timing.factor.LastValid(), c.refused ? 1.0 : c.value);
     EXPECT_EQ(f.prompter.Texts(),
@@ -262,8 +264,9 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
   Document& d = f.doc;
   f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
-  for (auto [field, valid, typed] : {std::tuple<TypedField*, const char*, const char*>(&d.timing.factor, "1.25", "1.75"),
-                                     {&d.timing.shift, "3", "7"}}) {
+  for (auto [field, valid, typed] :
+       {std::tuple<TypedField*, const char*, const char*>(&d.timing.factor, "1.25", "1.75"),
+        {&d.timing.shift, "3", "7"}}) {
     TypeAndLeave(d, *field, valid);
     field->Changed(typed, d.TimingContext());
     field->Escape(d.TimingContext());
@@ -288,8 +291,9 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   const std::string microDVD = Lines({"{1419}{1450}One", "{1500}{1550}Two"});
   f.Open(microDVD, "m.sub");
   auto values = [&d] {
-    return std::tuple(d.timing.factor.Value(), d.timing.shift.Value(), d.timing.targetRate.Target(), d.timing.firstPoint.Value(), d.timing.secondPoint.Value(),
-                      d.timing.firstLine.Value(), d.timing.secondLine.Value());
+    return std::tuple(d.timing.factor.Value(), d.timing.shift.Value(), d.timing.targetRate.Target(),
+                      d.timing.firstPoint.Value(), d.timing.secondPoint.Value(), d.timing.firstLine.Value(),
+                      d.timing.secondLine.Value());
   };
   const auto before = values();
   for (const auto& [field, text] : typed) TypeAndLeave(d, *field, std::string(field->Text()));
@@ -298,8 +302,7 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   for (Button button : {Button::Multiply, Button::Increase}) Press(d, button);
   EXPECT_EQ(f.Text(), microDVD);
   d.Run(FrameRateChangeParams{d.timing.targetRate.Target()});
-  EXPECT_EQ(std::pair(d.timing.factor.Text(), d.timing.shift.Text()),
-            std::pair(std::string("1"), std::string("0")));
+  EXPECT_EQ(std::pair(d.timing.factor.Text(), d.timing.shift.Text()), std::pair(std::string("1"), std::string("0")));
 }
 
 TEST(GeneralDecimal, WritesAtMost15SignificantDigitsWithoutTrailingZeros) {

@@ -44,7 +44,8 @@ struct Opened : DocumentFixture {
     }
     doc.timing.firstPoint.Set(p.p1, context);
     doc.timing.secondPoint.Set(p.p2, context);
-    doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(), doc.timing.secondLine.Value(), doc.timing.secondPoint.Value(), doc.EntireMode});
+    doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(), doc.timing.secondLine.Value(),
+                            doc.timing.secondPoint.Value(), doc.EntireMode});
   }
 };
 
@@ -89,7 +90,8 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
       f.Transform(c.mode, *c.points);
     } else {
       f.doc.EntireMode = c.mode;
-      f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
+      f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
+                                f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
     }
     EXPECT_EQ(SubtitlesOf(f.doc), c.after);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
@@ -123,7 +125,8 @@ TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
     field->Exit(f.doc.TimingContext());
   }
   ASSERT_EQ(f.doc.timing.firstPoint.Value(), 8000);
-  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
+  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
+                            f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
   // Every frame number moves (f -> 1.01 f + 99), and nothing needs repair.
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{Made(1000)});
   const std::string text = f.Text();
@@ -214,7 +217,8 @@ TEST(Transform, LineNumbersAreClampedAgainAfterTheRepairMergedSubtitles) {
   f.Transform(TransformMode::Whole, {1, 500, 4, 4000});
   EXPECT_EQ(SubtitlesOf(f.doc), (std::vector<Subtitle>{{500, 1000, "A"}, {1500, 2500, "B"}, {4000, 4500, "C"}}));
   // The second press uses subtitle 3, the last one now, so the map is the identity.
-  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(), f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
+  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
+                            f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{Made(9), NoChange}));
   EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(3, std::string("3")));
 }
