@@ -40,7 +40,8 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     // SubRip shows times and has no frame rate to change; MicroDVD shows frames.
     const bool subRip = c.target == TypeSubRip;
     EXPECT_EQ(std::tuple(f.doc.Unit, f.doc.timing.firstPoint.Text(), f.doc.commands.FrameRateChangeGroup),
-              std::tuple(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100"), !subRip));
+              std::tuple(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100"),
+                         !subRip));
   }
 }
 
