@@ -40,7 +40,9 @@ TMainForm::TMainForm(FileDialogs* dialogs) {
   Refresh();
 }
 
-TMainForm::~TMainForm() = default;
+// The window is hidden while the document lives: the control that has the focus reports leaving
+// it, and a box even carries its text out, both of which reach the document.
+TMainForm::~TMainForm() { hide(); }
 
 void TMainForm::OpenArgumentFileWhenShown(const QString& argument) {
   argumentFile_ = argument;
