@@ -15,32 +15,19 @@ struct Showing {
   bool unchangedRendered = true;   // with nothing changed the text is shown again
 };
 
-constexpr Showing Usual{false, true};
-constexpr Showing GuardReported{true, true};
-constexpr Showing UnchangedKept{false, false};
-
-struct Applied {
-  OperationResult result;
-  Showing showing;
-};
-
-Applied Apply(SubtitleStore& s, const Operation& operation, const TimeLimits& l) {
-  struct Visitor {
-    SubtitleStore& s;
-    const TimeLimits& l;
-    Applied operator()(const MultiplyParams& p) const { return {Multiply(s, p, l), Usual}; }
-    Applied operator()(const ShiftParams& p) const { return {Shift(s, p, l), GuardReported}; }
-    Applied operator()(const FrameRateChangeParams& p) const { return {ChangeFrameRate(s, p, l), Usual}; }
-    Applied operator()(const TransformParams& p) const { return {Transform(s, p, l), UnchangedKept}; }
-  };
-  return std::visit(Visitor{s, l}, operation);
-}
+// Past the guard a shift still says "No change"; a transform that changes nothing leaves the
+// text as it is shown.
+constexpr Showing ShowingOf(const MultiplyParams&) { return {false, true}; }
+constexpr Showing ShowingOf(const ShiftParams&) { return {true, true}; }
+constexpr Showing ShowingOf(const FrameRateChangeParams&) { return {false, true}; }
+constexpr Showing ShowingOf(const TransformParams&) { return {false, false}; }
 
 }  // namespace
 
 void Document::Run(const Operation& operation) {
   if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  const auto [result, showing] = Apply(store, operation, {store.CurrentType, FrameRate});
+  const OperationResult result = Apply(store, operation, {store.CurrentType, FrameRate});
+  const Showing showing = std::visit([](const auto& params) { return ShowingOf(params); }, operation);
   if (result.lines) {
     // The transform took the numbers the line fields hold, limited as the fields limit them.
     timing.firstLine.FitTo(store.SubtitleCount);

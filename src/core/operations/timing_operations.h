@@ -12,4 +12,7 @@ namespace tessary {
 
 using Operation = std::variant<MultiplyParams, ShiftParams, FrameRateChangeParams, TransformParams>;
 
+// Applies the operation its parameters name.
+OperationResult Apply(SubtitleStore& store, const Operation& operation, const TimeLimits& limits);
+
 }  // namespace tessary

@@ -1,65 +1,23 @@
+// "Do it" on a store, and the target rate box.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "support/document_fixture.h"
+#include "support/operation_cases.h"
 
 namespace tessary::testing {
 namespace {
 
 constexpr const char* Escape = "\x1b";
 
-// Types the target rate into the box key by key and leaves it.
-void TypeTarget(Document& doc, const std::string& rate) {
-  for (std::size_t n = 1; n <= rate.size(); ++n) doc.timing.targetRate.Changed(rate.substr(0, n), doc.TimingContext());
-  doc.timing.targetRate.Exit(doc.TimingContext());
-}
-
-TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
-  struct Case {
-    std::string file, fileName;
-    std::string textAfter;  // empty: the text does not change
-    const char* shiftField;
-    const char* firstPointField;
-  };
-  const std::string subRip =
-      Lines({"1", "00:00:40,000 --> 00:00:42,000", "A", "", "2", "00:00:44,000 --> 00:00:46,000", "B", "", ""});
-  for (const Case& c : {
-           Case{Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub", Lines({"{959}{1007}A", "{1055}{1103}B"}), "24",
-                "959"},
-           Case{subRip, "s.srt", "", "1000", "00:00:40,000"},
-       }) {
-    SCOPED_TRACE(c.fileName);
-    DocumentFixture f;
-    f.Open(c.file, c.fileName);
-    const std::string before = f.Text();
-    // One second to shift by, typed in the unit the file opened in: it stays one second.
-    f.doc.timing.shift.Changed(f.doc.Unit == DisplayUnit::Frames ? "25" : "1000", f.doc.TimingContext());
-    f.doc.timing.shift.Exit(f.doc.TimingContext());
-    // The rate in force as target does nothing, and says nothing (the one report below).
-    TypeTarget(f.doc, "25");
-    f.doc.Run(FrameRateChangeParams{f.doc.timing.targetRate.Target()});
-    EXPECT_EQ(std::tuple(f.Text(), f.doc.store.ChangeCount, f.doc.commands.Save), std::tuple(before, 0, false));
-    TypeTarget(f.doc, "23.976");
-    f.doc.Run(FrameRateChangeParams{f.doc.timing.targetRate.Target()});
-
-    EXPECT_EQ(f.Text(), c.textAfter.empty() ? before : c.textAfter);
-    const auto& s = f.doc.store;
-    EXPECT_EQ(std::vector<std::int32_t>({s.StartValues[1], s.EndValues[1], s.StartValues[2], s.EndValues[2]}),
-              std::vector<std::int32_t>({40000, 42000, 44000, 46000}));
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"I've made 4 changes"});
-    EXPECT_TRUE(f.doc.commands.Save && f.doc.commands.Reload);
-    EXPECT_DOUBLE_EQ(f.doc.FrameRate, 23.976);
-    EXPECT_DOUBLE_EQ(f.doc.CommittedFrameRate, 23.976);
-    EXPECT_EQ(f.doc.fields.FrameRateText, "23.976");
-    EXPECT_TRUE(f.doc.fields.FrameRateRed);
-    EXPECT_EQ(f.doc.timing.shift.Value(), 1000);
-    EXPECT_EQ(f.doc.timing.shift.Text(), c.shiftField);
-    EXPECT_EQ(f.doc.timing.firstPoint.Text(), c.firstPointField);
-  }
+TEST(FrameRateChange, KeepsTheStoredTimesAndGivesTheTargetAsTheNewRate) {
+  const Times times = {40000, 42000, 44000, 46000};
+  ExpectCase({"the rate in force", {TypeMicroDVD, 25}, times, FrameRateChangeParams{25}, Outcome::NothingToDo, 0});
+  const OperationResult r =
+      ExpectCase({"another rate", {TypeMicroDVD, 25}, times, FrameRateChangeParams{23.976}, Outcome::Done, 4});
+  EXPECT_EQ(r.frameRate, 23.976);
 }
 
 TEST(TargetRateBox, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {

@@ -1,226 +1,116 @@
-// The two-point transform: its three modes, its refusals, its report and its repair.
+// The two-point transform on a store: its three modes, its refusals and its repair.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
-#include "support/document_fixture.h"
+#include "support/operation_cases.h"
 
 namespace tessary::testing {
 namespace {
 
-const std::string SameStarts =
-    "Two subtitles the transform is worked out from have the same start time.\r\nPlease choose other lines...";
-const std::string Negative = "In these conditions the frames would become negative.\r\nPlease try different values...";
-const std::string TooHigh = "The frames are too high.\r\nPlease try different values...";
-const std::string TooManyErrors = "Too many errors - please try different values..";
-const std::string NoChange = "No change";
-std::string Made(int n) { return "I've made " + std::to_string(n) + " changes"; }
-
-// 1-2 s, 4-5 s, 8-9 s and 12-13 s.
-const std::vector<Subtitle> Four = {{1000, 2000, "A"}, {4000, 5000, "B"}, {8000, 9000, "C"}, {12000, 13000, "D"}};
-
-struct Points {
-  std::int32_t l1;
-  std::int64_t p1;
-  std::int32_t l2;
-  std::int64_t p2;
-};
-
-// A document that has just opened `subtitles`, with nothing shown yet.
-struct Opened : DocumentFixture {
-  explicit Opened(const std::vector<Subtitle>& subtitles) {
-    Open(SubRipFile(subtitles), "film.srt");
-    prompter.shown.clear();
-  }
-  void Transform(TransformMode mode, Points p) {
-    doc.EntireMode = mode;
-    const FieldContext context = doc.TimingContext();
-    for (auto [field, line] : {std::pair{&doc.timing.firstLine, p.l1}, {&doc.timing.secondLine, p.l2}}) {
-      field->Changed(std::to_string(line), context);
-      field->Exit(context);
-    }
-    doc.timing.firstPoint.Set(p.p1, context);
-    doc.timing.secondPoint.Set(p.p2, context);
-    doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(), doc.timing.secondLine.Value(),
-                            doc.timing.secondPoint.Value(), doc.EntireMode});
-  }
-};
+using enum Outcome;
+using enum TransformMode;
+const TimeLimits Srt{TypeSubRip, 25};
+const Times Four = {1000, 2000, 4000, 5000, 8000, 9000, 12000, 13000};  // 1-2 s, 4-5 s, 8-9 s, 12-13 s
 
 TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
   struct Case {
     const char* name;
-    TransformMode mode;
-    std::optional<Points> points;  // none: the points as loading set them
-    std::vector<Subtitle> after;
-    std::string report;
+    TransformParams params;
+    int changes;
+    Times after;
   };
+  const Times oneToFour = {1500, 2636, 4909, 6045, 9455, 10591, 14000, 15136};  // k = 12500 / 11000
   for (const Case& c : {
            // k = 2, b = -2000; the end at 2 s stays where it is and is not counted.
-           Case{"whole",
-                TransformMode::Whole,
-                Points{2, 6000, 3, 14000},
-                {{0, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {22000, 24000, "D"}},
-                Made(7)},
-           // Only 2 and 3 move; 3 now overlaps 4, whose start the repair moves past 3's end and
-           // whose end it puts 3 s later.
-           Case{"between",
-                TransformMode::Between,
-                Points{2, 6000, 3, 14000},
-                {{1000, 2000, "A"}, {6000, 8000, "B"}, {14000, 16000, "C"}, {16000, 19000, "D"}},
-                Made(6)},
-           // 1 and 4 keep their starts: 1's end goes by (1 s -> 1 s, 4 s -> 3 s), 2 and 3 by
-           // k = 1.5, b = -3000, and 4's end by (8 s -> 9 s, 12 s -> 12 s).
-           Case{"pinned ends",
-                TransformMode::PinnedEnds,
-                Points{2, 3000, 3, 9000},
-                {{1000, 1667, "A"}, {3000, 4500, "B"}, {9000, 10500, "C"}, {12000, 12750, "D"}},
-                Made(6)},
-           // Loading puts the points on the first and last subtitle's own starts: the identity.
-           Case{"whole right after loading", TransformMode::Whole, {}, Four, NoChange},
-           Case{"between right after loading", TransformMode::Between, {}, Four, NoChange},
-           Case{"pinned ends right after loading", TransformMode::PinnedEnds, {}, Four, NoChange},
-       }) {
-    SCOPED_TRACE(c.name);
-    Opened f(Four);
-    const std::string text = f.Text();
-    if (c.points) {
-      f.Transform(c.mode, *c.points);
-    } else {
-      f.doc.EntireMode = c.mode;
-      f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
-                                f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
-    }
-    EXPECT_EQ(SubtitlesOf(f.doc), c.after);
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
-    const bool changed = c.report != NoChange;
-    EXPECT_EQ(std::tuple(f.doc.store.ReportedChangeCount, f.doc.commands.Save, f.doc.commands.Reload),
-              std::tuple(f.doc.store.ChangeCount, changed, changed));
-    EXPECT_EQ(f.doc.store.ChangeCount == 0, !changed);
-    if (!changed) {
-      EXPECT_EQ(f.Text(), text);
-    }
-    EXPECT_NE(f.Text().find(FormatTime(c.after[2].start, true) + " --> "), std::string::npos) << "rendered";
-  }
+           Case{"whole", {2, 6000, 3, 14000, Whole}, 7, {0, 2000, 6000, 8000, 14000, 16000, 22000, 24000}},
+           // Only 2 and 3 move; 3 now overlaps 4, whose start the repair moves past 3's end, its end 3 s later.
+           Case{"between", {2, 6000, 3, 14000, Between}, 6, {1000, 2000, 6000, 8000, 14000, 16000, 16000, 19000}},
+           // 1 and 4 keep their starts: 1's end goes by (1 s -> 1 s, 4 s -> 3 s), 2 and 3 by k = 1.5,
+           // b = -3000, and 4's end by (8 s -> 9 s, 12 s -> 12 s).
+           Case{"pinned", {2, 3000, 3, 9000, PinnedEnds}, 6, {1000, 1667, 3000, 4500, 9000, 10500, 12000, 12750}},
+           // With the first and last subtitle the pinned ends are where the whole mode puts them.
+           Case{"whole 1-4", {1, 1500, 4, 14000, Whole}, 8, oneToFour},
+           Case{"pinned 1-4", {1, 1500, 4, 14000, PinnedEnds}, 8, oneToFour},
+           // The points on the first and last subtitle's own starts, as loading sets them: the identity.
+           Case{"whole identity", {1, 1000, 4, 12000, Whole}, 0, {}},
+           Case{"between identity", {1, 1000, 4, 12000, Between}, 0, {}},
+           Case{"pinned identity", {1, 1000, 4, 12000, PinnedEnds}, 0, {}},
+       })
+    ExpectCase({c.name, Srt, Four, c.params, Done, c.changes, c.after});
 }
 
-TEST(Transform, MicroDVDPointsTypedInFramesMapFrame100To200And1000To1109) {
-  // 25 frames per second, subtitle 1 at frame 100, subtitle 2 at frame 1000, subtitle 500 at 10100.
-  std::vector<std::string> lines = {"{100}{150}Line 1", "{1000}{1010}Line 2"};
-  for (int i = 3; i < 500; ++i) {
-    const int start = 1100 + (i - 3) * 18;
-    lines.push_back("{" + std::to_string(start) + "}{" + std::to_string(start + 10) + "}Line " + std::to_string(i));
-  }
-  lines.push_back("{10100}{10150}Line 500");
-  DocumentFixture f;
-  f.Open(Lines(lines), "film.sub");
-  f.prompter.shown.clear();
-  for (auto [field, text] : {std::pair<TypedField*, const char*>{&f.doc.timing.firstLine, "1"},
-                             {&f.doc.timing.firstPoint, "200"},
-                             {&f.doc.timing.secondLine, "500"},
-                             {&f.doc.timing.secondPoint, "10300"}}) {
-    field->Changed(text, f.doc.TimingContext());
-    field->Exit(f.doc.TimingContext());
-  }
-  ASSERT_EQ(f.doc.timing.firstPoint.Value(), 8000);
-  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
-                            f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
-  // Every frame number moves (f -> 1.01 f + 99), and nothing needs repair.
-  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{Made(1000)});
-  const std::string text = f.Text();
-  EXPECT_EQ(text.substr(0, text.find("\r\n")), "{200}{250}Line 1");  // 250.5 goes to the even frame
-  EXPECT_NE(text.find("\r\n{1109}{"), std::string::npos);
-  EXPECT_NE(text.find("\r\n{10300}{10350}Line 500"), std::string::npos);
-}
-
-TEST(Transform, PinnedEndsWithTheFirstAndLastSubtitleIsTheWholeModeWithoutItsRangeTests) {
-  const Points points{1, 1500, 4, 14000};
-  Opened whole(Four), pinned(Four);
-  whole.Transform(TransformMode::Whole, points);
-  pinned.Transform(TransformMode::PinnedEnds, points);
-  EXPECT_EQ(SubtitlesOf(pinned.doc), SubtitlesOf(whole.doc));
-  EXPECT_EQ(pinned.Text(), whole.Text());
-  EXPECT_EQ(pinned.prompter.Texts(), whole.prompter.Texts());
+TEST(Transform, MicroDVDFrames100To200And1000To1109MoveEveryFrameNumber) {
+  Times frames = {100, 150, 1000, 1010};
+  for (int start = 1100; start < 1100 + 497 * 18; start += 18) frames.insert(frames.end(), {start, start + 10});
+  frames.insert(frames.end(), {10100, 10150});
+  SubtitleStore s = StoreOf(TypeMicroDVD, FramesAt(frames, 25));
+  // f -> 1.01 f + 99: every frame number moves, and nothing needs repair.
+  EXPECT_EQ(Transform(s, {1, 8000, 500, 412000, Whole}, {TypeMicroDVD, 25}).changes, 1000);
+  Times shown;
+  for (std::int32_t v : TimesOf(s)) shown.push_back(static_cast<std::int32_t>(MsToFrames(v, 25)));
+  EXPECT_EQ(Times(shown.begin(), shown.begin() + 3), (Times{200, 250, 1109}));  // 250.5 goes to the even frame
+  EXPECT_EQ(Times(shown.end() - 2, shown.end()), (Times{10300, 10350}));
 }
 
 TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothing) {
   struct Case {
     const char* name;
-    TransformMode mode;
-    Points points;
-    std::string message;
-    int equalStart = 0, equalTo = 0;  // gives subtitle `equalStart` the start of `equalTo`
-    Subtitle last = {12000, 13000, "D"};
+    Times before;
+    TransformParams params;
+    std::optional<Msg> message;  // none: the two starts a line goes through are equal
   };
-  const std::string pointOrder =
-      "The time/frame value for the first point should be smaller than the time/frame value for the second point!";
-  const std::string lineOrder =
-      "The line number for the first point should be smaller#\r\nthan the line number for the second point!";
+  const Times firstEqual = {1000, 2000, 1000, 5000, 8000, 9000, 12000, 13000};
+  const Times middleEqual = {1000, 2000, 4000, 5000, 4000, 9000, 12000, 13000};
+  const Times lastEqual = {1000, 2000, 4000, 5000, 8000, 9000, 8000, 13000};
+  const Times steep = {1000, 2000, 4000, 5000, 8000, 9000, 9000, 300000000};
   for (const Case& c : {
-           Case{"equal points", TransformMode::Whole, {1, 5000, 2, 5000}, pointOrder},
-           Case{"equal lines", TransformMode::Whole, {2, 1000, 2, 5000}, lineOrder},
-           Case{"lines beyond the last clamp to equal", TransformMode::Whole, {7, 1000, 9, 5000}, lineOrder},
-           Case{"whole: first start below 0", TransformMode::Whole, {2, 3000, 3, 9000}, Negative},
-           Case{"whole: last end too high", TransformMode::Whole, {1, 0, 2, 2000000000}, TooHigh},
-           Case{"between: L1 below 0", TransformMode::Between, {2, -1000, 3, 9000}, Negative},
-           Case{"between: L2's end too high", TransformMode::Between, {2, 0, 3, 2147483000}, TooHigh},
+           Case{"equal points", Four, {1, 5000, 2, 5000, Whole}, Msg::PointsOutOfOrder},
+           Case{"equal lines", Four, {2, 1000, 2, 5000, Whole}, Msg::LinesOutOfOrder},
+           Case{"lines past the last limited to equal", Four, {7, 1000, 9, 5000, Whole}, Msg::LinesOutOfOrder},
+           Case{"whole: first start below 0", Four, {2, 3000, 3, 9000, Whole}, Msg::FramesWouldBeNegative},
+           Case{"whole: last end too high", Four, {1, 0, 2, 2000000000, Whole}, Msg::FramesTooHigh},
+           Case{"between: L1 below 0", Four, {2, -1000, 3, 9000, Between}, Msg::FramesWouldBeNegative},
+           Case{"between: L2's end too high", Four, {2, 0, 3, 2147483000, Between}, Msg::FramesTooHigh},
            // A point after the last start turns the last stretch round: its end goes below 0.
-           Case{"pinned: last end below 0", TransformMode::PinnedEnds, {1, 1000, 3, 100000}, Negative},
-           Case{"pinned: a steep last stretch",
-                TransformMode::PinnedEnds,
-                {1, 0, 3, 1},
-                TooHigh,
-                0,
-                0,
-                {9000, 300000000, "D"}},
-           Case{"whole: equal starts", TransformMode::Whole, {2, 1000, 3, 5000}, SameStarts, 3, 2},
-           Case{"between: equal starts", TransformMode::Between, {2, 1000, 3, 5000}, SameStarts, 3, 2},
-           Case{"pinned: L1 starts with 1", TransformMode::PinnedEnds, {2, 1000, 3, 9000}, SameStarts, 2, 1},
-           Case{"pinned: L2 starts with N", TransformMode::PinnedEnds, {1, 1000, 3, 9000}, SameStarts, 3, 4},
+           Case{"pinned: last end below 0", Four, {1, 1000, 3, 100000, PinnedEnds}, Msg::FramesWouldBeNegative},
+           Case{"pinned: a steep last stretch", steep, {1, 0, 3, 1, PinnedEnds}, Msg::FramesTooHigh},
+           Case{"whole: equal starts", middleEqual, {2, 1000, 3, 5000, Whole}, {}},
+           Case{"between: equal starts", middleEqual, {2, 1000, 3, 5000, Between}, {}},
+           Case{"pinned: L1 starts with 1", firstEqual, {2, 1000, 3, 9000, PinnedEnds}, {}},
+           Case{"pinned: L2 starts with N", lastEqual, {1, 1000, 3, 9000, PinnedEnds}, {}},
        }) {
-    SCOPED_TRACE(c.name);
-    Opened f({Four[0], Four[1], Four[2], c.last});
-    if (c.equalStart) f.doc.store.StartValues[c.equalStart] = f.doc.store.StartValues[c.equalTo];
-    const std::vector<Subtitle> before = SubtitlesOf(f.doc);
-    const std::string text = f.Text();
-    f.Transform(c.mode, c.points);
-    ASSERT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message});
-    EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
-    EXPECT_EQ(SubtitlesOf(f.doc), before);
-    EXPECT_EQ(f.Text(), text);
-    EXPECT_EQ(f.doc.store.ChangeCount, 0);
+    const std::string sameStarts =
+        "Two subtitles the transform is worked out from have the same start time.\r\nPlease choose other lines...";
+    EXPECT_EQ(ExpectCase({c.name, Srt, c.before, c.params, Refused, 0, {}, c.message}).detail,
+              c.message ? "" : sameStarts);
   }
 }
 
-TEST(Transform, AFailedRepairLeavesCountTimesAndTextsExactlyAsBefore) {
-  // Subtitle 2 goes past 3, 4 and 5: the repair pushes 3 after it, merges 3 with the equal 4
-  // that now touches it, and then finds 3 ending before it starts.
-  const std::vector<Subtitle> five = {
-      {1000, 2000, "A"}, {3000, 4000, "B"}, {5000, 6000, "C"}, {7000, 8000, "C"}, {9000, 10000, "D"}};
-  Opened f(five);
-  const std::string text = f.Text();
-  f.Transform(TransformMode::Between, {1, 1000, 2, 20000});
-  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{TooManyErrors});
-  EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
-  EXPECT_EQ(SubtitlesOf(f.doc), five);
-  EXPECT_EQ(std::tuple(f.doc.store.ChangeCount, f.doc.store.ReportedChangeCount, f.doc.commands.Save),
-            std::tuple(0, 0, false));
-  EXPECT_EQ(f.Text(), text);
+TEST(Transform, GivesBackTheLineNumbersLimitedToTheSubtitles) {
+  // k = 0.5: the end of 2 (4 s) and the start of 3 (4.001 s) both go to 2 s, so the repair makes
+  // the two "B" subtitles one; the second run limits L2 to the last subtitle: the identity.
+  SubtitleStore s = StoreOf(TypeSubRip, {1000, 2000, 3000, 4000, 4001, 5000, 8000, 9000});
+  s.Texts[3] = "B";
+  EXPECT_EQ(Transform(s, {1, 500, 4, 4000, Whole}, Srt).changes, 9);
+  EXPECT_EQ(TimesOf(s), (Times{500, 1000, 1500, 2500, 4000, 4500}));
+  const OperationResult again = Transform(s, {1, 500, 4, 4000, Whole}, Srt);
+  EXPECT_EQ(std::pair(again.changes, again.lines), std::pair(0, std::optional(std::pair(1, 3))));
+  EXPECT_EQ(Transform(s, {7, 500, 9, 4000, Whole}, Srt).lines, std::pair(3, 3));
 }
 
-TEST(Transform, LineNumbersAreClampedAgainAfterTheRepairMergedSubtitles) {
-  // k = 0.5: the end of 2 (4 s) and the start of 3 (4.001 s) both go to 2 s, so the two
-  // "B" subtitles become one and 4 subtitles are left 3.
-  Opened f({{1000, 2000, "A"}, {3000, 4000, "B"}, {4001, 5000, "B"}, {8000, 9000, "C"}});
-  f.Transform(TransformMode::Whole, {1, 500, 4, 4000});
-  EXPECT_EQ(SubtitlesOf(f.doc), (std::vector<Subtitle>{{500, 1000, "A"}, {1500, 2500, "B"}, {4000, 4500, "C"}}));
-  // The second press uses subtitle 3, the last one now, so the map is the identity.
-  f.doc.Run(TransformParams{f.doc.timing.firstLine.Value(), f.doc.timing.firstPoint.Value(),
-                            f.doc.timing.secondLine.Value(), f.doc.timing.secondPoint.Value(), f.doc.EntireMode});
-  EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{Made(9), NoChange}));
-  EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(3, std::string("3")));
+TEST(Transform, AFailedRepairPutsEveryTimeTextAndCountBack) {
+  // Subtitle 2 goes past 3, 4 and 5: the repair pushes 3 after it, merges 3 with the equal 4
+  // that now touches it, and then finds 3 ending before it starts.
+  SubtitleStore s = StoreOf(TypeSubRip, {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000});
+  s.Texts[4] = "C";
+  const std::vector<std::string> texts = s.Texts;
+  const OperationResult r = Transform(s, {1, 1000, 2, 20000, Between}, Srt);
+  EXPECT_EQ(std::pair(r.outcome, r.message), std::pair(Refused, std::optional(Msg::TooManyErrors)));
+  EXPECT_EQ(TimesOf(s), (Times{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000}));
+  EXPECT_EQ(std::tuple(s.Texts, s.SubtitleCount, s.ChangeCount), std::tuple(texts, 5, 0));
 }
 
 }  // namespace

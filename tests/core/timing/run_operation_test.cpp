@@ -1,0 +1,129 @@
+// The document's runner of the timing operations: the guard, the refusal shown, the text shown
+// again and the report.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/document_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+TEST(RunOperation, WithNoSubtitleEveryOperationOnlyGivesTheNotice) {
+  DocumentRig f;
+  // Calls so close together show the box from the second one on.
+  for (const Operation& operation : {Operation{MultiplyParams{1.5}}, Operation{ShiftParams{-1000}},
+                                     Operation{FrameRateChangeParams{30}}, Operation{TransformParams{}}})
+    f.doc.Run(operation);
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(3, "Please load a subtitle!"));
+  EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.timing.shift.Text()), std::pair(25.0, std::string("0")));
+}
+
+TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
+  struct Case {
+    const char* name;
+    std::vector<Subtitle> subtitles;
+    Operation operation;
+    std::vector<std::string> messages;
+    bool rendered;
+    Icon icon = Icon::Information;
+  };
+  using enum TransformMode;
+  const MessageTable english;
+  const std::vector<Subtitle> two = {{1001, 1003, "A"}, {4000, 5000, "B"}};
+  const std::vector<Subtitle> guarded = {{1001, 1003, "A"}, {108000000, 108001000, "B"}};
+  for (const Case& c : {
+           Case{"changed", two, MultiplyParams{1.5}, {"I've made 4 changes"}, true},
+           Case{"nothing to do", two, MultiplyParams{1}, {}, false},
+           Case{"a stretch past the guard", guarded, MultiplyParams{1.5}, {}, false},
+           Case{"a shift past the guard", guarded, ShiftParams{1000}, {"No change"}, true},
+           Case{"a transform with no change", two, TransformParams{1, 1001, 2, 4000, Whole}, {"No change"}, false},
+           Case{"refused",
+                two,
+                TransformParams{1, 5000, 2, 5000, Whole},
+                {english[Msg::PointsOutOfOrder]},
+                false,
+                Icon::Error},
+       }) {
+    SCOPED_TRACE(c.name);
+    DocumentFixture f;
+    f.Open(SubRipFile(c.subtitles), "s.srt");
+    f.prompter.shown.clear();
+    f.editor.ColourRange(0, 1, Rgb{});  // showing the text again clears it
+    f.doc.Run(c.operation);
+    EXPECT_EQ(f.prompter.Texts(), c.messages);
+    for (const ShownMessage& shown : f.prompter.shown) EXPECT_EQ(shown.icon, c.icon);
+    EXPECT_EQ(f.editor.Colourings().empty(), c.rendered);
+    const bool changed = f.doc.store.ChangeCount > 0;
+    EXPECT_EQ(std::tuple(f.doc.commands.Save, f.doc.store.ReportedChangeCount),
+              std::tuple(changed, f.doc.store.ChangeCount));
+  }
+}
+
+TEST(RunOperation, EachRunReportsItsOwnChangesAndTheTransformShowsItsLimitedLines) {
+  DocumentFixture f;
+  f.Open(SubRipFile({{1000, 2000, "A"}, {4000, 5000, "B"}}), "s.srt");
+  f.doc.Run(ShiftParams{1});
+  f.doc.Run(ShiftParams{1});
+  f.doc.Run(TransformParams{1, 1002, 9, 4002, TransformMode::Whole});
+  EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{"I've made 4 changes", "I've made 4 changes", "No change"}));
+  EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(2, std::string("2")));
+  f.doc.store.StartValues[2] = f.doc.store.StartValues[1];
+  f.prompter.shown.clear();
+  f.doc.Run(TransformParams{1, 1000, 2, 5000, TransformMode::Whole});
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"Two subtitles the transform is worked out from have the "
+                                                         "same start time.\r\nPlease choose other lines..."});
+}
+
+// The document shows the text at the new rate, commits it in the main box and shows the amounts
+// kept in milliseconds in frames of the new rate.
+TEST(RunOperation, ChangeFrameRateShowsTheSubtitleAndItsFieldsAtTheNewRate) {
+  DocumentFixture f;
+  f.Open(Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub");
+  f.doc.timing.shift.Changed("25", f.doc.TimingContext());  // one second, which it stays
+  f.doc.timing.shift.Exit(f.doc.TimingContext());
+  f.doc.Run(FrameRateChangeParams{23.976});
+  EXPECT_EQ(f.Text(), Lines({"{959}{1007}A", "{1055}{1103}B"}));
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"I've made 4 changes"});
+  EXPECT_EQ(
+      std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText, f.doc.fields.FrameRateRed),
+      std::tuple(23.976, 23.976, std::string("23.976"), true));
+  EXPECT_EQ(std::tuple(f.doc.timing.shift.Value(), f.doc.timing.shift.Text(), f.doc.timing.firstPoint.Text()),
+            std::tuple(1000, std::string("24"), std::string("959")));
+}
+
+TEST(RunOperation, ADecreasePastTheFirstStartOffersTheLargestAmountInTheField) {
+  struct Case {
+    std::int32_t firstStart;
+    bool timeUnit;
+    std::string typed, offered;
+    std::int32_t offeredMs;
+  };
+  for (const Case& c : {
+           Case{5000, false, "200", "125", 5000},  // 8000 ms at 25 frames per second
+           Case{5000, true, "8000", "5000", 5000},
+           Case{5030, false, "200", "125", 5000},  // rounded down, so that it never passes the start
+       }) {
+    DocumentFixture f;
+    f.Open(SubRipFile({{c.firstStart, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
+    c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
+    f.doc.timing.shift.Changed(c.typed, f.doc.TimingContext());
+    f.doc.timing.shift.Exit(f.doc.TimingContext());
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}});
+    ASSERT_EQ(f.prompter.shown.size(), 1u);
+    EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
+    EXPECT_EQ(f.prompter.shown[0].text,
+              "The maximum value which can be used so that\r\nthe frames couldn't become negative is " + c.offered +
+                  "\r\nPlease try again");
+    EXPECT_EQ(f.doc.timing.shift.Text(), c.offered);
+    EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart);
+    // The offered amount is the one the next run uses.
+    f.doc.timing.shift.Exit(f.doc.TimingContext());
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}});
+    EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart - c.offeredMs);
+  }
+}
+
+}  // namespace
+}  // namespace tessary::testing
