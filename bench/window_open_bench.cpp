@@ -95,8 +95,9 @@ int main(int argc, char** argv) {
         // Undo the typed character, so that the text verifies without a problem report.
         form.reManualEditZone->undo();
         double verify = Measure([&] { form.btnVerifyWritings->click(); });
-        form.document().FieldChanged(tessary::TimingField::MultiplyValue, "0.99");
-        form.document().FieldExit(tessary::TimingField::MultiplyValue);
+        tessary::Document& doc = form.document();
+        doc.timing.factor.Changed("0.99", doc.TimingContext());
+        doc.timing.factor.Exit(doc.TimingContext());
         double multiply = Measure([&] { form.btnMultiply->click(); });
         std::printf("%-8s %-5s %10.1f %6d %10.1f %10.1f %10.1f %11.1f\n", input.name, wrap ? "on" : "off", open,
                     openBoxes, type, scroll, verify, multiply);

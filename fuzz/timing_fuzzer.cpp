@@ -259,41 +259,40 @@ struct Session {
   // --- actions ---
 
   void TypeIntoField() {
-    static constexpr TimingField Fields[] = {TimingField::MultiplyValue,  TimingField::IncreaseDecreaseValue,
-                                             TimingField::FirstLine,      TimingField::FirstPoint,
-                                             TimingField::SecondLine,     TimingField::SecondPoint,
-                                             TimingField::ChangeFrameRate};
-    const TimingField field = Fields[script.Below(std::size(Fields))];
+    TimingFields& t = doc.timing;
+    TypedField* const fields[] = {&t.factor,     &t.shift,       &t.firstLine, &t.firstPoint,
+                                  &t.secondLine, &t.secondPoint, &t.targetRate};
+    TypedField& field = *fields[script.Below(std::size(fields))];
     const std::uint8_t how = script.Byte();
     const std::size_t length = script.Below(14);
-    const bool lineField = field == TimingField::FirstLine || field == TimingField::SecondLine;
-    if (field == TimingField::ChangeFrameRate) {
+    const bool lineField = &field == &t.firstLine || &field == &t.secondLine;
+    if (&field == &t.targetRate) {
       if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
     } else if (!lineField && !SubtitleControls()) {
       return;
     }
     const bool paste = how & 1, replace = how & 2;
     if (paste) {
-      std::string text = replace ? std::string() : doc.FieldText(field);
+      std::string text = replace ? std::string() : field.Text();
       for (std::size_t i = 0; i < length; ++i) text += TypedChar(script);
-      doc.FieldChanged(field, text);
+      field.Changed(text, doc.TimingContext());
     } else {
       for (std::size_t i = 0; i < length; ++i) {
         const char key = TypedChar(script);
         const bool selection = replace && i == 0;
-        if (!doc.FieldAcceptsKey(field, key, selection)) continue;
-        std::string next = selection ? std::string() : doc.FieldText(field);
+        if (!field.AcceptsKey(key, selection, doc.TimingContext())) continue;
+        std::string next = selection ? std::string() : field.Text();
         next += key;
-        doc.FieldChanged(field, next);
+        field.Changed(next, doc.TimingContext());
       }
     }
     if (how & 4) {
-      doc.FieldEscape(field);
+      field.Escape(doc.TimingContext());
     } else {
-      doc.FieldExit(field);
+      if (auto refusal = field.Exit(doc.TimingContext())) doc.Show(Icon::Error, refusal->Text(doc.messages));
       CheckFieldAfterExit(field);
       // Enter in the target-rate box also presses "Do it".
-      if (field == TimingField::ChangeFrameRate && (how & 8)) PressChangeFrameRate();
+      if (&field == &t.targetRate && (how & 8)) PressChangeFrameRate();
     }
   }
 
@@ -321,7 +320,7 @@ struct Session {
     if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
     strictReparse = false;
     keepsSubFrameTimes = true;
-    doc.Run(FrameRateChangeParams{doc.TargetFrameRate});
+    doc.Run(FrameRateChangeParams{doc.timing.targetRate.Target()});
   }
 
   void PressButton() {
@@ -334,21 +333,21 @@ struct Session {
       case 0:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(MultiplyParams{doc.MultiplyValue});
+        doc.Run(MultiplyParams{doc.timing.factor.Value()});
         break;
       case 1:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(ShiftParams{doc.ShiftValue});
+        doc.Run(ShiftParams{doc.timing.shift.Value()});
         break;
       case 2:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
+        doc.Run(ShiftParams{-std::int64_t{doc.timing.shift.Value()}});
         break;
       default:
-        doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue,
-                                doc.EntireMode});
+        doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(),
+                                doc.timing.secondLine.Value(), doc.timing.secondPoint.Value(), doc.EntireMode});
         CheckAfterTransform(before);
         break;
     }
@@ -365,9 +364,9 @@ struct Session {
     // It acts only on a verified text with subtitles.
     const auto& s = doc.store;
     if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.commands.VerifyWritings || Skipped('L')) return;
-    const std::int32_t line = point == 2 ? doc.SecondPointLine : doc.FirstPointLine;
-    const std::string& field = point == 2 ? doc.fields.SecondLine : doc.fields.FirstLine;
-    Check(field == std::to_string(line), "a marked line field does not show its number");
+    const LineField& field = point == 2 ? doc.timing.secondLine : doc.timing.firstLine;
+    const std::int32_t line = field.Value();
+    Check(field.Text() == std::to_string(line), "a marked line field does not show its number");
     Check(line >= 1 && line <= s.SubtitleCount, "a marked line is not a subtitle");
   }
 
@@ -436,32 +435,23 @@ struct Session {
 
   // --- checks ---
 
-  void CheckFieldAfterExit(TimingField field) {
+  void CheckFieldAfterExit(const TypedField& field) {
     if (Skipped('F')) return;
-    switch (field) {
-      case TimingField::MultiplyValue:
-        Check(doc.MultiplyValue >= 0.5 && doc.MultiplyValue <= 2.0, "factor out of range after leaving its field");
-        Check(doc.fields.MultiplyValue == GeneralDecimal(doc.MultiplyValue), "factor field does not show the factor");
-        break;
-      case TimingField::IncreaseDecreaseValue:
-        Check(doc.ShiftValue >= 0 && doc.ShiftValue <= 10000000, "amount out of range after leaving its field");
-        break;
-      case TimingField::FirstLine:
-      case TimingField::SecondLine: {
-        const bool second = field == TimingField::SecondLine;
-        const std::int32_t line = second ? doc.SecondPointLine : doc.FirstPointLine;
-        Check(doc.FieldText(field) == std::to_string(line), "a line field does not show its number");
-        break;
-      }
-      case TimingField::FirstPoint:
-      case TimingField::SecondPoint:
-        // A failed parse may leave a MicroDVD -1 in the points; the fields are disabled then.
-        if (doc.LastParseSucceeded)
-          Check(doc.FirstPointValue >= 0 && doc.SecondPointValue >= 0, "a transform point is negative");
-        break;
-      case TimingField::ChangeFrameRate:
-        Check(doc.TargetFrameRate >= 5 && doc.TargetFrameRate <= 60, "target rate out of range after leaving its box");
-        break;
+    const TimingFields& t = doc.timing;
+    if (&field == &t.factor) {
+      Check(t.factor.Value() >= 0.5 && t.factor.Value() <= 2.0, "factor out of range after leaving its field");
+      Check(t.factor.Text() == GeneralDecimal(t.factor.Value()), "factor field does not show the factor");
+    } else if (&field == &t.shift) {
+      Check(t.shift.Value() >= 0 && t.shift.Value() <= 10000000, "amount out of range after leaving its field");
+    } else if (&field == &t.firstLine || &field == &t.secondLine) {
+      const auto& line = static_cast<const LineField&>(field);
+      Check(line.Text() == std::to_string(line.Value()), "a line field does not show its number");
+    } else if (&field == &t.targetRate) {
+      Check(t.targetRate.Target() >= 5 && t.targetRate.Target() <= 60,
+            "target rate out of range after leaving its box");
+    } else if (doc.LastParseSucceeded) {
+      // A failed parse may leave a MicroDVD -1 in the points; the fields are disabled then.
+      Check(t.firstPoint.Value() >= 0 && t.secondPoint.Value() >= 0, "a transform point is negative");
     }
   }
 
@@ -599,9 +589,11 @@ struct Session {
     Check(s.ChangeCount >= 0 && s.ReportedChangeCount <= s.ChangeCount, "ReportedChangeCount above ChangeCount");
     Check(doc.FrameRate >= 1 && doc.FrameRate <= 60 && doc.CommittedFrameRate >= 1 && doc.CommittedFrameRate <= 60,
           "frame rate out of range");
-    Check(doc.LastValidMultiplyValue >= 0.5 && doc.LastValidMultiplyValue <= 2.0, "last valid factor out of range");
-    Check(doc.LastValidShiftValue >= 0 && doc.LastValidShiftValue <= 10000000, "last valid amount out of range");
-    Check(doc.TargetFrameRate >= 5 && doc.TargetFrameRate <= 60, "target rate out of range");
+    Check(doc.timing.factor.LastValid() >= 0.5 && doc.timing.factor.LastValid() <= 2.0,
+          "last valid factor out of range");
+    Check(doc.timing.shift.LastValid() >= 0 && doc.timing.shift.LastValid() <= 10000000,
+          "last valid amount out of range");
+    Check(doc.timing.targetRate.Target() >= 5 && doc.timing.targetRate.Target() <= 60, "target rate out of range");
 
     if (!s.SubtitleLoaded) return true;
     // -1, the mark of a MicroDVD time not given, may stay only after a failed parse (the
@@ -707,11 +699,12 @@ void RunSession(const std::uint8_t* data, std::size_t size) {
       std::fprintf(stderr, "-- action %c (script %zu/%zu)\n", kind, script.Position(), script.Size());
       for (const auto& m : prompter.shown) std::fprintf(stderr, "   message: %s\n", m.text.c_str());
       std::fprintf(stderr, "   text:\n%s\n", Printable(editor.Text()).c_str());
-      std::fprintf(stderr,
-                   "   rate %g committed %g target %g unit %d; factor %g amount %d; points %lld %lld lines %d %d\n",
-                   doc.FrameRate, doc.CommittedFrameRate, doc.TargetFrameRate, doc.InputUnit, doc.MultiplyValue,
-                   doc.ShiftValue, static_cast<long long>(doc.FirstPointValue),
-                   static_cast<long long>(doc.SecondPointValue), doc.FirstPointLine, doc.SecondPointLine);
+      std::fprintf(
+          stderr, "   rate %g committed %g target %g unit %s; factor %g amount %d; points %lld %lld lines %d %d\n",
+          doc.FrameRate, doc.CommittedFrameRate, doc.timing.targetRate.Target(),
+          doc.Unit == DisplayUnit::Time ? "time" : "frames", doc.timing.factor.Value(), doc.timing.shift.Value(),
+          static_cast<long long>(doc.timing.firstPoint.Value()), static_cast<long long>(doc.timing.secondPoint.Value()),
+          doc.timing.firstLine.Value(), doc.timing.secondLine.Value());
       std::fprintf(stderr, "   times:");
       for (int i = 1; i <= doc.store.SubtitleCount; ++i)
         std::fprintf(stderr, " %d-%d", doc.store.StartValues[i], doc.store.EndValues[i]);

@@ -40,7 +40,9 @@ TMainForm::TMainForm(FileDialogs* dialogs) {
   Refresh();
 }
 
-TMainForm::~TMainForm() = default;
+// The window is hidden while the document lives: the control that has the focus reports leaving
+// it, and a box even carries its text out, both of which reach the document.
+TMainForm::~TMainForm() { hide(); }
 
 void TMainForm::OpenArgumentFileWhenShown(const QString& argument) {
   argumentFile_ = argument;
@@ -100,8 +102,8 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   for (const auto& [edit, field] : timingFields_) {
-    const bool box = field == TimingField::ChangeFrameRate && watched == cbChangeFrameRate;
-    if ((watched == edit || box) && TimingFieldEvent(field, edit, event)) return true;
+    const bool box = edit == cbChangeFrameRate->lineEdit() && watched == cbChangeFrameRate;
+    if ((watched == edit || box) && TimingFieldEvent(*field, edit, event)) return true;
   }
   if (watched != cbChooseFrameRate) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
@@ -186,15 +188,11 @@ void TMainForm::Refresh() {
   ExitProgramMenu->setEnabled(c.ExitProgram);
   SearchAgainMenu->setEnabled(c.SearchAgain);
 
-  SetFieldText(eMultiplyValue, f.MultiplyValue);
-  SetFieldText(eIncreaseDecreaseValue, f.IncreaseDecreaseValue);
-  SetFieldText(eFirstPoint, f.FirstPoint);
-  SetFieldText(eSecondPoint, f.SecondPoint);
   // The limit first: a field cuts a text longer than the limit it has when the text is set.
-  eFirstLine->setMaxLength(f.LineFieldMaxLength);
-  eSecondLine->setMaxLength(f.LineFieldMaxLength);
-  SetFieldText(eFirstLine, f.FirstLine);
-  SetFieldText(eSecondLine, f.SecondLine);
+  eFirstLine->setMaxLength(doc_->timing.firstLine.MaxLength());
+  eSecondLine->setMaxLength(doc_->timing.secondLine.MaxLength());
+  for (const auto& [edit, field] : timingFields_)
+    if (edit != cbChangeFrameRate->lineEdit()) SetFieldText(edit, field->Text());
   Units1Label->setText(DisplayText(f.UnitsLabel));
   Units2Label->setText(DisplayText(f.UnitsLabel));
 
@@ -215,7 +213,7 @@ void TMainForm::Refresh() {
   }
   {
     QSignalBlocker block(cbChangeFrameRate);
-    const QString target = QString::fromStdString(f.ChangeFrameRateText);
+    const QString target = QString::fromStdString(doc_->timing.targetRate.Text());
     if (cbChangeFrameRate->currentText() != target) cbChangeFrameRate->setEditText(target);
     QSignalBlocker blockEntire(cbEntire);
     cbEntire->setCheckState(doc_->EntireMode == TransformMode::Whole     ? Qt::Checked
@@ -223,7 +221,7 @@ void TMainForm::Refresh() {
                                                                          : Qt::PartiallyChecked);
   }
   (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
-  (doc_->InputUnit == 2 ? rbTime : rbFrames)->setChecked(true);
+  (doc_->Unit == DisplayUnit::Time ? rbTime : rbFrames)->setChecked(true);
   setWindowTitle(DisplayText(doc_->Caption));
   EncodingLabel->setText(doc_->store.SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding)) : QString());
   view_->Flush();

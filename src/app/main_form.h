@@ -166,8 +166,9 @@ class TMainForm : public QMainWindow {
   void btnTransformClick();
   void MarkLineNumber(int point);
   // The key, focus and text events of a timing field; true when the event is taken.
-  bool TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* event);
-  void ShowTimingField(TimingField field);
+  bool TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* event);
+  // Leaves a timing field: commits it and shows what it refused.
+  void TimingFieldExit(TypedField& field);
   // A subtitle command that a later version carries out: with no subtitle it tells the
   // user to load one.
   void SubtitleCommandClick();
@@ -200,7 +201,7 @@ class TMainForm : public QMainWindow {
   LanguageList languages_;
   QtTranslations qtTranslations_;
   std::vector<std::string> languageFolders_;
-  std::vector<std::pair<QLineEdit*, TimingField>> timingFields_;
+  std::vector<std::pair<QLineEdit*, TypedField*>> timingFields_;
 };
 
 }  // namespace tessary

@@ -7,22 +7,23 @@
 namespace tessary {
 
 void TMainForm::ConnectTimingFields() {
-  timingFields_ = {{eMultiplyValue, TimingField::MultiplyValue},
-                   {eIncreaseDecreaseValue, TimingField::IncreaseDecreaseValue},
-                   {eFirstLine, TimingField::FirstLine},
-                   {eFirstPoint, TimingField::FirstPoint},
-                   {eSecondLine, TimingField::SecondLine},
-                   {eSecondPoint, TimingField::SecondPoint},
-                   {cbChangeFrameRate->lineEdit(), TimingField::ChangeFrameRate}};
+  TimingFields& t = doc_->timing;
+  timingFields_ = {{eMultiplyValue, &t.factor},
+                   {eIncreaseDecreaseValue, &t.shift},
+                   {eFirstLine, &t.firstLine},
+                   {eFirstPoint, &t.firstPoint},
+                   {eSecondLine, &t.secondLine},
+                   {eSecondPoint, &t.secondPoint},
+                   {cbChangeFrameRate->lineEdit(), &t.targetRate}};
   for (const auto& [edit, field] : timingFields_) {
     // The box hands keys and focus to its text field itself: its own events tell.
-    (field == TimingField::ChangeFrameRate ? static_cast<QWidget*>(cbChangeFrameRate) : edit)->installEventFilter(this);
+    (edit == cbChangeFrameRate->lineEdit() ? static_cast<QWidget*>(cbChangeFrameRate) : edit)->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, field = field](const QString& text) {
-      Run([&] { doc_->FieldChanged(field, text.toStdString()); });
+      Run([&] { field->Changed(text.toStdString(), doc_->TimingContext()); });
     });
   }
   connect(cbChangeFrameRate, &QComboBox::textActivated, this, [this](const QString& text) {
-    Run([&] { doc_->FieldChanged(TimingField::ChangeFrameRate, text.toStdString()); });
+    Run([&] { doc_->timing.targetRate.Changed(text.toStdString(), doc_->TimingContext()); });
   });
   connect(cbEntire, &QCheckBox::stateChanged, this, [this](int state) {
     doc_->EntireMode = state == Qt::Checked     ? TransformMode::Whole
@@ -32,9 +33,13 @@ void TMainForm::ConnectTimingFields() {
   cbEntire->setTristate(true);
 }
 
-bool TMainForm::TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* event) {
+void TMainForm::TimingFieldExit(TypedField& field) {
+  if (auto refusal = field.Exit(doc_->TimingContext())) doc_->Show(Icon::Error, refusal->Text(doc_->messages));
+}
+
+bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
-    if (LeavesControl(static_cast<QFocusEvent*>(event))) Run([&] { doc_->FieldExit(field); });
+    if (LeavesControl(static_cast<QFocusEvent*>(event))) Run([&] { TimingFieldExit(field); });
     return false;
   }
   if (event->type() != QEvent::KeyPress) return false;
@@ -43,12 +48,12 @@ bool TMainForm::TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* eve
   switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      Run([&] { doc_->FieldExit(field); });
+      Run([&] { TimingFieldExit(field); });
       // Enter in the target box carries the change out at once.
-      if (field == TimingField::ChangeFrameRate) btnChangeFrameRateClick();
+      if (&field == &doc_->timing.targetRate) btnChangeFrameRateClick();
       return true;
     case Qt::Key_Escape:
-      Run([&] { doc_->FieldEscape(field); });
+      Run([&] { field.Escape(doc_->TimingContext()); });
       return true;
     default:
       break;
@@ -56,26 +61,26 @@ bool TMainForm::TimingFieldEvent(TimingField field, QLineEdit* edit, QEvent* eve
   const QString typed = key->text();
   if (typed.size() != 1 || !typed[0].isPrint()) return false;
   const char c = typed[0].unicode() < 0x80 ? static_cast<char>(typed[0].unicode()) : '\x7f';
-  return !doc_->FieldAcceptsKey(field, c, edit->hasSelectedText());
+  return !field.AcceptsKey(c, edit->hasSelectedText(), doc_->TimingContext());
 }
 
 void TMainForm::btnMultiplyClick() {
-  Run([&] { doc_->Run(MultiplyParams{doc_->MultiplyValue}); });
+  Run([&] { doc_->Run(MultiplyParams{doc_->timing.factor.Value()}); });
 }
 void TMainForm::btnIncreaseClick() {
-  Run([&] { doc_->Run(ShiftParams{doc_->ShiftValue}); });
+  Run([&] { doc_->Run(ShiftParams{doc_->timing.shift.Value()}); });
 }
 void TMainForm::btnDecreaseClick() {
-  Run([&] { doc_->Run(ShiftParams{-std::int64_t{doc_->ShiftValue}}); });
+  Run([&] { doc_->Run(ShiftParams{-std::int64_t{doc_->timing.shift.Value()}}); });
 }
 void TMainForm::btnChangeFrameRateClick() {
-  Run([&] { doc_->Run(FrameRateChangeParams{doc_->TargetFrameRate}); });
+  Run([&] { doc_->Run(FrameRateChangeParams{doc_->timing.targetRate.Target()}); });
 }
 void TMainForm::btnTransformClick() {
-  const Document& d = *doc_;
+  const TimingFields& t = doc_->timing;
   Run([&] {
-    doc_->Run(
-        TransformParams{d.FirstPointLine, d.FirstPointValue, d.SecondPointLine, d.SecondPointValue, d.EntireMode});
+    doc_->Run(TransformParams{t.firstLine.Value(), t.firstPoint.Value(), t.secondLine.Value(), t.secondPoint.Value(),
+                              doc_->EntireMode});
   });
 }
 void TMainForm::MarkLineNumber(int point) {

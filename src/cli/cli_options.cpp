@@ -1,5 +1,6 @@
 #include "cli_options.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 
@@ -7,15 +8,6 @@
 #include "document/units.h"
 
 namespace tessary {
-
-namespace {
-constexpr std::array Commands = {"verify", "convert", "multiply", "shift", "fps", "transform"};
-
-bool IsNumber(const std::string& text) {
-  const std::string digits = !text.empty() && text[0] == '-' ? text.substr(1) : text;
-  return IsAllDigits(digits);
-}
-}  // namespace
 
 const char* UsageText() {
   return "usage: tessary-cli verify    [common options] FILE\n"
@@ -29,95 +21,99 @@ const char* UsageText() {
          "T1, T2: hh:mm:ss,zzz (or .zzz), or a frame number followed by f; N may be negative\n";
 }
 
+namespace {
+
+constexpr std::array Commands = {"verify", "convert", "multiply", "shift", "fps", "transform"};
+
+// The subcommands and the options each takes; the usage text is ours, so CLI11 prints none.
+struct Parser {
+  CLI::App app{"tessary-cli"};
+  std::string rate, ms, frames, answer, type, mode;
+
+  explicit Parser(CliOptions& o) {
+    app.set_help_flag();
+    app.add_flag("-h,--help", o.help);
+    app.require_subcommand(0, 1);
+    for (const char* name : Commands) {
+      CLI::App* sub = app.add_subcommand(name);
+      sub->set_help_flag();
+      sub->add_flag("-h,--help", o.help);
+      sub->add_option("--fps", rate);
+      sub->add_flag("--strict", o.strict);
+      sub->add_flag("--dot", o.dot);
+      sub->add_option("--counter-answer", answer)->check(CLI::IsMember({"ok", "cancel"}));
+      sub->add_option("FILE", o.file);
+      if (std::string(name) != "verify") sub->add_option("-o", o.output);
+    }
+    app.get_subcommand("convert")->add_option("--to", type)->check(CLI::IsMember({"srt", "sub"}));
+    app.get_subcommand("multiply")->add_option("--factor", o.factor);
+    CLI::App* shift = app.get_subcommand("shift");
+    shift->add_option("--ms", ms)->excludes(shift->add_option("--frames", frames));
+    app.get_subcommand("fps")->add_option("--to", o.targetRate);
+    CLI::App* transform = app.get_subcommand("transform");
+    for (auto [name, into] :
+         {std::pair{"--line1", &o.line1}, {"--at1", &o.at1}, {"--line2", &o.line2}, {"--at2", &o.at2}})
+      transform->add_option(name, *into);
+    transform->add_option("--mode", mode)->check(CLI::IsMember({"whole", "between", "pinned"}));
+  }
+};
+
+// What the command needs and did not get.
+std::string Missing(const CliOptions& o) {
+  if (o.file.empty()) return "no file given";
+  if (o.command == "convert" && o.targetType == 0) return "convert needs --to srt or --to sub";
+  if (o.IsTimingCommand() && o.output.empty()) return o.command + " needs -o OUT";
+  if (o.command == "multiply" && o.factor.empty()) return "multiply needs --factor";
+  if (o.command == "shift" && o.amount.empty()) return "shift needs --ms or --frames";
+  if (o.command == "fps" && o.targetRate.empty()) return "fps needs --to";
+  if (o.command == "transform" && (o.line1.empty() || o.line2.empty() || o.at1.empty() || o.at2.empty()))
+    return "transform needs --line1, --at1, --line2 and --at2";
+  if (o.command == "transform" && (o.at1.back() == 'f') != (o.at2.back() == 'f'))
+    return "--at1 and --at2 must both be times or both be frame numbers";
+  return "";
+}
+
+}  // namespace
+
 std::optional<CliOptions> ParseArguments(const std::vector<std::string>& args, std::string& why) {
   CliOptions o;
-  if (args.empty() || std::find(Commands.begin(), Commands.end(), args[0]) == Commands.end()) {
-    why = args.empty() ? "no command given" : "unknown command '" + args[0] + "'";
+  if (!args.empty() && args[0][0] != '-' && std::find(Commands.begin(), Commands.end(), args[0]) == Commands.end()) {
+    why = "unknown command '" + args[0] + "'";
     return std::nullopt;
   }
-  o.command = args[0];
-  const bool timing = o.IsTimingCommand();
-  auto fail = [&](std::string reason) {
-    why = std::move(reason);
+  Parser parser(o);
+  try {
+    // CLI11 takes the arguments last first.
+    parser.app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+  } catch (const CLI::ParseError& error) {
+    why = error.what();
     return std::nullopt;
-  };
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> std::optional<std::string> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
-    auto text = [&](std::string& into, const char* what) -> bool {
-      auto v = value();
-      if (!v || v->empty()) {
-        why = a + " needs " + what;
-        return false;
-      }
-      into = *v;
-      return true;
-    };
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--strict") {
-      o.strict = true;
-    } else if (a == "--dot") {
-      o.dot = true;
-    } else if (a == "--fps") {
-      auto v = value();
-      double rate = v ? DecimalReader(*v, -1) : -1;
-      if (!(rate >= 1 && rate <= 60)) return fail("the frame rate must be a number from 1 to 60");
-      o.frameRate = rate;
-    } else if (a == "--counter-answer") {
-      auto v = value();
-      if (!v || (*v != "ok" && *v != "cancel")) return fail("--counter-answer takes ok or cancel");
-      o.counterAnswer = *v == "ok" ? Answer::Ok : Answer::Cancel;
-    } else if (a == "--to" && o.command == "convert") {
-      auto v = value();
-      if (!v || (*v != "srt" && *v != "sub")) return fail("--to takes srt or sub");
-      o.targetType = *v == "srt" ? TypeSubRip : TypeMicroDVD;
-    } else if (a == "--to" && o.command == "fps") {
-      if (!text(o.targetRate, "a frame rate")) return std::nullopt;
-    } else if (a == "--factor" && o.command == "multiply") {
-      if (!text(o.factor, "a factor")) return std::nullopt;
-    } else if ((a == "--ms" || a == "--frames") && o.command == "shift") {
-      if (!o.amount.empty()) return fail("give one of --ms and --frames");
-      if (!text(o.amount, "a whole number")) return std::nullopt;
-      if (!IsNumber(o.amount)) return fail(a + " takes a whole number");
-      o.amountInFrames = a == "--frames";
-    } else if (o.command == "transform" && (a == "--line1" || a == "--line2")) {
-      std::string& line = a == "--line1" ? o.line1 : o.line2;
-      if (!text(line, "a subtitle number")) return std::nullopt;
-      if (!IsAllDigits(line)) return fail(a + " takes a subtitle number");
-    } else if (o.command == "transform" && (a == "--at1" || a == "--at2")) {
-      if (!text(a == "--at1" ? o.at1 : o.at2, "a time or a frame number")) return std::nullopt;
-    } else if (a == "--mode" && o.command == "transform") {
-      auto v = value();
-      if (!v || (*v != "whole" && *v != "between" && *v != "pinned"))
-        return fail("--mode takes whole, between or pinned");
-      o.mode = *v == "whole"     ? TransformMode::Whole
-               : *v == "between" ? TransformMode::Between
-                                 : TransformMode::PinnedEnds;
-    } else if (a == "-o" && o.command != "verify") {
-      if (!text(o.output, "a file name")) return std::nullopt;
-    } else if (!a.empty() && a[0] == '-') {
-      return fail("unknown option '" + a + "'");
-    } else if (o.file.empty()) {
-      o.file = a;
-    } else {
-      return fail("more than one file given");
+  }
+  const std::vector<CLI::App*> chosen = parser.app.get_subcommands();
+  if (chosen.empty()) {
+    if (o.help) return o;
+    why = "no command given";
+    return std::nullopt;
+  }
+  o.command = chosen.front()->get_name();
+  if (o.help) return o;
+  if (!parser.rate.empty()) {
+    o.frameRate = DecimalReader(parser.rate, -1);
+    if (!(o.frameRate >= 1 && o.frameRate <= 60)) {
+      why = "the frame rate must be a number from 1 to 60";
+      return std::nullopt;
     }
   }
-  if (o.help) return o;
-  if (o.file.empty()) return fail("no file given");
-  if (o.command == "convert" && o.targetType == 0) return fail("convert needs --to srt or --to sub");
-  if (timing && o.output.empty()) return fail(o.command + " needs -o OUT");
-  if (o.command == "multiply" && o.factor.empty()) return fail("multiply needs --factor");
-  if (o.command == "shift" && o.amount.empty()) return fail("shift needs --ms or --frames");
-  if (o.command == "fps" && o.targetRate.empty()) return fail("fps needs --to");
-  if (o.command == "transform" && (o.line1.empty() || o.line2.empty() || o.at1.empty() || o.at2.empty()))
-    return fail("transform needs --line1, --at1, --line2 and --at2");
-  if (o.command == "transform" && (o.at1.back() == 'f') != (o.at2.back() == 'f'))
-    return fail("--at1 and --at2 must both be times or both be frame numbers");
+  if (!parser.answer.empty()) o.counterAnswer = parser.answer == "ok" ? Answer::Ok : Answer::Cancel;
+  if (!parser.type.empty()) o.targetType = parser.type == "srt" ? TypeSubRip : TypeMicroDVD;
+  if (!parser.mode.empty())
+    o.mode = parser.mode == "whole"     ? TransformMode::Whole
+             : parser.mode == "between" ? TransformMode::Between
+                                        : TransformMode::PinnedEnds;
+  o.amount = parser.ms.empty() ? parser.frames : parser.ms;
+  o.amountInFrames = !parser.frames.empty();
+  why = Missing(o);
+  if (!why.empty()) return std::nullopt;
   return o;
 }
 

@@ -10,6 +10,8 @@
 
 namespace tessary {
 
+// The options as given. The values of the timing fields stay text: their fields read them
+// once the file is open, since what they take depends on it.
 struct CliOptions {
   std::string command;  // verify, convert, multiply, shift, fps, transform
   double frameRate = 25;

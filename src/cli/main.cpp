@@ -115,7 +115,10 @@ int main(int argc, char** argv) {
   if (!parsed) return ExitFailed;
 
   if (o.IsTimingCommand()) {
-    if (!RunTimingCommand(o, doc, session->prompter, why)) return why.empty() ? ExitFailed : Usage(why);
+    const int errors = session->prompter.Errors();
+    if (!RunTimingCommand(o, doc, why)) return Refuse(*session, why);
+    // The operation refused and said why.
+    if (session->prompter.Errors() != errors) return ExitFailed;
     return WriteResult(*session, output, input);
   }
   doc.TypeButtonChecked(o.targetType);

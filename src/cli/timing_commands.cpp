@@ -1,73 +1,73 @@
 #include "timing_commands.h"
 
-#include "document/units.h"
+#include "operations/time_changes.h"
 
 namespace tessary {
 
 namespace {
 
-// Types `text` into a field and leaves it. Returns false when the field did not take the
-// text as given (it shows its value in force again).
-bool Type(Document& doc, TimingField field, const std::string& text) {
-  doc.FieldChanged(field, text);
-  doc.FieldExit(field);
-  const std::string& shown = doc.FieldText(field);
-  // A second point of frame 0 is shown as frame 1.
-  return shown == text || (field == TimingField::SecondPoint && text == "0" && shown == "1");
+// The operation of the command with its parameters read strictly, or the refusal.
+struct Reading {
+  std::optional<Operation> operation;
+  std::string refusal;
+};
+
+// Takes a field's value or keeps the first refusal.
+template <typename T>
+std::optional<T> Take(FieldRead<T> read, const Document& doc, std::string& refusal) {
+  if (!read.value && refusal.empty()) refusal = read.refusal.Text(doc.messages);
+  return read.value;
+}
+
+Reading Read(const CliOptions& o, const Document& doc) {
+  FieldContext context = doc.TimingContext();
+  std::string why;
+  if (o.command == "multiply") {
+    if (auto factor = Take(FactorField::Read(o.factor), doc, why)) return {MultiplyParams{*factor}, ""};
+  } else if (o.command == "shift") {
+    context.unit = o.amountInFrames ? DisplayUnit::Frames : DisplayUnit::Time;
+    const bool earlier = o.amount[0] == '-';
+    if (auto ms = Take(ShiftField::Read(earlier ? o.amount.substr(1) : o.amount, context), doc, why))
+      return {ShiftParams{earlier ? -std::int64_t{*ms} : *ms}, ""};
+  } else if (o.command == "fps") {
+    if (auto rate = Take(RateField::Read(o.targetRate), doc, why)) return {FrameRateChangeParams{*rate}, ""};
+  } else {
+    const bool frames = o.at1.back() == 'f';
+    context.unit = frames ? DisplayUnit::Frames : DisplayUnit::Time;
+    auto point = [&](const PointField& field, const std::string& at) {
+      return Take(field.Read(frames ? at.substr(0, at.size() - 1) : at, context), doc, why);
+    };
+    const auto l1 = Take(LineField::Read(o.line1, context), doc, why);
+    const auto p1 = point(doc.timing.firstPoint, o.at1);
+    const auto l2 = Take(LineField::Read(o.line2, context), doc, why);
+    const auto p2 = point(doc.timing.secondPoint, o.at2);
+    if (why.empty()) return {TransformParams{*l1, *p1, *l2, *p2, o.mode}, ""};
+  }
+  return {std::nullopt, why};
+}
+
+// Why the command would do nothing the user asked for on this file.
+std::string Pointless(const CliOptions& o, const Document& doc, const Operation& operation) {
+  if (o.command == "fps" && doc.store.CurrentType != TypeMicroDVD)
+    return "fps changes the frame numbers of a MicroDVD subtitle; this one is not MicroDVD";
+  const bool stretch =
+      std::holds_alternative<MultiplyParams>(operation) && std::get<MultiplyParams>(operation).factor > 1;
+  const bool later = std::holds_alternative<ShiftParams>(operation) && std::get<ShiftParams>(operation).amountMs > 0;
+  if ((stretch || later) && AnyTimeAbove(doc.store, GuardTime))
+    return "a time past 27:46:40,000 is not moved later: " + o.command + " changes nothing in this file";
+  return "";
 }
 
 }  // namespace
 
-bool RunTimingCommand(const CliOptions& o, Document& doc, const CliPrompter& prompter, std::string& why) {
-  const int errors = prompter.Errors();
-  auto refused = [&] { return prompter.Errors() != errors; };
-  if (o.command == "multiply") {
-    Type(doc, TimingField::MultiplyValue, o.factor);
-    if (refused()) return false;
-    doc.Run(MultiplyParams{doc.MultiplyValue});
-  } else if (o.command == "shift") {
-    if (o.amountInFrames)
-      doc.SelectFramesUnit();
-    else
-      doc.SelectTimeUnit();
-    const bool decrease = o.amount[0] == '-';
-    if (!Type(doc, TimingField::IncreaseDecreaseValue, decrease ? o.amount.substr(1) : o.amount) && !refused()) {
-      why = "the amount " + o.amount + " is longer than the field takes";
-      return false;
-    }
-    if (refused()) return false;
-    if (decrease)
-      doc.Run(ShiftParams{-std::int64_t{doc.ShiftValue}});
-    else
-      doc.Run(ShiftParams{doc.ShiftValue});
-  } else if (o.command == "fps") {
-    Type(doc, TimingField::ChangeFrameRate, o.targetRate);
-    // The box takes 5 to 60 and silently keeps its rate otherwise.
-    if (doc.TargetFrameRate != DecimalReader(o.targetRate, -1)) {
-      why = "--to takes a frame rate from 5 to 60";
-      return false;
-    }
-    doc.Run(FrameRateChangeParams{doc.TargetFrameRate});
-  } else if (o.command == "transform") {
-    const bool frames = o.at1.back() == 'f';
-    if (frames)
-      doc.SelectFramesUnit();
-    else
-      doc.SelectTimeUnit();
-    doc.EntireMode = o.mode;
-    const std::string at1 = frames ? o.at1.substr(0, o.at1.size() - 1) : o.at1;
-    const std::string at2 = frames ? o.at2.substr(0, o.at2.size() - 1) : o.at2;
-    Type(doc, TimingField::FirstLine, o.line1);
-    Type(doc, TimingField::SecondLine, o.line2);
-    if (!Type(doc, TimingField::FirstPoint, at1) || !Type(doc, TimingField::SecondPoint, at2)) {
-      why = frames ? "--at1 and --at2 take frame numbers of at most 6 and 7 digits followed by f"
-                   : "--at1 and --at2 take times written hh:mm:ss,zzz";
-      return false;
-    }
-    doc.Run(TransformParams{doc.FirstPointLine, doc.FirstPointValue, doc.SecondPointLine, doc.SecondPointValue,
-                            doc.EntireMode});
-  }
-  return !refused();
+bool RunTimingCommand(const CliOptions& o, Document& doc, std::string& refusal) {
+  Reading reading = Read(o, doc);
+  refusal = reading.operation ? Pointless(o, doc, *reading.operation) : reading.refusal;
+  if (!refusal.empty()) return false;
+  // A refused decrease offers its largest amount in the unit the amount was given in.
+  if (o.command == "shift" && !o.amountInFrames) doc.SelectTimeUnit();
+  doc.Run(*reading.operation);
+  return true;
 }
 
 }  // namespace tessary

@@ -1,14 +1,17 @@
-// The timing commands of tessary-cli, run on an opened document as the window runs them.
+// The timing commands of tessary-cli: each value read by its field's strict reader, then the
+// operation run on the opened document as the window runs it.
 #pragma once
 
+#include <string>
+
 #include "cli_options.h"
-#include "cli_prompter.h"
 #include "document/document.h"
 
 namespace tessary {
 
-// Applies the command's operation. Returns false when a field or the operation refused
-// (its message has been written), or when an argument is not one the field takes (`why`).
-bool RunTimingCommand(const CliOptions& options, Document& doc, const CliPrompter& prompter, std::string& why);
+// Runs the command's operation. Returns false, with the reason in `refusal`, when a value is
+// not one its field takes as written or the command cannot do its work on this file; nothing
+// is changed then.
+bool RunTimingCommand(const CliOptions& options, Document& doc, std::string& refusal);
 
 }  // namespace tessary

@@ -89,6 +89,31 @@ class MainFormTimingTest : public WindowTest {
     QVERIFY(d_->Read("window-" + name) != file);
   }
 
+  // Typing into each timing control reaches its field through the key filter and the text
+  // rules, and the control shows what the field holds; Escape shows the value in force again.
+  void EachTimingControlIsBoundToItsField() {
+    QCOMPARE(d_->Open("in.sub", MicroDVD3), QStringList());
+    const TimingFields& t = w().document().timing;
+    const std::pair<QLineEdit*, const TypedField*> bound[] = {{w().eMultiplyValue, &t.factor},
+                                                              {w().eIncreaseDecreaseValue, &t.shift},
+                                                              {w().eFirstPoint, &t.firstPoint},
+                                                              {w().eSecondPoint, &t.secondPoint},
+                                                              {w().eFirstLine, &t.firstLine},
+                                                              {w().eSecondLine, &t.secondLine},
+                                                              {w().cbChangeFrameRate->lineEdit(), &t.targetRate}};
+    for (auto [edit, field] : bound) {
+      const std::string before = field->Text();
+      // The frame-rate box hands its keys to its line edit itself.
+      QWidget* typedInto = field == &t.targetRate ? static_cast<QWidget*>(w().cbChangeFrameRate) : edit;
+      typedInto->setFocus();
+      edit->selectAll();
+      QTest::keyClicks(typedInto, "7x");
+      QCOMPARE(std::pair(field->Text(), edit->text().toStdString()), std::pair(std::string("7"), std::string("7")));
+      QTest::keyClick(typedInto, Qt::Key_Escape);
+      QCOMPARE(std::pair(field->Text(), edit->text().toStdString()), std::pair(before, before));
+    }
+  }
+
   // The last-line field takes the length limit of the file it shows the count of.
   void LineFieldsShowTheCountOfAFileOpenedAfterASmallerOne() {
     QByteArrayList lines;

@@ -37,7 +37,7 @@ void Document::AutoSave() {
 
 void Document::MessagesChanged() {
   Caption = store.SubtitleLoaded ? FileCaption() : Text(Msg::Title);
-  if (InputUnit == 1) fields.UnitsLabel = Text(Msg::FramesUnit);
+  if (Unit == DisplayUnit::Frames) fields.UnitsLabel = Text(Msg::FramesUnit);
 }
 
 }  // namespace tessary

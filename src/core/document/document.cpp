@@ -66,7 +66,7 @@ void Document::Reinitialization() {
   store.ClearEntries();
   store.SubtitleCount = store.LineCount = 0;
   SavedAttributes = std::filesystem::perms::unknown;
-  InputUnit = 1;
+  Unit = DisplayUnit::Frames;
   ResetManualFields();
   ResetTransformFields();
   ChangeComStatus(true);

@@ -10,6 +10,7 @@
 #include "document/command_state.h"
 #include "document/encoding.h"
 #include "document/subtitle_store.h"
+#include "fields/timing_fields.h"
 #include "operations/timing_operations.h"
 #include "ports/clock.h"
 #include "ports/editor_view.h"
@@ -93,15 +94,8 @@ class Document {
   // "Mark the line number" for point 1 or 2: the subtitle of the caret's line.
   void MarkLineNumber(int point);
 
-  // The rules of the typed timing fields. FieldChanged runs on every change of the text
-  // (it may clean the text in `fields`); FieldExit commits it (leaving the field, or Enter);
-  // FieldEscape shows the value in force again; FieldAcceptsKey filters a typed character.
-  void FieldChanged(TimingField field, std::string_view text);
-  void FieldExit(TimingField field);
-  void FieldEscape(TimingField field);
-  bool FieldAcceptsKey(TimingField field, char key, bool hasSelection) const;
-  // The text of a timing field as it stands.
-  std::string& FieldText(TimingField field);
+  // What the timing fields' rules read from the document.
+  FieldContext TimingContext() const;
 
   // --- caret ---
   void GetLocNr();
@@ -134,18 +128,8 @@ class Document {
 
   double FrameRate = 25;
   double CommittedFrameRate = 25;
-  int InputUnit = 1;            // 1 frames, 2 time
-  std::int32_t ShiftValue = 0;  // -1 while the field is empty
-  std::int32_t LastValidShiftValue = 0;
-  double MultiplyValue = 1.0;  // -1 while the field is empty
-  double LastValidMultiplyValue = 1.0;
-  double TargetFrameRate = 25;
-  double LastValidTargetFrameRate = 25;
+  DisplayUnit Unit = DisplayUnit::Frames;  // of the timing fields
   TransformMode EntireMode = TransformMode::Whole;
-  std::int64_t FirstPointValue = 0;
-  std::int64_t SecondPointValue = 1;
-  std::int32_t FirstPointLine = 0;
-  std::int32_t SecondPointLine = 1;
   int CaretLine = 0;
   int CaretColumn = 0;
   bool HighlightActive = false;
@@ -170,6 +154,7 @@ class Document {
 
   CommandState commands;
   FieldTexts fields;
+  TimingFields timing;
   int CheckedType = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked
   std::string Caption;
 
@@ -185,42 +170,17 @@ class Document {
   // take into its field.
   void ShowRefusal(const OperationResult& result);
 
-  // The rules of the manual modifications' fields (timing/manual_fields.cpp) and of the
-  // frame-rate change box (timing/frame_rate_change.cpp).
-  // Each reset and each showing writes a field's text from its value, so that what a field
-  // shows is what its command uses.
+  // The factor back to 1 and the amount to 0 (timing/timing_fields.cpp).
   void ResetManualFields();
-  void ShowShiftField();
-  void MultiplyFieldChanged(std::string_view text);
-  void MultiplyFieldExit();
-  void MultiplyFieldEscape();
-  bool MultiplyFieldAcceptsKey(char key) const;
-  void ShiftFieldChanged(std::string_view text);
-  void ShiftFieldExit();
-  void ShiftFieldEscape();
-  bool ShiftFieldAcceptsKey(char key, bool hasSelection) const;
-  void TargetRateChanged(std::string_view text);
-  void TargetRateExit();
-  void TargetRateEscape();
-
-  // The rules of the transform's fields (timing/transform_fields.cpp); `second` picks
-  // eSecondPoint / eSecondLine. The reset makes a transform change nothing: the first and last
-  // subtitle at their own starts (with no subtitle, 0 and one frame), with the texts and the
-  // length limit of the line numbers.
+  // The transform's fields reset so that a transform changes nothing: the first and last
+  // subtitle at their own starts (with no subtitle, 0 and one frame).
   void ResetTransformFields();
-  void PointFieldChanged(bool second, std::string_view text);
-  void PointFieldExit(bool second);
-  void PointFieldEscape(bool second);
-  bool PointFieldAcceptsKey(bool second, char key, bool hasSelection) const;
-  void LineFieldChanged(bool second, std::string_view text);
-  void LineFieldExit(bool second);
-  void LineFieldEscape(bool second);
 
   // Shows "Problems with line nr. <line>:" with the quoted line and the detail; clears VerifiedOK.
   void ReportLine(int line, std::string_view quotedLine, std::string_view detail);
   void SetEditorText(std::string text);
-  // Writes eFirstPoint and eSecondPoint in the display unit.
-  void WritePointFields(bool secondAtLeastOne);
+  // Shows eFirstPoint and eSecondPoint in the display unit.
+  void ShowPointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
   void CheckTypeButton(int type, bool renderAllowed);
   std::string FileCaption() const;

@@ -40,7 +40,7 @@ void Document::FrameRateCommit() {
   if (InRange(rate)) FrameRate = rate;
   fields.FrameRateText = ShortestDecimal(FrameRate);
   if (FrameRate == CommittedFrameRate) {
-    WritePointFields(false);
+    ShowPointFields(false);
     return;
   }
   fields.FrameRateRed = true;
@@ -65,29 +65,18 @@ void Document::FrameRateCancel() {
   fields.FrameRateText = ShortestDecimal(FrameRate);
 }
 
-void Document::WritePointFields(bool secondAtLeastOne) {
-  if (InputUnit == 2) {
-    fields.FirstPoint = FormatTime(FirstPointValue, settings.CommaInSubRip);
-    fields.SecondPoint = FormatTime(SecondPointValue, settings.CommaInSubRip);
-    return;
-  }
-  fields.FirstPoint = std::to_string(MsToFrames(FirstPointValue, FrameRate));
-  std::int64_t second = MsToFrames(SecondPointValue, FrameRate);
-  fields.SecondPoint = std::to_string(secondAtLeastOne ? std::max<std::int64_t>(1, second) : second);
-}
-
 void Document::SelectFramesUnit() {
-  InputUnit = 1;
+  Unit = DisplayUnit::Frames;
   fields.UnitsLabel = Text(Msg::FramesUnit);
-  ShowShiftField();
-  WritePointFields(true);
+  timing.shift.Show(TimingContext());
+  ShowPointFields(true);
 }
 
 void Document::SelectTimeUnit() {
-  InputUnit = 2;
+  Unit = DisplayUnit::Time;
   fields.UnitsLabel.clear();
-  ShowShiftField();
-  WritePointFields(false);
+  timing.shift.Show(TimingContext());
+  ShowPointFields(false);
 }
 
 }  // namespace tessary

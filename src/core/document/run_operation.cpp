@@ -29,11 +29,9 @@ void Document::Run(const Operation& operation) {
   const OperationResult result = Apply(store, operation, {store.CurrentType, FrameRate});
   const Showing showing = std::visit([](const auto& params) { return ShowingOf(params); }, operation);
   if (result.lines) {
-    auto adopt = [](std::int32_t& line, std::string& field, std::int32_t limited) {
-      if (limited != line) field = std::to_string(line = limited);
-    };
-    adopt(FirstPointLine, fields.FirstLine, result.lines->first);
-    adopt(SecondPointLine, fields.SecondLine, result.lines->second);
+    // The transform took the numbers the line fields hold, limited as the fields limit them.
+    timing.firstLine.FitTo(store.SubtitleCount);
+    timing.secondLine.FitTo(store.SubtitleCount);
   }
   switch (result.outcome) {
     case Outcome::NothingToDo:
@@ -55,9 +53,10 @@ void Document::Run(const Operation& operation) {
     fields.FrameRateRed = true;
     fields.FrameRateText = GeneralDecimal(FrameRate);
     FrameRateCommit();
-    FieldExit(TimingField::IncreaseDecreaseValue);
-    FieldExit(TimingField::FirstPoint);
-    FieldExit(TimingField::SecondPoint);
+    const FieldContext context = TimingContext();
+    if (auto refusal = timing.shift.Exit(context)) Show(Icon::Error, refusal->Text(messages));
+    timing.firstPoint.Exit(context);
+    timing.secondPoint.Exit(context);
   }
   ChangeReport();
 }
@@ -69,9 +68,9 @@ void Document::ShowRefusal(const OperationResult& result) {
     // past the first start; the field's own rules read it back.
     const std::int32_t start = *result.largestDecreaseMs;
     const std::int64_t largest =
-        InputUnit == 1 ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
-    ShiftFieldChanged(std::to_string(largest));
-    text += " " + fields.IncreaseDecreaseValue + "\r\n" + Text(Msg::PleaseTryAgain);
+        Unit == DisplayUnit::Frames ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
+    timing.shift.Changed(std::to_string(largest), TimingContext());
+    text += " " + timing.shift.Text() + "\r\n" + Text(Msg::PleaseTryAgain);
   }
   Show(Icon::Error, text + result.detail);
 }

@@ -1,99 +1,61 @@
-// The typed fields of the timing operations: each field's rules, found by the field.
+// The document's side of the typed timing fields: what their rules read, their resets, and
+// "Mark the line number".
+#include <algorithm>
+#include <string>
+
+#include "document/caret.h"
 #include "document/document.h"
+#include "document/units.h"
 
 namespace tessary {
 
-namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
-std::string& Document::FieldText(TimingField field) {
-  switch (field) {
-    case TimingField::MultiplyValue:
-      return fields.MultiplyValue;
-    case TimingField::IncreaseDecreaseValue:
-      return fields.IncreaseDecreaseValue;
-    case TimingField::FirstLine:
-      return fields.FirstLine;
-    case TimingField::FirstPoint:
-      return fields.FirstPoint;
-    case TimingField::SecondLine:
-      return fields.SecondLine;
-    case TimingField::SecondPoint:
-      return fields.SecondPoint;
-    case TimingField::ChangeFrameRate:
-      break;
-  }
-  return fields.ChangeFrameRateText;
+FieldContext Document::TimingContext() const {
+  return {Unit, FrameRate, settings.CommaInSubRip, store.SubtitleLoaded ? store.SubtitleCount : 0};
 }
 
-void Document::FieldChanged(TimingField field, std::string_view text) {
-  switch (field) {
-    case TimingField::MultiplyValue:
-      return MultiplyFieldChanged(text);
-    case TimingField::IncreaseDecreaseValue:
-      return ShiftFieldChanged(text);
-    case TimingField::FirstLine:
-    case TimingField::SecondLine:
-      return LineFieldChanged(field == TimingField::SecondLine, text);
-    case TimingField::FirstPoint:
-    case TimingField::SecondPoint:
-      return PointFieldChanged(field == TimingField::SecondPoint, text);
-    case TimingField::ChangeFrameRate:
-      return TargetRateChanged(text);
-  }
+void Document::ResetManualFields() {
+  timing.factor.Reset();
+  timing.shift.Reset(TimingContext());
 }
 
-void Document::FieldExit(TimingField field) {
-  switch (field) {
-    case TimingField::MultiplyValue:
-      return MultiplyFieldExit();
-    case TimingField::IncreaseDecreaseValue:
-      return ShiftFieldExit();
-    case TimingField::FirstLine:
-    case TimingField::SecondLine:
-      return LineFieldExit(field == TimingField::SecondLine);
-    case TimingField::FirstPoint:
-    case TimingField::SecondPoint:
-      return PointFieldExit(field == TimingField::SecondPoint);
-    case TimingField::ChangeFrameRate:
-      return TargetRateExit();
-  }
+void Document::ResetTransformFields() {
+  const auto& s = store;
+  const bool any = s.SubtitleLoaded && s.SubtitleCount >= 1;
+  const FieldContext context = TimingContext();
+  timing.firstPoint.Set(any ? s.StartValues[1] : 0, context);
+  timing.secondPoint.Set(any ? s.StartValues[s.SubtitleCount] : FramesToMs(1, FrameRate), context);
+  timing.firstLine.Reset(context.subtitleCount);
+  timing.secondLine.Reset(context.subtitleCount);
 }
 
-void Document::FieldEscape(TimingField field) {
-  switch (field) {
-    case TimingField::MultiplyValue:
-      return MultiplyFieldEscape();
-    case TimingField::IncreaseDecreaseValue:
-      return ShiftFieldEscape();
-    case TimingField::FirstLine:
-    case TimingField::SecondLine:
-      return LineFieldEscape(field == TimingField::SecondLine);
-    case TimingField::FirstPoint:
-    case TimingField::SecondPoint:
-      return PointFieldEscape(field == TimingField::SecondPoint);
-    case TimingField::ChangeFrameRate:
-      return TargetRateEscape();
-  }
+void Document::ShowPointFields(bool secondAtLeastOne) {
+  const FieldContext context = TimingContext();
+  timing.firstPoint.Show(context);
+  timing.secondPoint.Show(context, secondAtLeastOne);
 }
 
-bool Document::FieldAcceptsKey(TimingField field, char key, bool hasSelection) const {
-  switch (field) {
-    case TimingField::MultiplyValue:
-      return MultiplyFieldAcceptsKey(key);
-    case TimingField::IncreaseDecreaseValue:
-      return ShiftFieldAcceptsKey(key, hasSelection);
-    case TimingField::FirstLine:
-    case TimingField::SecondLine:
-      return IsDigit(key);
-    case TimingField::FirstPoint:
-    case TimingField::SecondPoint:
-      return PointFieldAcceptsKey(field == TimingField::SecondPoint, key, hasSelection);
-    case TimingField::ChangeFrameRate:
-      break;
+void Document::MarkLineNumber(int point) {
+  const auto& s = store;
+  if (!s.SubtitleLoaded || s.SubtitleCount < 1 || commands.VerifyWritings) return;
+  const int line = LocationOf(editor_.Text(), editor_.CaretPosition()).line;
+  int number = line;
+  if (s.CurrentType == TypeSubRip) {
+    // Each subtitle takes its counter line, its time line, a line per "|"-joined text line
+    // and the blank line.
+    std::int64_t rest = std::min(line, s.LineCount);
+    number = s.SubtitleCount + 1;
+    for (int i = 1; i <= s.SubtitleCount; ++i) {
+      rest -= 4 + std::count(s.Texts[i].begin(), s.Texts[i].end(), '|');
+      if (rest < 1) {
+        number = i;
+        break;
+      }
+    }
   }
-  return true;
+  LineField& field = point == 2 ? timing.secondLine : timing.firstLine;
+  const FieldContext context = TimingContext();
+  field.Changed(std::to_string(std::min(number, s.SubtitleCount)), context);
+  field.Exit(context);
 }
 
 }  // namespace tessary

@@ -65,16 +65,16 @@ TEST(FrameRateBox, CommitRescalesMicroDVDTimesSoThatTheFramesStayAndRefreshesThe
     DocumentFixture f;
     f.Open(c.file);
     f.doc.SelectFramesUnit();
-    f.doc.FirstPointValue = 7;
+    f.doc.timing.firstPoint.Set(7, f.doc.TimingContext());
     f.doc.FrameRateTextChanged("20");
     f.doc.FrameRateCommit();
     const auto& s = f.doc.store;
     SCOPED_TRACE(c.file);
     EXPECT_EQ(std::tuple(s.StartValues[1], s.EndValues[1], s.StartValues[s.SubtitleCount]),
               std::tuple(c.firstStart, c.firstEnd, c.lastStart));
-    EXPECT_EQ(std::pair(f.doc.FirstPointValue, f.doc.SecondPointValue),
+    EXPECT_EQ(std::pair(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
               (std::pair<std::int64_t, std::int64_t>(c.firstStart, c.lastStart)));
-    EXPECT_EQ(std::pair(f.doc.fields.FirstPoint, f.doc.fields.SecondPoint),
+    EXPECT_EQ(std::pair(f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()),
               (std::pair<std::string, std::string>(c.firstField, c.secondField)));
     const std::string before = f.Text();
     f.doc.LinesInText();
@@ -84,24 +84,21 @@ TEST(FrameRateBox, CommitRescalesMicroDVDTimesSoThatTheFramesStayAndRefreshesThe
 
 TEST(DisplayUnit, FramesRoundHalfEvenAndTheSecondPointShowsAtLeastOne) {
   struct Case {
-    std::int32_t shift;
     std::int64_t first, second;
     double rate;
-    std::vector<std::string> frames, times;  // shift, first point, second point
+    std::vector<std::string> frames, times;  // first point, second point
   };
   for (const Case& c : {
-           Case{20, 60, 20, 25, {"0", "2", "1"}, {"20", "00:00:00,060", "00:00:00,020"}},
-           Case{-1000, 100, 140, 25, {"-25", "2", "4"}, {"-1000", "00:00:00,100", "00:00:00,140"}},
-           Case{0, 3723004, 90000000, 23.976, {"0", "89263", "2157840"}, {"0", "01:02:03,004", "25:00:00,000"}},
+           Case{60, 20, 25, {"2", "1"}, {"00:00:00,060", "00:00:00,020"}},
+           Case{100, 140, 25, {"2", "4"}, {"00:00:00,100", "00:00:00,140"}},
+           Case{3723004, 90000000, 23.976, {"89263", "2157840"}, {"01:02:03,004", "25:00:00,000"}},
        }) {
     DocumentFixture f;
     f.doc.FrameRate = f.doc.CommittedFrameRate = c.rate;
-    f.doc.ShiftValue = c.shift;
-    f.doc.FirstPointValue = c.first;
-    f.doc.SecondPointValue = c.second;
+    f.doc.timing.firstPoint.Set(c.first, f.doc.TimingContext());
+    f.doc.timing.secondPoint.Set(c.second, f.doc.TimingContext());
     auto shown = [&] {
-      return std::vector<std::string>{f.doc.fields.IncreaseDecreaseValue, f.doc.fields.FirstPoint,
-                                      f.doc.fields.SecondPoint};
+      return std::vector<std::string>{f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()};
     };
     f.doc.SelectTimeUnit();
     EXPECT_EQ(shown(), c.times);

@@ -50,10 +50,13 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
     EXPECT_EQ(std::tuple(m.SubtitleCommands, m.VerifyWritings, m.Load, m.Save, m.FrameRateChangeGroup),
               std::tuple(true, false, false, false, microDVD));
     EXPECT_FALSE(f.doc.store.TextEdited);
-    EXPECT_EQ(std::tuple(f.doc.FirstPointValue, f.doc.SecondPointValue), std::tuple(c.first, c.second));
-    const auto& d = f.doc.fields;
-    EXPECT_EQ((std::vector<std::string>{d.FirstPoint, d.SecondPoint, d.FirstLine, d.SecondLine}), c.fields);
-    EXPECT_EQ(d.LineFieldMaxLength, static_cast<int>(c.fields[3].size()));
+    EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
+              std::tuple(c.first, c.second));
+    const auto& d = f.doc.timing;
+    EXPECT_EQ(
+        (std::vector<std::string>{d.firstPoint.Text(), d.secondPoint.Text(), d.firstLine.Text(), d.secondLine.Text()}),
+        c.fields);
+    EXPECT_EQ(d.secondLine.MaxLength(), static_cast<int>(c.fields[3].size()));
   }
 }
 

@@ -43,8 +43,9 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     // SubRip shows times and has no frame rate to change; MicroDVD shows frames.
     const bool subRip = c.target == TypeSubRip;
-    EXPECT_EQ(std::tuple(f.doc.InputUnit, f.doc.fields.FirstPoint, f.doc.commands.FrameRateChangeGroup),
-              std::tuple(subRip ? 2 : 1, std::string(subRip ? "00:00:04,000" : "100"), !subRip));
+    EXPECT_EQ(std::tuple(f.doc.Unit, f.doc.timing.firstPoint.Text(), f.doc.commands.FrameRateChangeGroup),
+              std::tuple(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100"),
+                         !subRip));
   }
 }
 
@@ -74,7 +75,7 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
     EXPECT_EQ(f.Text(), c.file);
     EXPECT_EQ(f.doc.CurrentFileName, name);
     EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.commands.Save), std::pair(false, false));
-    EXPECT_EQ(std::pair(f.doc.InputUnit, f.doc.commands.FrameRateChangeGroup), std::pair(1, true));
+    EXPECT_EQ(std::pair(f.doc.Unit, f.doc.commands.FrameRateChangeGroup), std::pair(DisplayUnit::Frames, true));
   }
 }
 

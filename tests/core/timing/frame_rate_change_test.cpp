@@ -44,15 +44,15 @@ TEST(TargetRateBox, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {
     DocumentFixture f;
     std::vector<std::string> shown;
     for (const std::string& text : c.typed) {
-      text == Escape ? f.doc.FieldEscape(TimingField::ChangeFrameRate)
-                     : f.doc.FieldChanged(TimingField::ChangeFrameRate, text);
-      shown.push_back(f.doc.fields.ChangeFrameRateText);
+      text == Escape ? f.doc.timing.targetRate.Escape(f.doc.TimingContext())
+                     : f.doc.timing.targetRate.Changed(text, f.doc.TimingContext());
+      shown.push_back(f.doc.timing.targetRate.Text());
     }
     EXPECT_EQ(shown, c.shown);
-    f.doc.FieldExit(TimingField::ChangeFrameRate);
-    EXPECT_DOUBLE_EQ(f.doc.TargetFrameRate, c.target);
-    EXPECT_DOUBLE_EQ(f.doc.LastValidTargetFrameRate, c.target);
-    EXPECT_EQ(f.doc.FieldText(TimingField::ChangeFrameRate), c.left);
+    f.doc.timing.targetRate.Exit(f.doc.TimingContext());
+    EXPECT_DOUBLE_EQ(f.doc.timing.targetRate.Target(), c.target);
+    EXPECT_DOUBLE_EQ(f.doc.timing.targetRate.LastValid(), c.target);
+    EXPECT_EQ(f.doc.timing.targetRate.Text(), c.left);
     EXPECT_TRUE(f.prompter.Texts().empty());
   }
 }

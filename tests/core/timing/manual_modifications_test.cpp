@@ -37,9 +37,9 @@ TEST(ManualModifications, ChangeEveryTimeAndCountWhatTheUserCanSee) {
 }
 
 // Types `text` into a field and leaves it, as the user does before pressing a button.
-void TypeAndLeave(Document& doc, TimingField field, const std::string& text) {
-  doc.FieldChanged(field, text);
-  doc.FieldExit(field);
+void TypeAndLeave(Document& doc, TypedField& field, const std::string& text) {
+  field.Changed(text, doc.TimingContext());
+  if (auto refusal = field.Exit(doc.TimingContext())) doc.Show(Icon::Error, refusal->Text(doc.messages));
 }
 
 TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
@@ -64,12 +64,12 @@ TEST(MultiplyField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
        }) {
     SCOPED_TRACE(c.typed);
     DocumentRig f;
-    f.doc.FieldChanged(TimingField::MultiplyValue, c.typed);
-    EXPECT_EQ(f.doc.fields.MultiplyValue, c.shown);
-    EXPECT_DOUBLE_EQ(f.doc.MultiplyValue, c.value);
-    f.doc.FieldExit(TimingField::MultiplyValue);
-    EXPECT_EQ(f.doc.fields.MultiplyValue, c.left);
-    EXPECT_DOUBLE_EQ(f.doc.LastValidMultiplyValue, c.refused ? 1.0 : c.value);
+    f.doc.timing.factor.Changed(c.typed, f.doc.TimingContext());
+    EXPECT_EQ(f.doc.timing.factor.Text(), c.shown);
+    EXPECT_DOUBLE_EQ(f.doc.timing.factor.Value(), c.value);
+    TypeAndLeave(f.doc, f.doc.timing.factor, f.doc.timing.factor.Text());
+    EXPECT_EQ(f.doc.timing.factor.Text(), c.left);
+    EXPECT_DOUBLE_EQ(f.doc.timing.factor.LastValid(), c.refused ? 1.0 : c.value);
     EXPECT_EQ(f.prompter.Texts(),
               std::vector<std::string>(c.refused, "The multiplying value should be between 0.5 and 2 !"));
   }
@@ -98,12 +98,12 @@ TEST(ShiftField, TakesAtMostEightDigitsOfMillisecondsOrAsManyFramesAsFitThem) {
     DocumentRig f;
     f.doc.FrameRate = f.doc.CommittedFrameRate = c.rate;
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
-    f.doc.FieldChanged(TimingField::IncreaseDecreaseValue, c.typed);
-    EXPECT_EQ(std::pair(f.doc.fields.IncreaseDecreaseValue, f.doc.ShiftValue), std::pair(std::string(c.shown), c.ms));
+    f.doc.timing.shift.Changed(c.typed, f.doc.TimingContext());
+    EXPECT_EQ(std::pair(f.doc.timing.shift.Text(), f.doc.timing.shift.Value()), std::pair(std::string(c.shown), c.ms));
     // A digit typed at the limit is swallowed, unless it replaces a selection.
-    EXPECT_EQ(f.doc.FieldAcceptsKey(TimingField::IncreaseDecreaseValue, '1', false), !c.full);
-    EXPECT_TRUE(f.doc.FieldAcceptsKey(TimingField::IncreaseDecreaseValue, '1', true));
-    EXPECT_FALSE(f.doc.FieldAcceptsKey(TimingField::IncreaseDecreaseValue, ',', true));
+    EXPECT_EQ(f.doc.timing.shift.AcceptsKey('1', false, f.doc.TimingContext()), !c.full);
+    EXPECT_TRUE(f.doc.timing.shift.AcceptsKey('1', true, f.doc.TimingContext()));
+    EXPECT_FALSE(f.doc.timing.shift.AcceptsKey(',', true, f.doc.TimingContext()));
   }
 }
 
@@ -125,10 +125,10 @@ TEST(ShiftField, LeavingAcceptsUpTo10000000MsAndOtherwiseRestoresTheLastValidAmo
     SCOPED_TRACE(c.typed);
     DocumentRig f;
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
-    TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.timeUnit ? "40" : "1");
-    TypeAndLeave(f.doc, TimingField::IncreaseDecreaseValue, c.typed);
-    EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.left);
-    EXPECT_EQ(std::pair(f.doc.ShiftValue, f.doc.LastValidShiftValue), std::pair(c.ms, c.ms));
+    TypeAndLeave(f.doc, f.doc.timing.shift, c.timeUnit ? "40" : "1");
+    TypeAndLeave(f.doc, f.doc.timing.shift, c.typed);
+    EXPECT_EQ(f.doc.timing.shift.Text(), c.left);
+    EXPECT_EQ(std::pair(f.doc.timing.shift.Value(), f.doc.timing.shift.LastValid()), std::pair(c.ms, c.ms));
     EXPECT_EQ(f.prompter.Texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
   }
 }
@@ -139,39 +139,40 @@ TEST(TimingFields, EveryFieldUsesWhatItShows) {
   DocumentFixture f;
   Document& d = f.doc;
   f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
-  for (auto [field, valid, typed] : {std::tuple(TimingField::MultiplyValue, "1.25", "1.75"),
-                                     std::tuple(TimingField::IncreaseDecreaseValue, "3", "7")}) {
-    TypeAndLeave(d, field, valid);
-    d.FieldChanged(field, typed);
-    d.FieldEscape(field);
-    d.FieldExit(field);
-    EXPECT_EQ(d.FieldText(field), valid);
+  for (auto [field, valid, typed] :
+       {std::tuple<TypedField*, const char*, const char*>(&d.timing.factor, "1.25", "1.75"),
+        {&d.timing.shift, "3", "7"}}) {
+    TypeAndLeave(d, *field, valid);
+    field->Changed(typed, d.TimingContext());
+    field->Escape(d.TimingContext());
+    field->Exit(d.TimingContext());
+    EXPECT_EQ(field->Text(), valid);
   }
-  EXPECT_EQ(std::pair(d.MultiplyValue, d.ShiftValue), std::pair(1.25, 3));
+  EXPECT_EQ(std::pair(d.timing.factor.Value(), d.timing.shift.Value()), std::pair(1.25, 3));
   std::string passed;
   for (char key : std::string("09,.a -+e"))
-    if (d.FieldAcceptsKey(TimingField::MultiplyValue, key, false)) passed += key;
+    if (d.timing.factor.AcceptsKey(key, false, d.TimingContext())) passed += key;
   EXPECT_EQ(passed, "09,.");
 
-  const std::pair<TimingField, std::string> typed[] = {{TimingField::MultiplyValue, "1.5"},
-                                                       {TimingField::IncreaseDecreaseValue, "2000"},
-                                                       {TimingField::ChangeFrameRate, "30"},
-                                                       {TimingField::FirstPoint, "00:00:01,500"},
-                                                       {TimingField::SecondPoint, "00:00:05,000"},
-                                                       {TimingField::FirstLine, "2"},
-                                                       {TimingField::SecondLine, "1"}};
-  for (const auto& [field, text] : typed) TypeAndLeave(d, field, text);
+  const std::pair<TypedField*, std::string> typed[] = {{&d.timing.factor, "1.5"},
+                                                       {&d.timing.shift, "2000"},
+                                                       {&d.timing.targetRate, "30"},
+                                                       {&d.timing.firstPoint, "00:00:01,500"},
+                                                       {&d.timing.secondPoint, "00:00:05,000"},
+                                                       {&d.timing.firstLine, "2"},
+                                                       {&d.timing.secondLine, "1"}};
+  for (const auto& [field, text] : typed) TypeAndLeave(d, *field, text);
   ASSERT_TRUE(d.CloseFile());
   f.Open(Lines({"{1419}{1450}One", "{1500}{1550}Two"}), "m.sub");
   auto values = [&d] {
-    return std::tuple(d.MultiplyValue, d.ShiftValue, d.TargetFrameRate, d.FirstPointValue, d.SecondPointValue,
-                      d.FirstPointLine, d.SecondPointLine);
+    return std::tuple(d.timing.factor.Value(), d.timing.shift.Value(), d.timing.targetRate.Target(),
+                      d.timing.firstPoint.Value(), d.timing.secondPoint.Value(), d.timing.firstLine.Value(),
+                      d.timing.secondLine.Value());
   };
   const auto before = values();
-  for (const auto& [field, text] : typed) TypeAndLeave(d, field, std::string(d.FieldText(field)));
+  for (const auto& [field, text] : typed) TypeAndLeave(d, *field, std::string(field->Text()));
   EXPECT_EQ(values(), before);
-  EXPECT_EQ(std::pair(d.FieldText(TimingField::MultiplyValue), d.FieldText(TimingField::IncreaseDecreaseValue)),
-            std::pair(std::string("1"), std::string("0")));
+  EXPECT_EQ(std::pair(d.timing.factor.Text(), d.timing.shift.Text()), std::pair(std::string("1"), std::string("0")));
 }
 
 }  // namespace

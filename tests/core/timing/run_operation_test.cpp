@@ -17,7 +17,7 @@ TEST(RunOperation, WithNoSubtitleEveryOperationOnlyGivesTheNotice) {
                                      Operation{FrameRateChangeParams{30}}, Operation{TransformParams{}}})
     f.doc.Run(operation);
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(3, "Please load a subtitle!"));
-  EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.fields.IncreaseDecreaseValue), std::pair(25.0, std::string("0")));
+  EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.timing.shift.Text()), std::pair(25.0, std::string("0")));
 }
 
 TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
@@ -68,7 +68,7 @@ TEST(RunOperation, EachRunReportsItsOwnChangesAndTheTransformShowsItsLimitedLine
   f.doc.Run(ShiftParams{1});
   f.doc.Run(TransformParams{1, 1002, 9, 4002, TransformMode::Whole});
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{"I've made 4 changes", "I've made 4 changes", "No change"}));
-  EXPECT_EQ(std::pair(f.doc.SecondPointLine, f.doc.fields.SecondLine), std::pair(2, std::string("2")));
+  EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(2, std::string("2")));
   f.doc.store.StartValues[2] = f.doc.store.StartValues[1];
   f.prompter.shown.clear();
   f.doc.Run(TransformParams{1, 1000, 2, 5000, TransformMode::Whole});
@@ -81,15 +81,15 @@ TEST(RunOperation, EachRunReportsItsOwnChangesAndTheTransformShowsItsLimitedLine
 TEST(RunOperation, ChangeFrameRateShowsTheSubtitleAndItsFieldsAtTheNewRate) {
   DocumentFixture f;
   f.Open(Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub");
-  f.doc.FieldChanged(TimingField::IncreaseDecreaseValue, "25");  // one second, which it stays
-  f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
+  f.doc.timing.shift.Changed("25", f.doc.TimingContext());  // one second, which it stays
+  f.doc.timing.shift.Exit(f.doc.TimingContext());
   f.doc.Run(FrameRateChangeParams{23.976});
   EXPECT_EQ(f.Text(), Lines({"{959}{1007}A", "{1055}{1103}B"}));
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"I've made 4 changes"});
   EXPECT_EQ(
       std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText, f.doc.fields.FrameRateRed),
       std::tuple(23.976, 23.976, std::string("23.976"), true));
-  EXPECT_EQ(std::tuple(f.doc.ShiftValue, f.doc.fields.IncreaseDecreaseValue, f.doc.fields.FirstPoint),
+  EXPECT_EQ(std::tuple(f.doc.timing.shift.Value(), f.doc.timing.shift.Text(), f.doc.timing.firstPoint.Text()),
             std::tuple(1000, std::string("24"), std::string("959")));
 }
 
@@ -108,19 +108,19 @@ TEST(RunOperation, ADecreasePastTheFirstStartOffersTheLargestAmountInTheField) {
     DocumentFixture f;
     f.Open(SubRipFile({{c.firstStart, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
     c.timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
-    f.doc.FieldChanged(TimingField::IncreaseDecreaseValue, c.typed);
-    f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
-    f.doc.Run(ShiftParams{-std::int64_t{f.doc.ShiftValue}});
+    f.doc.timing.shift.Changed(c.typed, f.doc.TimingContext());
+    f.doc.timing.shift.Exit(f.doc.TimingContext());
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}});
     ASSERT_EQ(f.prompter.shown.size(), 1u);
     EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
     EXPECT_EQ(f.prompter.shown[0].text,
               "The maximum value which can be used so that\r\nthe frames couldn't become negative is " + c.offered +
                   "\r\nPlease try again");
-    EXPECT_EQ(f.doc.fields.IncreaseDecreaseValue, c.offered);
+    EXPECT_EQ(f.doc.timing.shift.Text(), c.offered);
     EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart);
     // The offered amount is the one the next run uses.
-    f.doc.FieldExit(TimingField::IncreaseDecreaseValue);
-    f.doc.Run(ShiftParams{-std::int64_t{f.doc.ShiftValue}});
+    f.doc.timing.shift.Exit(f.doc.TimingContext());
+    f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}});
     EXPECT_EQ(f.doc.store.StartValues[1], c.firstStart - c.offeredMs);
   }
 }
