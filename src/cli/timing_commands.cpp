@@ -48,8 +48,6 @@ Reading Read(const CliOptions& o, const Document& doc) {
 
 // Why the command would do nothing the user asked for on this file.
 std::string Pointless(const CliOptions& o, const Document& doc, const Operation& operation) {
-  if (o.command == "fps" && doc.store.CurrentType != TypeMicroDVD)
-    return "fps changes the frame numbers of a MicroDVD subtitle; this one is not MicroDVD";
   const bool stretch =
       std::holds_alternative<MultiplyParams>(operation) && std::get<MultiplyParams>(operation).factor > 1;
   const bool later = std::holds_alternative<ShiftParams>(operation) && std::get<ShiftParams>(operation).amountMs > 0;

@@ -91,7 +91,6 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"shift --ms 1x -o out.srt four.srt", "error: the amount '1x' is not a whole number\n", 1},
            Case{"shift --frames 1234567 -o out.srt four.srt", "error: the amount '1234567' is longer than the 6", 1},
            Case{"fps --to 70 -o out.srt in.sub", "error: the frame rate 70 is not one from 5 to 60\n", 1},
-           Case{"fps --to 30 -o out.srt four.srt", "error: fps changes the frame numbers of a MicroDVD subtitle", 1},
            Case{"transform --line1 0 --at1 1f --line2 4 --at2 9f -o out.srt four.srt", "error: there is no subtitle 0",
                 1},
            Case{"transform --line1 1 --at1 1f --line2 99 --at2 9f -o out.srt four.srt",
