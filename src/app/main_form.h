@@ -3,6 +3,7 @@
 // document; the window forwards what the user does and shows the document's state.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 
 #include <QAction>
@@ -167,8 +168,9 @@ class TMainForm : public QMainWindow {
   void MarkLineNumber(int point);
   // The key, focus and text events of a timing field; true when the event is taken.
   bool TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* event);
-  // Leaves a timing field: commits it and shows what it refused.
-  void TimingFieldExit(TypedField& field);
+  // Leaves a timing field: commits it and shows what it refused; false when it refused.
+  bool TimingFieldExit(TypedField& field);
+  bool CommitTimingFields(std::initializer_list<TypedField*> fields);
   // A subtitle command that a later version carries out: with no subtitle it tells the
   // user to load one.
   void SubtitleCommandClick();

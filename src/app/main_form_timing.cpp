@@ -33,8 +33,17 @@ void TMainForm::ConnectTimingFields() {
   cbEntire->setTristate(true);
 }
 
-void TMainForm::TimingFieldExit(TypedField& field) {
-  if (auto refusal = field.Exit(doc_->TimingContext())) doc_->Show(Icon::Error, refusal->Text(doc_->messages));
+bool TMainForm::TimingFieldExit(TypedField& field) {
+  const auto refusal = field.Exit(doc_->TimingContext());
+  if (refusal) doc_->Show(Icon::Error, refusal->Text(doc_->messages));
+  return !refusal;
+}
+
+bool TMainForm::CommitTimingFields(std::initializer_list<TypedField*> fields) {
+  // A button reached without leaving its field (an access key) commits the text first, as leaving does.
+  for (TypedField* field : fields)
+    if (!TimingFieldExit(*field)) return false;
+  return true;
 }
 
 bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* event) {
@@ -65,22 +74,35 @@ bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* eve
 }
 
 void TMainForm::btnMultiplyClick() {
-  Run([&] { doc_->Run(MultiplyParams{doc_->timing.factor.Value()}); });
+  TimingFields& t = doc_->timing;
+  Run([&] {
+    if (CommitTimingFields({&t.factor})) doc_->Run(MultiplyParams{t.factor.Value()});
+  });
 }
 void TMainForm::btnIncreaseClick() {
-  Run([&] { doc_->Run(ShiftParams{doc_->timing.shift.Value()}); });
+  TimingFields& t = doc_->timing;
+  Run([&] {
+    if (CommitTimingFields({&t.shift})) doc_->Run(ShiftParams{t.shift.Value()});
+  });
 }
 void TMainForm::btnDecreaseClick() {
-  Run([&] { doc_->Run(ShiftParams{-std::int64_t{doc_->timing.shift.Value()}}); });
+  TimingFields& t = doc_->timing;
+  Run([&] {
+    if (CommitTimingFields({&t.shift})) doc_->Run(ShiftParams{-std::int64_t{t.shift.Value()}});
+  });
 }
 void TMainForm::btnChangeFrameRateClick() {
-  Run([&] { doc_->Run(FrameRateChangeParams{doc_->timing.targetRate.Target()}); });
+  TimingFields& t = doc_->timing;
+  Run([&] {
+    if (CommitTimingFields({&t.targetRate})) doc_->Run(FrameRateChangeParams{t.targetRate.Target()});
+  });
 }
 void TMainForm::btnTransformClick() {
-  const TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing;
   Run([&] {
-    doc_->Run(TransformParams{t.firstLine.Value(), t.firstPoint.Value(), t.secondLine.Value(), t.secondPoint.Value(),
-                              doc_->EntireMode});
+    if (CommitTimingFields({&t.firstLine, &t.firstPoint, &t.secondLine, &t.secondPoint}))
+      doc_->Run(TransformParams{t.firstLine.Value(), t.firstPoint.Value(), t.secondLine.Value(), t.secondPoint.Value(),
+                                doc_->EntireMode});
   });
 }
 void TMainForm::MarkLineNumber(int point) {
