@@ -26,7 +26,6 @@
 #include <vector>
 
 #include "document/document.h"
-#include "document/line_patterns.h"
 #include "document/render.h"
 #include "document/units.h"
 #include "input_folder.h"
@@ -519,26 +518,6 @@ struct Session {
     return false;
   }
 
-  // True when some display line of a SubRip subtitle satisfies `holds`.
-  template <typename Predicate>
-  bool AnySubRipDisplayLine(Predicate holds) const {
-    if (doc.store.CurrentType != TypeSubRip) return false;
-    for (int i = 1; i <= doc.store.SubtitleCount; ++i) {
-      const std::string_view text = doc.store.Texts[i];
-      for (std::size_t from = 0;;) {
-        const std::size_t bar = text.find('|', from);
-        if (holds(text.substr(from, bar == std::string_view::npos ? std::string_view::npos : bar - from))) return true;
-        if (bar == std::string_view::npos) break;
-        from = bar + 1;
-      }
-    }
-    return false;
-  }
-
-  bool HasTimeLikeTextLine() const {
-    return AnySubRipDisplayLine([](std::string_view line) { return TimeLineScore(line) || IsAllDigits(line); });
-  }
-
   // Parses `text` in a second document, whose messages nobody answers, as the Verify button
   // would. Returns false when the text is not a fixed point of the parse for a reason that is
   // no fault, or after an action whose findings are set aside (TESSARY_TIMING_FUZZ_STOP_AFTER).
@@ -579,9 +558,6 @@ struct Session {
         (ShowsNothing() && quiet.AnyStartingWith(doc.Text(Msg::UnknownType))))
       return false;
     if (parsed && mendedOpenly && HasTextToRepair()) return false;
-    // 'A' sets aside a SubRip text line that reads as a time line, or a number line that may
-    // read as a counter: the parse takes it as one (tests/data/fuzz-timing-open).
-    if (Skipped('A') && HasTimeLikeTextLine()) return false;
     Check(other.LastParseSucceeded, "the rendered text does not parse");
     Check(!quiet.Any(Icon::Error), "parsing the rendered text shows a problem");
     if (strictReparse && !Skipped('S')) Check(same, "the rendered text does not parse to itself unchanged");
