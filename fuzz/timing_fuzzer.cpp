@@ -503,12 +503,14 @@ struct Session {
     return true;
   }
 
-  // MicroDVD subtitles that end in the frame they start in, or after the next one starts, or
-  // meet an equal next one, as frames.
+  // Subtitles that end when they start, or after the next one starts, or meet an equal next
+  // one: in MicroDVD as frames, in SubRip as times (where the type switch carried them over).
   bool HasFrameCollision() const {
     const auto& s = doc.store;
-    if (s.CurrentType != TypeMicroDVD) return false;
-    auto frame = [&](std::int32_t ms) { return MsToFrames(ms, doc.FrameRate); };
+    if (s.CurrentType != TypeMicroDVD && s.CurrentType != TypeSubRip) return false;
+    auto frame = [&](std::int32_t ms) {
+      return s.CurrentType == TypeMicroDVD ? MsToFrames(ms, doc.FrameRate) : std::int64_t{ms};
+    };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       if (frame(s.StartValues[i]) >= frame(s.EndValues[i])) return true;
       if (i < s.SubtitleCount && frame(s.EndValues[i]) > frame(s.StartValues[i + 1])) return true;
@@ -547,8 +549,9 @@ struct Session {
     if (parsed && (strictReparse ? same : mendedOpenly)) return true;
     if (StopsAfter(lastAction)) return false;
     // MicroDVD cannot show less than a frame: times closer than a frame, which the operations
-    // and the type switch keep as they map them, may meet or cross as frames. The parse
-    // lengthens or merges them, or shows where they are, openly.
+    // and the type switch keep as they map them, may meet or cross as frames, and the switch
+    // to SubRip carries such frames over as times. The parse lengthens or merges them, or
+    // shows where they are, openly.
     if (keepsSubFrameTimes && mendedOpenly && HasFrameCollision()) return false;
     // A text the parse refuses as a whole, saying so and changing nothing: the share of
     // non-text bytes and the lines a SubRip subtitle takes on average are limits that its
