@@ -26,7 +26,6 @@
 #include <vector>
 
 #include "document/document.h"
-#include "document/line_patterns.h"
 #include "document/render.h"
 #include "document/units.h"
 #include "input_folder.h"
@@ -494,12 +493,14 @@ struct Session {
     return true;
   }
 
-  // MicroDVD subtitles that end in the frame they start in, or after the next one starts, or
-  // meet an equal next one, as frames.
+  // Subtitles that end when they start, or after the next one starts, or meet an equal next
+  // one: in MicroDVD as frames, in SubRip as times (where the type switch carried them over).
   bool HasFrameCollision() const {
     const auto& s = doc.store;
-    if (s.CurrentType != TypeMicroDVD) return false;
-    auto frame = [&](std::int32_t ms) { return MsToFrames(ms, doc.FrameRate); };
+    if (s.CurrentType != TypeMicroDVD && s.CurrentType != TypeSubRip) return false;
+    auto frame = [&](std::int32_t ms) {
+      return s.CurrentType == TypeMicroDVD ? MsToFrames(ms, doc.FrameRate) : std::int64_t{ms};
+    };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       if (frame(s.StartValues[i]) >= frame(s.EndValues[i])) return true;
       if (i < s.SubtitleCount && frame(s.EndValues[i]) > frame(s.StartValues[i + 1])) return true;
@@ -507,26 +508,6 @@ struct Session {
         return true;
     }
     return false;
-  }
-
-  // True when some display line of a SubRip subtitle satisfies `holds`.
-  template <typename Predicate>
-  bool AnySubRipDisplayLine(Predicate holds) const {
-    if (doc.store.CurrentType != TypeSubRip) return false;
-    for (int i = 1; i <= doc.store.SubtitleCount; ++i) {
-      const std::string_view text = doc.store.Texts[i];
-      for (std::size_t from = 0;;) {
-        const std::size_t bar = text.find('|', from);
-        if (holds(text.substr(from, bar == std::string_view::npos ? std::string_view::npos : bar - from))) return true;
-        if (bar == std::string_view::npos) break;
-        from = bar + 1;
-      }
-    }
-    return false;
-  }
-
-  bool HasTimeLikeTextLine() const {
-    return AnySubRipDisplayLine([](std::string_view line) { return TimeLineScore(line) || IsAllDigits(line); });
   }
 
   // Parses `text` in a second document, whose messages nobody answers, as the Verify button
@@ -558,8 +539,9 @@ struct Session {
     if (parsed && (strictReparse ? same : mendedOpenly)) return true;
     if (StopsAfter(lastAction)) return false;
     // MicroDVD cannot show less than a frame: times closer than a frame, which the operations
-    // and the type switch keep as they map them, may meet or cross as frames. The parse
-    // lengthens or merges them, or shows where they are, openly.
+    // and the type switch keep as they map them, may meet or cross as frames, and the switch
+    // to SubRip carries such frames over as times. The parse lengthens or merges them, or
+    // shows where they are, openly.
     if (keepsSubFrameTimes && mendedOpenly && HasFrameCollision()) return false;
     // A text the parse refuses as a whole, saying so and changing nothing: the share of
     // non-text bytes and the lines a SubRip subtitle takes on average are limits that its
@@ -569,9 +551,6 @@ struct Session {
         (ShowsNothing() && quiet.AnyStartingWith(doc.Text(Msg::UnknownType))))
       return false;
     if (parsed && mendedOpenly && HasTextToRepair()) return false;
-    // 'A' sets aside a SubRip text line that reads as a time line, or a number line that may
-    // read as a counter: the parse takes it as one (tests/data/fuzz-timing-open).
-    if (Skipped('A') && HasTimeLikeTextLine()) return false;
     Check(other.LastParseSucceeded, "the rendered text does not parse");
     Check(!quiet.Any(Icon::Error), "parsing the rendered text shows a problem");
     if (strictReparse && !Skipped('S')) Check(same, "the rendered text does not parse to itself unchanged");

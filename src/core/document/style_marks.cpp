@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/line_patterns.h"
 #include "document/line_split.h"
 
 namespace tessary {
@@ -122,6 +123,15 @@ int TidyLineSeparators(std::string& text) {
   if (!out.empty() && out.back() == '|') out.pop_back();
   text.swap(out);
   return static_cast<int>(before - text.size());
+}
+
+bool HasTimeLikeDisplayLine(std::string_view text) {
+  for (std::size_t from = 0;;) {
+    const std::size_t bar = std::min(text.find('|', from), text.size());
+    if (TimeLineScore(TrimmedLineEnds(text.substr(from, bar - from)))) return true;
+    if (bar == text.size()) return false;
+    from = bar + 1;
+  }
 }
 
 // Most texts lose nothing: one look without a copy settles that.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tessary {
 
@@ -23,6 +24,10 @@ int TidyLineSeparators(std::string& text);
 // empty ones, and blank ones (blanks and backspaces only) at its end, which the line end trims
 // away. With `subRip` a blank line goes wherever it stands: SubRip would end the block there.
 void RemoveUnwrittenDisplayLines(std::string& text, bool subRip);
+
+// Whether a display line of the SubRip text, written as a line of its own, would read back as
+// a time line: SubRip cannot hold such a text line.
+bool HasTimeLikeDisplayLine(std::string_view text);
 
 // Removes an opening tag <b>, <i>, <u> or <s> that repeats inside the region opened by
 // the same tag (up to its closing tag or the end); returns the number removed.

@@ -1,5 +1,6 @@
 // Switching between MicroDVD and SubRip with the type radio buttons.
 #include "document/document.h"
+#include "document/style_marks.h"
 #include "document/units.h"
 #include "operations/time_changes.h"
 
@@ -12,6 +13,21 @@ std::string WithExtension(const std::string& path, const char* extension) {
   std::size_t dot = path.find_last_of('.');
   std::size_t cut = dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
   return path.substr(0, cut) + extension;
+}
+
+// Whether a MicroDVD text, in SubRip notation, has a line that would read as a time line.
+bool HasTimeLikeSubRipLine(const SubtitleStore& s) {
+  std::string converted;
+  for (int i = 1; i <= s.SubtitleCount; ++i) {
+    std::string_view text = s.Texts[i];
+    if (text.find('{') != std::string_view::npos) {
+      converted = text;
+      MicroDVDToSubRip(converted);
+      text = converted;
+    }
+    if (HasTimeLikeDisplayLine(text)) return true;
+  }
+  return false;
 }
 }  // namespace
 
@@ -27,6 +43,10 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
     bool confirmed = true;
     if (!TimesWritable(store, type, FrameRate)) {
       Show(Icon::Error, Text(Msg::FramesTooHigh));
+      confirmed = false;
+    } else if (type == TypeSubRip && HasTimeLikeSubRipLine(store)) {
+      // SubRip would take the line as a time line and lose it.
+      Show(Icon::Error, Text(Msg::TimeLikeTextLine));
       confirmed = false;
     } else if (!DisableConvertMessage && marks) {
       MessageShowing = true;

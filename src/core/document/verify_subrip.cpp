@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "document/line_patterns.h"
+#include "document/style_marks.h"
 #include "document/units.h"
 #include "document/verify_rules.h"
 
@@ -226,6 +227,15 @@ void VerifyRules::SubRip() {
     doc.Show(Icon::Error, Text(Msg::TooFewLines));
     doc.VerifiedOK = false;
     return;
+  }
+  // A "|" in a text line starts a display line, which is written as a line of its own: one
+  // that reads as a time line would be taken as one by the next verification.
+  for (int i = 1; i <= store.LineCount; ++i) {
+    const std::string& line = Line(i);
+    if (line.find('|') != std::string::npos && !TimeLineScore(line) && HasTimeLikeDisplayLine(line)) {
+      Report(i, {1, Text(Msg::TimeLikeTextLine)});
+      return;
+    }
   }
   store.SubtitleCount = found;
 }

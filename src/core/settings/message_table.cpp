@@ -218,6 +218,7 @@ const char* const kEnglish[MessageCount] = {
     "The subtitle was properly added !",  // 209
     "is an automatic copy newer than the file.\r\nOpen the copy instead?",  // 210
     "This character can't be written in Windows-1250: the subtitle will be saved as UTF-8.",  // 211
+    "A line of the text would read as a time line in SubRip.\r\nPlease change that line...",  // 212
 };
 // clang-format on
 }  // namespace

@@ -1,4 +1,4 @@
-// The texts the user sees: 211 entries, numbered as in the language files.
+// The texts the user sees: 212 entries, numbered as in the language files.
 #pragma once
 
 #include <array>
@@ -6,7 +6,7 @@
 
 namespace tessary {
 
-inline constexpr int MessageCount = 211;
+inline constexpr int MessageCount = 212;
 
 // Entries the program refers to by name; the value is the entry's number.
 enum class Msg {
@@ -62,6 +62,7 @@ enum class Msg {
   FramesTooHigh = 208,
   NewerSaveCopy = 210,
   SavedAsUtf8 = 211,
+  TimeLikeTextLine = 212,
 };
 
 // Holds the current text of every entry; starts with the built-in English set.

@@ -49,7 +49,8 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
   }
 }
 
-// A cancelled warning, or times that a SubRip time line cannot hold, keep the document as it was.
+// A cancelled warning, times that a SubRip time line cannot hold, or a text line that SubRip would
+// read as a time line keep the document as it was.
 TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing) {
   struct Case {
     std::string file;
@@ -61,6 +62,9 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
            Case{Lines({"{100}{150}Hi", "{9999990}{9999999}x"}),
                 0,
                 {"The frames are too high.\r\nPlease try different values..."}},
+           Case{MicroDVD("a|00:00:05,000 --> 00:00:06,000"),
+                0,
+                {"A line of the text would read as a time line in SubRip.\r\nPlease change that line..."}},
        }) {
     DocumentFixture f;
     f.prompter.confirmConversion = false;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <deque>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -211,8 +212,22 @@ struct Verifier {
       messages.push_back("error: Too few lines for the counted text lines!");
       VerifiedOK = false;
     } else {
+      for (int i = 1; i <= LineCount; ++i)
+        if (At(i).find('|') != std::string::npos && !TimeLineScore(At(i)) && TimeLikeDisplayLine(At(i)))
+          Report(i, 1, "A line of the text would read as a time line in SubRip.\r\nPlease change that line...");
       SubtitleCount = found;
     }
+  }
+
+  // A display line ("|" ends one) that, trimmed as the verification trims, reads as a time line.
+  static bool TimeLikeDisplayLine(const std::string& line) {
+    std::stringstream in(line + "|");
+    for (std::string part; std::getline(in, part, '|');) {
+      while (!part.empty() && (part.back() == ' ' || part.back() == '\b')) part.pop_back();
+      while (!part.empty() && part.front() == ' ') part.erase(0, 1);
+      if (TimeLineScore(part)) return true;
+    }
+    return false;
   }
 
   // A time line whose times read in another tool's shape is written in the rules' shape.
