@@ -80,6 +80,8 @@ void MergeCodes(std::string& text, char kind) {
 // code on the next line already. Then adjacent codes are merged. A line code is "{y:" up to
 // the next "}" of its line.
 void TidyLineCodes(std::string& text) {
+  // Most texts hold no code at all: one look for "{" settles that.
+  if (text.find('{') == std::string::npos) return;
   if (text.find("{y:") != std::string::npos && text.find('|') != std::string::npos) {
     std::string out;
     out.reserve(text.size());
