@@ -83,7 +83,7 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
 
 // The texts take the notation of the current type first; the text the editing area held is
 // let go before the new one is made, so that a large document is never held twice.
-void Document::LinesInText() {
+void Document::LinesInText(bool render) {
   GetLocNr();
   auto& s = store;
   s.BraceCodesFound = s.AngleTagsFound = false;
@@ -104,8 +104,10 @@ void Document::LinesInText() {
     room += RenderRoom(s.CurrentType, body.size(), separators);
   }
   if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
-  SetEditorText(std::string());
-  SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+  if (render) {
+    SetEditorText(std::string());
+    SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+  }
   if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
   GoToLocNr(CaretLine, CaretColumn, false);
 }
