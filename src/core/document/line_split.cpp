@@ -16,9 +16,6 @@ void Put(std::vector<std::string>& lines, int n, std::string_view text) {
 // split has passed them: every byte is looked at at most once for each.
 int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines, std::string_view* rest) {
   int n = 0;
-  // Most files end their lines in LF: room for that many lines (and a last one without) at once
-  // spares the moves and the doubled memory of a growing array.
-  lines.reserve(std::min<std::size_t>(maxLines, std::count(bytes.begin(), bytes.end(), '\n') + 1) + 1);
   std::size_t i = 0, cr = bytes.find('\r'), lf = bytes.find('\n');
   while (i < bytes.size() && n < maxLines) {
     if (cr < i) cr = bytes.find('\r', i);
