@@ -99,7 +99,11 @@ int main(int argc, char** argv) {
   doc.settings.OfferNewerSaveCopy = false;  // batch runs read the file named, never a copy
   doc.FrameRate = doc.CommittedFrameRate = o.frameRate;
   doc.CurrentFileName = input;
-  doc.OpenFile();
+  // A conversion switches the type as soon as the file is read, as the type button does.
+  if (o.command == "convert")
+    doc.OpenFileAs(o.targetType);
+  else
+    doc.OpenFile();
 
   const bool parsed = doc.store.SubtitleLoaded && doc.LastParseSucceeded;
   if (doc.HighlightActive) {
@@ -121,7 +125,6 @@ int main(int argc, char** argv) {
     if (session->prompter.Errors() != errors) return ExitFailed;
     return WriteResult(*session, output, input);
   }
-  doc.TypeButtonChecked(o.targetType);
   if (doc.store.CurrentType != o.targetType) return ExitFailed;
   return WriteResult(*session, output.empty() ? doc.CurrentFileName : output, input);
 }

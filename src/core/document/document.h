@@ -48,6 +48,9 @@ class Document {
   // --- opening and parsing ---
   // Reads CurrentFileName, checks it, detects its type and parses it.
   void OpenFile();
+  // OpenFile, then the type button of `type` once the parse succeeded. A subtitle of the other
+  // type is not rendered in its own type first: the switch renders it again at once.
+  void OpenFileAs(int type);
   // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
   // split left past the lines it could take.
   bool PreCheck(std::string_view rest);
@@ -58,8 +61,9 @@ class Document {
   void VerifySubtitle();
   void ReadSubtitleLines();
   void RepairTimes();
-  // Writes the store into the editing area in the current type.
-  void LinesInText();
+  // Writes the store into the editing area in the current type; without `render` the texts
+  // only take the notation of the current type.
+  void LinesInText(bool render = true);
 
   // --- file commands ---
   // The Open command: commits the frame-rate box, asks for a file and opens it.
@@ -197,6 +201,9 @@ class Document {
   void RemoveSaveCopy();
   // True when FILE.sav is newer than `path` and the user wants to open it instead.
   bool OpenSaveCopyInstead(const std::string& path);
+
+  // The type OpenFileAs switches to after the parse; TypeNone otherwise.
+  int openAsType_ = TypeNone;
 
   Prompter& prompter_;
   EditorView& editor_;

@@ -1,8 +1,7 @@
 #include "document/line_split.h"
 
+#include <algorithm>
 #include <utility>
-
-#include "document/text_scan.h"
 
 namespace tessary {
 
@@ -11,25 +10,21 @@ void Put(std::vector<std::string>& lines, int n, std::string_view text) {
   if (static_cast<int>(lines.size()) <= n) lines.resize(static_cast<std::size_t>(n) + 1);
   lines[n].assign(text);
 }
-
-// The end of the file line that starts at `i`: where its line end starts and where the next
-// line starts.
-std::pair<std::size_t, std::size_t> FileLineEnd(std::string_view bytes, std::size_t i) {
-  std::size_t end = FindEither(bytes, i, '\r', '\n');
-  if (end == std::string_view::npos) return {bytes.size(), bytes.size()};
-  return {end, end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1)};
-}
 }  // namespace
 
+// The next CR and the next LF are each searched for on their own, and again only once the
+// split has passed them: every byte is looked at at most once for each.
 int SplitFileLines(std::string_view bytes, std::vector<std::string>& lines, int maxLines, std::string_view* rest) {
   int n = 0;
-  std::size_t i = 0;
+  std::size_t i = 0, cr = bytes.find('\r'), lf = bytes.find('\n');
   while (i < bytes.size() && n < maxLines) {
-    const auto [end, next] = FileLineEnd(bytes, i);
+    if (cr < i) cr = bytes.find('\r', i);
+    if (lf < i) lf = bytes.find('\n', i);
+    const std::size_t end = std::min({cr, lf, bytes.size()});
     Put(lines, ++n, bytes.substr(i, end - i));
-    i = next;
+    i = end + (end == cr && lf == end + 1 ? 2 : 1);
   }
-  if (rest) *rest = bytes.substr(i);
+  if (rest) *rest = bytes.substr(std::min(i, bytes.size()));
   return n;
 }
 

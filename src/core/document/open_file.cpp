@@ -125,6 +125,13 @@ void Document::OpenFile() {
   TextInLines();
 }
 
+void Document::OpenFileAs(int type) {
+  openAsType_ = type;
+  OpenFile();
+  openAsType_ = TypeNone;
+  if (store.SubtitleLoaded && LastParseSucceeded) TypeButtonChecked(type);
+}
+
 bool Document::PreCheck(std::string_view rest) {
   // A longer text is refused rather than cut, so that no line of it is lost unseen; empty
   // lines at the end are no lines.

@@ -37,7 +37,7 @@ void Document::TextInLines() {
     }
   }
   if (ok) {
-    LinesInText();
+    LinesInText(openAsType_ == TypeNone || openAsType_ == store.CurrentType);
     if (!store.FirstParseAfterLoad && store.ChangeCount == store.ReportedChangeCount)
       Show(Icon::Information, Text(Msg::ProperlyModified));
     store.ReportedChangeCount = store.ChangeCount;

@@ -86,7 +86,7 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
 // (in SubRip a blank line would even end the block and cut the lines after it off). The text
 // the editing area held is let go before the new one is made, so that a large document is
 // never held twice.
-void Document::LinesInText() {
+void Document::LinesInText(bool render) {
   GetLocNr();
   auto& s = store;
   s.BraceCodesFound = s.AngleTagsFound = false;
@@ -109,8 +109,10 @@ void Document::LinesInText() {
     room += RenderRoom(s.CurrentType, body.size(), separators);
   }
   if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
-  SetEditorText(std::string());
-  SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+  if (render) {
+    SetEditorText(std::string());
+    SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+  }
   if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
   GoToLocNr(CaretLine, CaretColumn, false);
 }

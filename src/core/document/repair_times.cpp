@@ -183,13 +183,16 @@ std::optional<RepairStop> RepairPass(SubtitleStore& s, const RepairLimits& limit
   if (auto stop = FindUnknownTime(s)) return stop;
   OrderAndSeparate(s, limits);
   MergeContinuations(s);
-  const int m = s.SubtitleCount;
-  for (int k = 1; k <= m; ++k) s.ChangeCount += TidyLineSeparators(s.Texts[k]);
+  // The times are mended and checked without the texts, and the texts tidied without the times:
+  // so the texts are walked once, after the times.
   MendFirstAndLast(s, limits);
-  if (auto stop = FindDisorder(s)) return stop;
-  if (limits.repeatedTags)
-    for (int k = 1; k <= m; ++k) s.ChangeCount += RemoveRepeatedOpeningTags(s.Texts[k]);
-  return std::nullopt;
+  const std::optional<RepairStop> stop = FindDisorder(s);
+  const bool repeatedTags = limits.repeatedTags && !stop;
+  for (int k = 1; k <= s.SubtitleCount; ++k) {
+    s.ChangeCount += TidyLineSeparators(s.Texts[k]);
+    if (repeatedTags) s.ChangeCount += RemoveRepeatedOpeningTags(s.Texts[k]);
+  }
+  return stop;
 }
 
 // A second pass mends what the first one's changes left; the parse shows what stops it.

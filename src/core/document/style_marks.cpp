@@ -31,7 +31,10 @@ int RemoveRepeated(std::string& text, std::string_view open, std::string_view cl
     i = p + open.size();
     std::size_t q = std::min(text.find(close, i), text.size());
     const std::size_t regionStart = out.size();
-    for (; i < q; ++i) {
+    // Nothing before the first `open` of the span can go: that part is copied at once.
+    const std::size_t inner = std::min(text.find(open, i), q);
+    out.append(text, i, inner - i);
+    for (i = inner; i < q; ++i) {
       out.push_back(text[i]);
       if (out.size() - regionStart >= open.size() && std::string_view(out).ends_with(open)) {
         out.resize(out.size() - open.size());
@@ -80,6 +83,8 @@ void MergeCodes(std::string& text, char kind) {
 // code on the next line already. Then adjacent codes are merged. A line code is "{y:" up to
 // the next "}" of its line.
 void TidyLineCodes(std::string& text) {
+  // Most texts hold no code at all: one look for "{" settles that.
+  if (text.find('{') == std::string::npos) return;
   if (text.find("{y:") != std::string::npos && text.find('|') != std::string::npos) {
     std::string out;
     out.reserve(text.size());

@@ -138,8 +138,9 @@ class LineSweep {
 };
 
 LineProblem CheckTimeLine(VerifyRules& rules, std::string& line) {
-  // Times in another tool's shape are kept: the line is written in the rules' shape.
-  if (LooseTimeLine loose = ReadLooseTimeLine(line); loose.otherShape) {
+  // Times in another tool's shape are kept: the line is written in the rules' shape (which a
+  // well-formed line has already).
+  if (LooseTimeLine loose = IsWellFormedTimeLine(line) ? LooseTimeLine() : ReadLooseTimeLine(line); loose.otherShape) {
     line = std::move(loose.shaped);
     rules.Changed();
   }
