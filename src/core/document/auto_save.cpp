@@ -10,14 +10,14 @@ constexpr double MinuteOfInterval = 0.00069498;
 }  // namespace
 
 bool Document::AutoSaveDue() const {
-  return commands.Save && settings.AutomaticSave &&
+  return ChangesUnsaved() && settings.AutomaticSave &&
          clock_.Now() - AutoSaveReference >= settings.AutomaticSaveTime * MinuteOfInterval;
 }
 
 void Document::AutoSave() {
   AutoSaveReference = clock_.Now();
   // A text edited by hand is saved over the file only after it was verified.
-  if (!settings.SaveType && !commands.VerifyWritings) {
+  if (!settings.SaveType && !AwaitsVerification()) {
     Save();
     return;
   }

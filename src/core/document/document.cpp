@@ -44,15 +44,8 @@ std::string Document::FileCaption() const {
   return Text(Msg::Title) + " - '" + std::filesystem::path(CurrentFileName).filename().string() + "'";
 }
 
-void Document::ChangeComStatus(bool enabled) {
-  commands.SubtitleCommands = enabled;
-  commands.VerifyWritings = !enabled;
-  commands.LoadFromVideoFile = enabled && !commands.VideoPreviewShowing;
-}
-
 void Document::Reinitialization() {
   Caption = Text(Msg::Title);
-  commands.SearchAgain = false;
   HighlightActive = false;
   CounterNoticeDisabled = false;
   store.ChangeCount = store.ReportedChangeCount = 0;
@@ -69,14 +62,11 @@ void Document::Reinitialization() {
   InputUnit = 1;
   ResetManualFields();
   ResetTransformFields();
-  ChangeComStatus(true);
-  commands.FrameRateChangeGroup = true;
-  commands.Load = commands.ExitProgram = true;
-  commands.Save = commands.SaveAs = commands.Reload = commands.CloseFile = commands.Append = false;
+  EditedSinceParse = false;
   fields.UnitsLabel = Text(Msg::FramesUnit);
   CheckedType = TypeMicroDVD;
   fields.FrameRateRed = true;
-  commands.EditorReadOnly = true;
+  EditorReadOnly = true;
   editor_.SetReadOnly(true);
   SetEditorText("");
   encoding = {};
@@ -89,7 +79,6 @@ void Document::NoSubtitleNotice() {
 }
 
 void Document::ChangeReport() {
-  if (store.ChangeCount > 0 || store.TextEdited) commands.Save = commands.Reload = true;
   int made = store.ChangeCount - store.ReportedChangeCount;
   if (made < 1)
     Show(Icon::Information, Text(Msg::NoChange));
@@ -101,9 +90,7 @@ void Document::ChangeReport() {
 void Document::EditorTextChanged() {
   if (!store.SubtitleLoaded || Rendering) return;
   if (!store.FirstParseAfterLoad) store.TextEdited = true;
-  commands.Save = commands.Reload = true;
-  commands.Append = false;
-  ChangeComStatus(false);
+  EditedSinceParse = true;
 }
 
 void Document::NoticeEncodingSwitch() {

@@ -111,8 +111,7 @@ class Document {
   void GetLocNr();
   void GoToLocNr(int line, int column, bool highlight);
 
-  // --- commands and their state ---
-  void ChangeComStatus(bool enabled);
+  // --- commands and their state (which commands are usable: commands/command_table.h) ---
   void Reinitialization();
   void NoSubtitleNotice();
   void ChangeReport();
@@ -123,6 +122,11 @@ class Document {
   void NoticeEncodingSwitch();
   // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
   void TypeButtonChecked(int type);
+  // True while the editing area's text is not what the last parse read and checked: the text
+  // was edited since, or that parse failed. Only "Verify writings" and the file commands apply.
+  bool AwaitsVerification() const { return store.SubtitleLoaded && (EditedSinceParse || !LastParseSucceeded); }
+  // True when the subtitle has changes or edits that are not saved.
+  bool ChangesUnsaved() const { return store.SubtitleLoaded && (store.ChangeCount > 0 || store.TextEdited); }
 
   // --- frame-rate box and display unit ---
   void FrameRateTextChanged(std::string_view text);
@@ -160,6 +164,9 @@ class Document {
 
   bool VerifiedOK = false;
   bool LastParseSucceeded = false;
+  bool EditedSinceParse = false;  // the user changed the text after the last parse
+  bool EditorReadOnly = true;     // nothing is loaded to edit
+  bool VideoPreviewShowing = false;
   bool CounterNoticeDisabled = false;
   bool DisableConvertMessage = false;
   bool SaveSucceeded = true;
@@ -172,7 +179,6 @@ class Document {
   std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
   EncodingInfo encoding;
 
-  CommandState commands;
   FieldTexts fields;
   int CheckedType = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked
   std::string Caption;

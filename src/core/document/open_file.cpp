@@ -94,7 +94,6 @@ void Document::OpenFile() {
   if (fromCopy) attributes = fs::status(path, ec).permissions();
   SavedAttributes = attributes;
   encoding = *decoded;
-  commands.SearchAgain = false;
 
   store.ClearEntries();
   std::string_view rest;
@@ -113,7 +112,7 @@ void Document::OpenFile() {
   }
   store.SubtitleLoaded = true;
   fs::current_path(fs::path(path).parent_path(), ec);
-  commands.EditorReadOnly = false;
+  EditorReadOnly = false;
   editor_.SetReadOnly(false);
   fields.FrameRateRed = true;
   store.FirstParseAfterLoad = true;

@@ -161,7 +161,6 @@ void Document::TransformClick() {
          Text(Msg::IveMade) + " " + std::to_string(s.ChangeCount - s.ReportedChangeCount) + " " + Text(Msg::Changes));
   }
   s.ReportedChangeCount = s.ChangeCount;
-  if (s.ChangeCount > 0 || s.TextEdited) commands.Save = commands.Reload = true;
 }
 
 }  // namespace tessary

@@ -26,19 +26,18 @@ TEST(NoSubtitleNotice, ShowsTheBoxOnlyForACallWithin0_864SecondsOfThePrevious) {
   }
 }
 
-TEST(ChangeReport, ReportsTheChangesSinceTheLastReportAndEnablesSaving) {
+TEST(ChangeReport, ReportsTheChangesSinceTheLastReport) {
   struct Case {
     int changes, reported;
     bool edited;
     const char* message;
-    bool saveEnabled;
   };
   for (const Case& c : {
-           Case{0, 0, false, "No change", false},
-           Case{5, 5, false, "No change", true},
-           Case{0, 0, true, "No change", true},
-           Case{1, 0, false, "I've made 1 changes", true},
-           Case{5, 2, false, "I've made 3 changes", true},
+           Case{0, 0, false, "No change"},
+           Case{5, 5, false, "No change"},
+           Case{0, 0, true, "No change"},
+           Case{1, 0, false, "I've made 1 changes"},
+           Case{5, 2, false, "I've made 3 changes"},
        }) {
     DocumentFixture f;
     f.doc.store.ChangeCount = c.changes;
@@ -47,8 +46,6 @@ TEST(ChangeReport, ReportsTheChangesSinceTheLastReportAndEnablesSaving) {
     f.doc.ChangeReport();
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message});
     EXPECT_EQ(f.prompter.shown.at(0).icon, Icon::Information);
-    EXPECT_EQ(std::pair(f.doc.commands.Save, f.doc.commands.Reload), std::pair(c.saveEnabled, c.saveEnabled))
-        << c.message;
     EXPECT_EQ(f.doc.store.ReportedChangeCount, c.changes);
   }
 }

@@ -41,15 +41,12 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
        }) {
     DocumentFixture f;
     f.Open(c.file, c.name);
-    const bool microDVD = c.newName.ends_with(".sub");
     SCOPED_TRACE(c.newName);
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     EXPECT_EQ(f.doc.Caption, "Tessary - '" + c.newName + "'");
-    const auto& m = f.doc.commands;
-    EXPECT_EQ(std::tuple(m.SubtitleCommands, m.VerifyWritings, m.Load, m.Save, m.FrameRateChangeGroup),
-              std::tuple(true, false, false, false, microDVD));
+    EXPECT_FALSE(f.doc.AwaitsVerification() || f.doc.ChangesUnsaved());
     EXPECT_FALSE(f.doc.store.TextEdited);
     EXPECT_EQ(std::tuple(f.doc.FirstPointValue, f.doc.SecondPointValue), std::tuple(c.first, c.second));
     const auto& d = f.doc.fields;
@@ -187,7 +184,7 @@ TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
     if (!refused) continue;
     EXPECT_EQ(f.prompter.Texts(), Texts{TooBig});
     EXPECT_EQ(f.Text(), typed);
-    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
+    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 
@@ -232,7 +229,7 @@ TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedTextAndLeavesOnlyVerify
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
     EXPECT_TRUE(f.doc.CurrentFileName.ends_with(c.extension)) << f.doc.CurrentFileName;
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
-    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
+    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 

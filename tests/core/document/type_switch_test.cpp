@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "commands/command_table.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -35,11 +36,11 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(f.doc.store.CurrentType, c.target);
     EXPECT_EQ(f.Text(), c.converted);
-    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.commands.Save), std::pair(true, true));
+    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.ChangesUnsaved()), std::pair(true, true));
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     // SubRip shows times and has no frame rate to change; MicroDVD shows frames.
     const bool subRip = c.target == TypeSubRip;
-    EXPECT_EQ(std::tuple(f.doc.InputUnit, f.doc.fields.FirstPoint, f.doc.commands.FrameRateChangeGroup),
+    EXPECT_EQ(std::tuple(f.doc.InputUnit, f.doc.fields.FirstPoint, CommandUsable(f.doc, CommandId::ChangeFrameRate)),
               std::tuple(subRip ? 2 : 1, std::string(subRip ? "00:00:04,000" : "100"), !subRip));
   }
 }
@@ -69,8 +70,8 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
     EXPECT_EQ(std::pair(f.doc.CheckedType, f.doc.store.CurrentType), std::pair(TypeMicroDVD, TypeMicroDVD));
     EXPECT_EQ(f.Text(), c.file);
     EXPECT_EQ(f.doc.CurrentFileName, name);
-    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.commands.Save), std::pair(false, false));
-    EXPECT_EQ(std::pair(f.doc.InputUnit, f.doc.commands.FrameRateChangeGroup), std::pair(1, true));
+    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.ChangesUnsaved()), std::pair(false, false));
+    EXPECT_EQ(std::pair(f.doc.InputUnit, CommandUsable(f.doc, CommandId::ChangeFrameRate)), std::pair(1, true));
   }
 }
 

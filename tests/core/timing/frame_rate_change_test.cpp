@@ -42,7 +42,7 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     // The rate in force as target does nothing, and says nothing (the one report below).
     TypeTarget(f.doc, "25");
     f.doc.ChangeFrameRateClick();
-    EXPECT_EQ(std::tuple(f.Text(), f.doc.store.ChangeCount, f.doc.commands.Save), std::tuple(before, 0, false));
+    EXPECT_EQ(std::tuple(f.Text(), f.doc.store.ChangeCount, f.doc.ChangesUnsaved()), std::tuple(before, 0, false));
     TypeTarget(f.doc, "23.976");
     f.doc.ChangeFrameRateClick();
 
@@ -51,7 +51,7 @@ TEST(FrameRateChange, KeepsTheTimesAndShowsThemAtTheNewRate) {
     EXPECT_EQ(std::vector<std::int32_t>({s.StartValues[1], s.EndValues[1], s.StartValues[2], s.EndValues[2]}),
               std::vector<std::int32_t>({40000, 42000, 44000, 46000}));
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"I've made 4 changes"});
-    EXPECT_TRUE(f.doc.commands.Save && f.doc.commands.Reload);
+    EXPECT_TRUE(f.doc.ChangesUnsaved());
     EXPECT_DOUBLE_EQ(f.doc.FrameRate, 23.976);
     EXPECT_DOUBLE_EQ(f.doc.CommittedFrameRate, 23.976);
     EXPECT_EQ(f.doc.fields.FrameRateText, "23.976");

@@ -106,7 +106,7 @@ TEST(TransformMarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) 
        }) {
     DocumentFixture f;
     f.Open(c.file, c.file == FourSubRip ? "film.srt" : "film.sub");
-    f.doc.commands.VerifyWritings = c.unverifiedEdits;
+    f.doc.EditedSinceParse = c.unverifiedEdits;
     f.editor.SetCaretPosition(StartOfLine(f.Text(), c.caretLine));
     f.doc.MarkLineNumber(c.point);
     EXPECT_EQ(std::tuple(f.doc.FirstPointLine, f.doc.SecondPointLine, f.doc.fields.FirstLine, f.doc.fields.SecondLine),

@@ -91,8 +91,8 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
     EXPECT_EQ(SubtitlesOf(f.doc), c.after);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
     const bool changed = c.report != NoChange;
-    EXPECT_EQ(std::tuple(f.doc.store.ReportedChangeCount, f.doc.commands.Save, f.doc.commands.Reload),
-              std::tuple(f.doc.store.ChangeCount, changed, changed));
+    EXPECT_EQ(std::pair(f.doc.store.ReportedChangeCount, f.doc.ChangesUnsaved()),
+              std::pair(f.doc.store.ChangeCount, changed));
     EXPECT_EQ(f.doc.store.ChangeCount == 0, !changed);
     if (!changed) {
       EXPECT_EQ(f.Text(), text);
@@ -199,7 +199,7 @@ TEST(Transform, AFailedRepairLeavesCountTimesAndTextsExactlyAsBefore) {
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{TooManyErrors});
   EXPECT_EQ(f.prompter.shown[0].icon, Icon::Error);
   EXPECT_EQ(SubtitlesOf(f.doc), five);
-  EXPECT_EQ(std::tuple(f.doc.store.ChangeCount, f.doc.store.ReportedChangeCount, f.doc.commands.Save),
+  EXPECT_EQ(std::tuple(f.doc.store.ChangeCount, f.doc.store.ReportedChangeCount, f.doc.ChangesUnsaved()),
             std::tuple(0, 0, false));
   EXPECT_EQ(f.Text(), text);
 }
