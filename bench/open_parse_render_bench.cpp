@@ -37,7 +37,7 @@ class SilentPrompter : public Prompter {
 
 class FixedClock : public Clock {
  public:
-  double Now() const override { return 46000.0; }
+  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
 };
 
 // A document with its shell doubles, on one file.

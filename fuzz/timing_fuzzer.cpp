@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "document/document.h"
 #include "document/line_patterns.h"
 #include "document/render.h"
@@ -99,7 +100,7 @@ class ScriptPrompter : public Prompter {
 
 class FixedClock : public Clock {
  public:
-  double Now() const override { return 46000.0; }
+  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
 };
 
 const MessageTable& Messages() {
@@ -266,7 +267,7 @@ struct Session {
   char lastAction = 'o';        // the kind of the last action; 'o' is the open
   std::string lastCheckedText;  // the text last parsed again
 
-  bool SubtitleControls() const { return !gated || doc.commands.SubtitleCommands; }
+  bool SubtitleControls() const { return !gated || CommandUsable(doc, CommandId::Multiply); }
 
   // --- actions ---
 
@@ -280,7 +281,7 @@ struct Session {
     const std::size_t length = script.Below(14);
     const bool lineField = field == TimingField::FirstLine || field == TimingField::SecondLine;
     if (field == TimingField::ChangeFrameRate) {
-      if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
+      if (gated && !(CommandUsable(doc, CommandId::ChangeFrameRate))) return;
     } else if (!lineField && !SubtitleControls()) {
       return;
     }
@@ -329,7 +330,7 @@ struct Session {
   }
 
   void PressChangeFrameRate() {
-    if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
+    if (gated && !(CommandUsable(doc, CommandId::ChangeFrameRate))) return;
     strictReparse = false;
     doc.ChangeFrameRateClick();
   }
@@ -370,7 +371,7 @@ struct Session {
     doc.MarkLineNumber(point);
     // It acts only on a verified text with subtitles.
     const auto& s = doc.store;
-    if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.commands.VerifyWritings || Skipped('L')) return;
+    if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.AwaitsVerification() || Skipped('L')) return;
     const std::int32_t line = point == 2 ? doc.SecondPointLine : doc.FirstPointLine;
     const std::string& field = point == 2 ? doc.fields.SecondLine : doc.fields.FirstLine;
     Check(field == std::to_string(line), "a marked line field does not show its number");
@@ -413,7 +414,7 @@ struct Session {
   }
 
   void Verify() {
-    if (gated && !doc.commands.VerifyWritings) return;
+    if (gated && !doc.AwaitsVerification()) return;
     doc.TextInLines();
   }
 
@@ -626,7 +627,7 @@ struct Session {
         Check(s.StartValues[i] >= 0 && s.EndValues[i] >= 0, "a time below its range");
     }
     // The editing area shows the store while no unverified edit is pending.
-    if (doc.LastParseSucceeded && !doc.commands.VerifyWritings && !Skipped('E')) {
+    if (doc.LastParseSucceeded && !doc.AwaitsVerification() && !Skipped('E')) {
       const std::string& text = editor.Text();
       if (Rendered() != text) {
         if (StopsAfter(lastAction)) return false;

@@ -1,12 +1,14 @@
 // Automatic save: a copy beside the file, or the file itself, at a fixed interval.
+#include <chrono>
+
 #include "document/document.h"
 #include "document/safe_write.h"
 
 namespace tessary {
 
 namespace {
-// A minute of the interval, in days (60.046272 seconds).
-constexpr double MinuteOfInterval = 0.00069498;
+// A minute of the interval, as the interval has always been counted.
+constexpr std::chrono::microseconds MinuteOfInterval{60'046'272};
 }  // namespace
 
 bool Document::AutoSaveDue() const {

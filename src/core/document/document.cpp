@@ -1,5 +1,6 @@
 #include "document/document.h"
 
+#include <chrono>
 #include <utility>
 
 #include "document/units.h"
@@ -8,6 +9,8 @@ namespace tessary {
 
 namespace {
 NoFileDialogs noFileDialogs;
+// A second click on a subtitle command within this time of the first tells the user to load one.
+constexpr std::chrono::milliseconds NoticeRepeatTime{864};
 }  // namespace
 
 Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table)
@@ -74,7 +77,7 @@ void Document::Reinitialization() {
 }
 
 void Document::NoSubtitleNotice() {
-  if (clock_.Now() - LastGuardTime <= 0.00001) Show(Icon::Information, Text(Msg::PleaseLoad));
+  if (clock_.Now() - LastGuardTime <= NoticeRepeatTime) Show(Icon::Information, Text(Msg::PleaseLoad));
   LastGuardTime = clock_.Now();
 }
 

@@ -159,8 +159,8 @@ class Document {
   bool HighlightActive = false;
   bool Rendering = false;
   bool MessageShowing = false;
-  double LastGuardTime = 0;
-  double AutoSaveReference = 0;  // when the automatic save counts its interval from
+  Clock::TimePoint LastGuardTime{};
+  Clock::TimePoint AutoSaveReference{};  // when the automatic save counts its interval from
 
   bool VerifiedOK = false;
   bool LastParseSucceeded = false;

@@ -29,27 +29,27 @@ struct AutoSaving : DocumentFixture {
     doc.EditorTextChanged();
   }
   std::string Path() const { return doc.CurrentFileName; }
-  // Lets the main timer tick after `seconds`.
-  bool TickAfter(double seconds) {
-    clock.AdvanceSeconds(seconds);
+  // Lets the main timer tick after `wait`.
+  bool TickAfter(Clock::TimePoint::duration wait) {
+    clock.Advance(wait);
     if (!doc.AutoSaveDue()) return false;
     doc.AutoSave();
     return true;
   }
 };
 
-TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinuteWhileTheDocumentIsChanged) {
+TEST(AutoSave, FallsDueEveryIntervalOf60_046272SecondsPerMinuteWhileTheDocumentIsChanged) {
   AutoSaving f(true);
-  EXPECT_FALSE(f.TickAfter(60.04));
-  EXPECT_TRUE(f.TickAfter(0.01));  // 60.05 s after the open
-  EXPECT_FALSE(f.TickAfter(60.04));
-  EXPECT_TRUE(f.TickAfter(0.01));
+  EXPECT_FALSE(f.TickAfter(60'046'271us));
+  EXPECT_TRUE(f.TickAfter(1us));  // 60.046272 s after the open
+  EXPECT_FALSE(f.TickAfter(60'046'271us));
+  EXPECT_TRUE(f.TickAfter(1us));
   f.doc.settings.AutomaticSave = false;
-  EXPECT_FALSE(f.TickAfter(120));
+  EXPECT_FALSE(f.TickAfter(120s));
   f.doc.settings.AutomaticSave = true;
   f.prompter.answers = {Answer::Yes};  // save the unverified text
   f.doc.Save();
-  EXPECT_FALSE(f.TickAfter(3600));
+  EXPECT_FALSE(f.TickAfter(1h));
 }
 
 // With copies the file itself never changes; a common save writes it only once verified.
@@ -64,7 +64,7 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
     AutoSaving f(c.copy);
     if (c.verified) f.doc.TextInLines();
     f.prompter.shown.clear();
-    ASSERT_TRUE(f.TickAfter(61));
+    ASSERT_TRUE(f.TickAfter(61s));
     EXPECT_EQ(ReadBytes(f.Path()), c.fileSaved ? f.Text() : Original);
     EXPECT_EQ(ReadBytes(f.Path() + ".sav"), c.fileSaved ? "" : f.Text());
     EXPECT_TRUE(f.prompter.shown.empty());
@@ -86,7 +86,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
       SCOPED_TRACE(c);
       AutoSaving f(true, c == CrashDeclined ? foreign : "");
       if (c == HitBySwitch) {
-        ASSERT_TRUE(f.TickAfter(61));
+        ASSERT_TRUE(f.TickAfter(61s));
         f.folder.Write("film.sub.sav", foreign);
         f.doc.TextInLines();
         f.doc.TypeButtonChecked(TypeMicroDVD);
@@ -95,7 +95,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
       if (c == LeftBeside) {
         fs::last_write_time(f.folder.Write("film.srt.sav", foreign), fs::last_write_time(f.Path()) - 1h);
       } else {
-        ASSERT_TRUE(f.TickAfter(61) && f.TickAfter(61));
+        ASSERT_TRUE(f.TickAfter(61s) && f.TickAfter(61s));
       }
       const std::string backup = c >= CrashDeclined ? foreign : "";
       EXPECT_EQ(std::pair(ReadBytes(copy), ReadBytes(copy + ".bak")),

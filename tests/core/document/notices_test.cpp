@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,20 +10,20 @@
 namespace tessary::testing {
 namespace {
 
-TEST(NoSubtitleNotice, ShowsTheBoxOnlyForACallWithin0_864SecondsOfThePrevious) {
+TEST(NoSubtitleNotice, ShowsTheBoxOnlyForACallWithin864MillisecondsOfThePrevious) {
   struct Case {
-    std::vector<double> gapsInSeconds;  // before each call after the first
+    std::vector<int> gapsInMs;  // before each call after the first
     int boxes;
   };
-  for (const Case& c : {Case{{}, 0}, Case{{0.86}, 1}, Case{{0.87}, 0}, Case{{0.5, 0.5}, 2}, Case{{2.0, 0.5}, 1}}) {
+  for (const Case& c : {Case{{}, 0}, Case{{864}, 1}, Case{{865}, 0}, Case{{500, 500}, 2}, Case{{2000, 500}, 1}}) {
     DocumentFixture f;
     f.doc.NoSubtitleNotice();
-    for (double gap : c.gapsInSeconds) {
-      f.clock.AdvanceSeconds(gap);
+    for (int gap : c.gapsInMs) {
+      f.clock.Advance(std::chrono::milliseconds(gap));
       f.doc.NoSubtitleNotice();
     }
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.boxes, "Please load a subtitle!"))
-        << ::testing::PrintToString(c.gapsInSeconds);
+        << ::testing::PrintToString(c.gapsInMs);
   }
 }
 
