@@ -53,7 +53,7 @@ void Document::Reinitialization() {
   CounterNoticeDisabled = false;
   store.ChangeCount = store.ReportedChangeCount = 0;
   store.TextEdited = store.SubtitleLoaded = false;
-  store.DetectionCode = 0;
+  store.DetectionCode = Layout::Unknown;
   store.CurrentType = TypeNone;
   BackupFileName.clear();
   RemoveSaveCopy();

@@ -49,8 +49,8 @@ class Document {
   // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
   // split left past the lines it could take.
   bool PreCheck(std::string_view rest);
-  // Returns the DetectionCode of RawLines[1..LineCount].
-  int DetectType() const;
+  // Returns the layout of RawLines[1..LineCount].
+  Layout DetectType() const;
   // The parse: editing area -> RawLines -> verify -> read -> repair -> render.
   void TextInLines();
   void VerifySubtitle();

@@ -24,7 +24,7 @@ void Document::TextInLines() {
       store.DetectionCode = DetectType();
       store.CurrentType = TypeOfDetection(store.DetectionCode);
     }
-    if (store.DetectionCode == 0) {
+    if (store.DetectionCode == Layout::Unknown) {
       Show(Icon::Error, Text(Msg::UnknownType));
     } else {
       if (store.CurrentType == TypeMicroDVD) store.SubtitleCount = store.LineCount;

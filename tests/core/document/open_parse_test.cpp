@@ -162,7 +162,7 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
        }) {
     DocumentFixture f;
     f.Open(c.file);
-    ASSERT_EQ(f.doc.store.DetectionCode, c.openedAs);
+    ASSERT_EQ(static_cast<int>(f.doc.store.DetectionCode), c.openedAs);
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;

@@ -44,7 +44,7 @@ struct Rig : tessary::testing::DocumentRig {
     s.RawLines = OneBased(in.lines);
     s.LineCount = Size(in.lines);
     s.SubtitleCount = in.detectionCode == 1 ? s.LineCount : 0;
-    s.DetectionCode = in.detectionCode;
+    s.DetectionCode = static_cast<Layout>(in.detectionCode);
     doc.settings.AdvancedAutomaticRepair = in.repair;
     doc.CounterNoticeDisabled = in.counterNoticeDisabled;
   }
@@ -130,7 +130,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   auto& s = r.doc.store;
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
-  s.CurrentType = s.DetectionCode = in.currentType;
+  s.CurrentType = in.currentType;
+  s.DetectionCode = static_cast<Layout>(in.currentType);
   s.LineCount = s.SubtitleCount = n;
   s.StartValues = in.starts, s.EndValues = in.ends, s.Texts = in.texts;
   s.ChangeCount = in.changeCount;
