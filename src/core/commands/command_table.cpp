@@ -11,17 +11,19 @@ namespace {
 using Predicate = bool (*)(const Document&);
 
 bool Always(const Document&) { return true; }
-bool Loaded(const Document& d) { return d.store.SubtitleLoaded; }
-bool NothingLoaded(const Document& d) { return !d.store.SubtitleLoaded; }
+bool Loaded(const Document& d) { return d.SubtitleOpen(); }
+bool NothingLoaded(const Document& d) { return !d.SubtitleOpen(); }
 bool Unsaved(const Document& d) { return d.ChangesUnsaved(); }
 bool AwaitsVerification(const Document& d) { return d.AwaitsVerification(); }
 // The subtitle commands apply to a verified text; with nothing loaded they tell the user to
 // load a subtitle.
 bool Verified(const Document& d) { return !d.AwaitsVerification(); }
 // Appending adds to the text as the last parse read it, failed or not.
-bool AppendUsable(const Document& d) { return d.store.SubtitleLoaded && !d.EditedSinceParse; }
+bool AppendUsable(const Document& d) { return d.SubtitleOpen() && !d.EditedSinceParse; }
 // SubRip holds milliseconds: there is no frame rate to change.
-bool FrameRateChangeUsable(const Document& d) { return Verified(d) && d.store.CurrentType != TypeSubRip; }
+bool FrameRateChangeUsable(const Document& d) {
+  return Verified(d) && !(d.SubtitleOpen() && d.store.CurrentType == TypeSubRip);
+}
 bool VideoFileUsable(const Document& d) { return Verified(d) && !d.VideoPreviewShowing; }
 // Usable once a search has found something; searching is not carried out yet.
 bool SearchAgainUsable(const Document&) { return false; }

@@ -124,9 +124,12 @@ class Document {
   void TypeButtonChecked(int type);
   // True while the editing area's text is not what the last parse read and checked: the text
   // was edited since, or that parse failed. Only "Verify writings" and the file commands apply.
-  bool AwaitsVerification() const { return store.SubtitleLoaded && (EditedSinceParse || !LastParseSucceeded); }
+  bool AwaitsVerification() const { return SubtitleOpen() && (EditedSinceParse || !LastParseSucceeded); }
   // True when the subtitle has changes or edits that are not saved.
-  bool ChangesUnsaved() const { return store.SubtitleLoaded && (store.ChangeCount > 0 || store.TextEdited); }
+  bool ChangesUnsaved() const { return SubtitleOpen() && (store.ChangeCount > 0 || store.TextEdited); }
+  // True once a file is loaded and its first parse is done: until then the commands stay as
+  // they were before the open, also under the parse's messages.
+  bool SubtitleOpen() const { return store.SubtitleLoaded && !store.FirstParseAfterLoad; }
 
   // --- frame-rate box and display unit ---
   void FrameRateTextChanged(std::string_view text);

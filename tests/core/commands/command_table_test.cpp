@@ -116,6 +116,12 @@ TEST(CommandTable, EnablesEachCommandInTheSituationsOfASession) {
               f.doc.CloseFile();
             },
             "open" + timing},
+           {"under a message of the first parse",
+            [](DocumentFixture& f) {
+              f.Open(SubRip, "film.srt");
+              f.doc.store.FirstParseAfterLoad = true;
+            },
+            "open" + timing},
            {"refused file", [](DocumentFixture& f) { f.Open("no subtitle"); }, "open" + timing},
        }) {
     DocumentFixture f;
