@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,97 +36,78 @@ std::string UsableCommands(const Document& doc) {
   return out;
 }
 
+// Runs the steps of a situation, one letter each: open SubRip, MicroDVD, a file the open
+// repairs, one failing verification or one refused; edit, verify, edit badly and verify, save,
+// multiply, switch the type, close, or stand under a message of the first parse.
+void RunSteps(DocumentFixture& f, std::string_view steps) {
+  for (char step : steps) switch (step) {
+      case 's':
+        f.Open(SubRip, "film.srt");
+        break;
+      case 'm':
+        f.Open(MicroDVD, "film.sub");
+        break;
+      case 'p':  // repaired on opening
+        f.Open(Lines({"{25}{50}Hello  ", "{75}{100}World"}), "film.sub");
+        break;
+      case 'o':  // fails verification
+        f.doc.settings.AdvancedAutomaticRepair = false;
+        f.Open(Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"}), "film.sub");
+        break;
+      case 'r':
+        f.Open("no subtitle");
+        break;
+      case 'e':
+        f.editor.SetText(SubRip + "x"), f.doc.EditorTextChanged();
+        break;
+      case 'v':
+        f.doc.TextInLines();
+        break;
+      case 'b':
+        f.EditAndVerify("no subtitle");
+        break;
+      case 'S':
+        f.prompter.answers = {Answer::Yes}, f.doc.Save();
+        break;
+      case 'x':
+        f.doc.MultiplyValue = 2, f.doc.MultiplyClick();
+        break;
+      case 't':
+        f.doc.TypeButtonChecked(f.doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip);
+        break;
+      case 'c':
+        f.doc.CloseFile();
+        break;
+      case 'f':  // under a message of the first parse
+        f.doc.store.FirstParseAfterLoad = true;
+        break;
+    }
+}
+
 TEST(CommandTable, EnablesEachCommandInTheSituationsOfASession) {
-  using Steps = std::function<void(DocumentFixture&)>;
-  const Steps edit = [](DocumentFixture& f) {
-    f.Open(SubRip, "film.srt");
-    f.editor.SetText(SubRip + "x");
-    f.doc.EditorTextChanged();
-  };
-  const Steps failedParse = [](DocumentFixture& f) {
-    f.Open(SubRip, "film.srt");
-    f.EditAndVerify("no subtitle");
-  };
-  const std::string timing = " multiply fps video-fps";
-  struct Case {
-    const char* name;
-    Steps steps;
-    std::string usable;
-  };
-  for (const Case& c : std::vector<Case>{
-           {"nothing loaded", [](DocumentFixture&) {}, "open" + timing},
-           {"SubRip", [](DocumentFixture& f) { f.Open(SubRip, "film.srt"); },
-            "save-as close append multiply video-fps"},
-           {"MicroDVD", [](DocumentFixture& f) { f.Open(MicroDVD, "film.sub"); }, "save-as close append" + timing},
-           {"repaired on opening",
-            [](DocumentFixture& f) {
-              f.Open(Lines({"{25}{50}Hello  ", "{75}{100}World"}), "film.sub");
-            },
-            "save reload save-as close append" + timing},
-           {"edited", edit, "save reload save-as close verify"},
-           {"edited and verified",
-            [&](DocumentFixture& f) {
-              edit(f);
-              f.doc.TextInLines();
-            },
-            "save reload save-as close append multiply video-fps"},
-           {"failed parse", failedParse, "save reload save-as close append verify"},
-           {"failed parse, saved anyway",
-            [&](DocumentFixture& f) {
-              failedParse(f);
-              f.prompter.answers = {Answer::Yes};
-              f.doc.Save();
-            },
-            "save-as close append verify"},
-           {"failing on opening",
-            [](DocumentFixture& f) {
-              f.doc.settings.AdvancedAutomaticRepair = false;
-              f.Open(Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"}), "film.sub");
-            },
-            "save-as close append verify"},
-           {"saved after verified edits",
-            [&](DocumentFixture& f) {
-              edit(f);
-              f.doc.TextInLines();
-              f.doc.Save();
-            },
-            "save-as close append multiply video-fps"},
-           {"multiplied",
-            [](DocumentFixture& f) {
-              f.Open(MicroDVD, "film.sub");
-              f.doc.MultiplyValue = 2;
-              f.doc.MultiplyClick();
-            },
-            "save reload save-as close append" + timing},
-           {"MicroDVD saved as SubRip",
-            [](DocumentFixture& f) {
-              f.Open(MicroDVD, "film.sub");
-              f.doc.TypeButtonChecked(TypeSubRip);
-            },
-            "save reload save-as close append multiply video-fps"},
-           {"SubRip saved as MicroDVD",
-            [](DocumentFixture& f) {
-              f.Open(SubRip, "film.srt");
-              f.doc.TypeButtonChecked(TypeMicroDVD);
-            },
-            "save reload save-as close append" + timing},
-           {"closed: the editing area is read-only",
-            [](DocumentFixture& f) {
-              f.Open(SubRip, "film.srt");
-              f.doc.CloseFile();
-            },
-            "open" + timing},
-           {"under a message of the first parse",
-            [](DocumentFixture& f) {
-              f.Open(SubRip, "film.srt");
-              f.doc.store.FirstParseAfterLoad = true;
-            },
-            "open" + timing},
-           {"refused file", [](DocumentFixture& f) { f.Open("no subtitle"); }, "open" + timing},
+  const std::string none = "open multiply fps video-fps", open = "save-as close append multiply",
+                    changed = "save reload " + open;
+  for (const auto& [steps, usable] : std::vector<std::pair<const char*, std::string>>{
+           {"", none},
+           {"s", open + " video-fps"},
+           {"m", open + " fps video-fps"},
+           {"p", changed + " fps video-fps"},
+           {"se", "save reload save-as close verify"},
+           {"sev", changed + " video-fps"},
+           {"sb", "save reload save-as close append verify"},
+           {"sbS", "save-as close append verify"},
+           {"o", "save-as close append verify"},
+           {"sevS", open + " video-fps"},
+           {"mx", changed + " fps video-fps"},
+           {"mt", changed + " video-fps"},
+           {"st", changed + " fps video-fps"},
+           {"sc", none},
+           {"r", none},
+           {"sf", none},
        }) {
     DocumentFixture f;
-    c.steps(f);
-    EXPECT_EQ(UsableCommands(f.doc), c.usable) << c.name;
+    RunSteps(f, steps);
+    EXPECT_EQ(UsableCommands(f.doc), usable) << steps;
   }
 }
 
