@@ -37,7 +37,7 @@ class SilentPrompter : public Prompter {
 
 class FixedClock : public Clock {
  public:
-  double Now() const override { return 46000.0; }
+  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
 };
 
 // A document with its shell doubles, on one file.
@@ -93,7 +93,8 @@ void Run(benchmark::State& state, const fs::path& file, const std::string& bytes
       auto& store = doc.store;
       store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
       store.SubtitleCount = store.LineCount;
-      store.DetectionCode = store.CurrentType = TypeMicroDVD;
+      store.DetectionCode = Layout::MicroDVD;
+      store.CurrentType = TypeMicroDVD;
       store.SubtitleLoaded = true;
       Time(state, cpu, [&] {
         doc.VerifySubtitle();

@@ -40,7 +40,7 @@ class SilentPrompter : public Prompter {
 
 class FixedClock : public Clock {
  public:
-  double Now() const override { return 46000.0; }
+  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
 };
 
 // Low, fractional and the usual rates: low rates make the largest millisecond values.

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "document/document.h"
 #include "document/render.h"
 #include "document/units.h"
@@ -98,7 +99,7 @@ class ScriptPrompter : public Prompter {
 
 class FixedClock : public Clock {
  public:
-  double Now() const override { return 46000.0; }
+  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
 };
 
 const MessageTable& Messages() {
@@ -253,7 +254,7 @@ struct Session {
   char lastAction = 'o';            // the kind of the last action; 'o' is the open
   std::string lastCheckedText;      // the text last parsed again
 
-  bool SubtitleControls() const { return !gated || doc.commands.SubtitleCommands; }
+  bool SubtitleControls() const { return !gated || CommandUsable(doc, CommandId::Multiply); }
 
   // --- actions ---
 
@@ -266,7 +267,7 @@ struct Session {
     const std::size_t length = script.Below(14);
     const bool lineField = &field == &t.firstLine || &field == &t.secondLine;
     if (&field == &t.targetRate) {
-      if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
+      if (gated && !CommandUsable(doc, CommandId::ChangeFrameRate)) return;
     } else if (!lineField && !SubtitleControls()) {
       return;
     }
@@ -316,7 +317,7 @@ struct Session {
   }
 
   void PressChangeFrameRate() {
-    if (gated && !(doc.commands.SubtitleCommands && doc.commands.FrameRateChangeGroup)) return;
+    if (gated && !(CommandUsable(doc, CommandId::ChangeFrameRate))) return;
     strictReparse = false;
     keepsSubFrameTimes = true;
     doc.Run(FrameRateChangeParams{doc.timing.targetRate.Target()});
@@ -362,7 +363,7 @@ struct Session {
     doc.MarkLineNumber(point);
     // It acts only on a verified text with subtitles.
     const auto& s = doc.store;
-    if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.commands.VerifyWritings || Skipped('L')) return;
+    if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.AwaitsVerification() || Skipped('L')) return;
     const LineField& field = point == 2 ? doc.timing.secondLine : doc.timing.firstLine;
     const std::int32_t line = field.Value();
     Check(field.Text() == std::to_string(line), "a marked line field does not show its number");
@@ -405,7 +406,7 @@ struct Session {
   }
 
   void Verify() {
-    if (gated && !doc.commands.VerifyWritings) return;
+    if (gated && !doc.AwaitsVerification()) return;
     doc.TextInLines();
   }
 
@@ -582,7 +583,7 @@ struct Session {
         Check(s.StartValues[i] >= 0 && s.EndValues[i] >= 0, "a time below its range");
     }
     // The editing area shows the store while no unverified edit is pending.
-    if (doc.LastParseSucceeded && !doc.commands.VerifyWritings && !Skipped('E')) {
+    if (doc.LastParseSucceeded && !doc.AwaitsVerification() && !Skipped('E')) {
       const std::string& text = editor.Text();
       if (Rendered() != text) {
         if (StopsAfter(lastAction)) return false;

@@ -138,55 +138,14 @@ void SetFieldText(QLineEdit* field, const std::string& text) {
 }  // namespace
 
 void TMainForm::Refresh() {
-  const CommandState& c = doc_->commands;
+  for (const CommandBinding& b : CommandBindings()) {
+    const bool usable = CommandUsable(*doc_, b.id);
+    if (b.widget)
+      b.widget->setEnabled(usable);
+    else
+      b.action->setEnabled(usable);
+  }
   const FieldTexts& f = doc_->fields;
-  for (QWidget* w : std::initializer_list<QWidget*>{SaveAsTypeLabel,
-                                                    rbMicroDVD,
-                                                    rbSubRip,
-                                                    rbFrames,
-                                                    rbTime,
-                                                    btnMultiply,
-                                                    btnIncrease,
-                                                    ManualModificationsLabel,
-                                                    eMultiplyValue,
-                                                    eIncreaseDecreaseValue,
-                                                    btnDecrease,
-                                                    cbChooseFrameRate,
-                                                    AutomaticModificationsLabel,
-                                                    Text1Label,
-                                                    Text3Label,
-                                                    btnDisplayTime,
-                                                    Text2Label,
-                                                    Text4Label,
-                                                    Units1Label,
-                                                    Units2Label,
-                                                    eFirstPoint,
-                                                    eSecondPoint,
-                                                    btnTransform,
-                                                    cbEntire,
-                                                    FrameRateLabel,
-                                                    btnSplitSubtitle,
-                                                    btnSmartWrap,
-                                                    btnRemoveComments})
-    w->setEnabled(c.SubtitleCommands);
-  for (QWidget* w : std::initializer_list<QWidget*>{ChangeFrameRateLabel, cbChangeFrameRate, FrameRateUnitsLabel,
-                                                    btnChangeFrameRate})
-    w->setEnabled(c.SubtitleCommands && c.FrameRateChangeGroup);
-  btnVerifyWritings->setEnabled(c.VerifyWritings);
-  btnLoadFromVideoFile->setEnabled(c.LoadFromVideoFile);
-  sbLoadFile->setEnabled(c.Load);
-  OpenFileMenu->setEnabled(c.Load);
-  sbSave->setEnabled(c.Save);
-  SaveFileMenu->setEnabled(c.Save);
-  sbSaveAs->setEnabled(c.SaveAs);
-  SaveFileAsMenu->setEnabled(c.SaveAs);
-  sbReload->setEnabled(c.Reload);
-  ReloadFileMenu->setEnabled(c.Reload);
-  sbCloseFile->setEnabled(c.CloseFile);
-  CloseFileMenu->setEnabled(c.CloseFile);
-  AppendMenu->setEnabled(c.Append);
-  ExitProgramMenu->setEnabled(c.ExitProgram);
-  SearchAgainMenu->setEnabled(c.SearchAgain);
 
   // The limit first: a field cuts a text longer than the limit it has when the text is set.
   eFirstLine->setMaxLength(doc_->timing.firstLine.MaxLength());

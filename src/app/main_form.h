@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "commands/command_table.h"
 #include "controls/my_buttons.h"
 #include "controls/my_rich_edit.h"
 #include "controls/pressed_hand_feedback.h"
@@ -178,6 +180,84 @@ class TMainForm : public QMainWindow {
   void sbAboutClick();
   // Opens the popup of the editing area at `at` (screen coordinates).
   void PopupShowing(const QPoint& at);
+
+  // A control or menu item and the command it gives: Refresh enables it while the command is usable.
+  struct CommandBinding {
+    CommandBinding(QWidget* control, CommandId command) : widget(control), id(command) {}
+    CommandBinding(QAction* item, CommandId command) : action(item), id(command) {}
+    QWidget* widget = nullptr;
+    QAction* action = nullptr;
+    CommandId id;
+  };
+  std::vector<CommandBinding> CommandBindings() const {
+    using enum CommandId;
+    return {
+        {sbLoadFile, Open},
+        {OpenFileMenu, Open},
+        {sbSave, Save},
+        {SaveFileMenu, Save},
+        {sbSaveAs, SaveAs},
+        {SaveFileAsMenu, SaveAs},
+        {sbReload, Reload},
+        {ReloadFileMenu, Reload},
+        {sbCloseFile, CloseFile},
+        {CloseFileMenu, CloseFile},
+        {AppendMenu, Append},
+        {ExitProgramMenu, Exit},
+        {btnVerifyWritings, VerifyWritings},
+        {SaveAsTypeLabel, SaveAsType},
+        {rbMicroDVD, SaveAsType},
+        {rbSubRip, SaveAsType},
+        {rbFrames, DisplayUnit},
+        {rbTime, DisplayUnit},
+        {FrameRateLabel, ChooseFrameRate},
+        {cbChooseFrameRate, ChooseFrameRate},
+        {btnLoadFromVideoFile, LoadFromVideoFile},
+        {ManualModificationsLabel, Multiply},
+        {eMultiplyValue, Multiply},
+        {btnMultiply, Multiply},
+        {eIncreaseDecreaseValue, Increase},
+        {btnIncrease, Increase},
+        {btnDecrease, Decrease},
+        {ChangeFrameRateLabel, ChangeFrameRate},
+        {cbChangeFrameRate, ChangeFrameRate},
+        {FrameRateUnitsLabel, ChangeFrameRate},
+        {btnChangeFrameRate, ChangeFrameRate},
+        {AutomaticModificationsLabel, Transform},
+        {Text1Label, Transform},
+        {Text2Label, Transform},
+        {Text3Label, Transform},
+        {Text4Label, Transform},
+        {Units1Label, Transform},
+        {Units2Label, Transform},
+        {eFirstPoint, Transform},
+        {eSecondPoint, Transform},
+        {cbEntire, Transform},
+        {btnTransform, Transform},
+        {btnDisplayTime, DisplayTime},
+        {btnSplitSubtitle, SplitSubtitle},
+        {btnSmartWrap, SmartWrap},
+        {btnRemoveComments, RemoveComments},
+        {LoadSaveTextMenu, LoadSaveText},
+        {sbSearch, Search},
+        {SearchMenu, Search},
+        {SearchAgainMenu, SearchAgain},
+        {sbGoToLine, GoToLine},
+        {GoToLineMenu, GoToLine},
+        {sbGoToTime, GoToTime},
+        {GoToTimeMenu, GoToTime},
+        {sbGoToFrame, GoToFrame},
+        {GoToFrameMenu, GoToFrame},
+        {sbDialogRemover, DialogRemover},
+        {DialogRemoverMenu, DialogRemover},
+        {sbVideoPreview, VideoPreview},
+        {VideoPreviewMenu, VideoPreview},
+        {sbOptions, Options},
+        {OptionsMenu, Options},
+        {sbAbout, About},
+        {AboutMenu, About},
+    };
+  }
 
   // Runs a document action and shows the state it left.
   template <class Action>

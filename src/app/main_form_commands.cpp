@@ -21,7 +21,7 @@ void TMainForm::ConnectCommands() {
   connect(ExitProgramMenu, &QAction::triggered, this, &QWidget::close);
   both(btnVerifyWritings, nullptr, &TMainForm::btnVerifyWritingsClick);
   auto verifyIfEnabled = [this] {
-    if (btnVerifyWritings->isEnabled()) btnVerifyWritingsClick();
+    if (CommandUsable(*doc_, CommandId::VerifyWritings)) btnVerifyWritingsClick();
   };
   connect(reManualEditZone, &TMyRichEdit::verifyRequested, this, verifyIfEnabled);
   auto* verifyKey = new QShortcut(QKeySequence("Ctrl+Q"), btnVerifyWritings, nullptr, nullptr, Qt::WidgetShortcut);

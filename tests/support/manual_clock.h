@@ -1,15 +1,17 @@
 // A clock the test moves by hand.
 #pragma once
 
+#include <chrono>
+
 #include "ports/clock.h"
 
 namespace tessary::testing {
 
 class ManualClock : public Clock {
  public:
-  double Now() const override { return now; }
-  void AdvanceSeconds(double seconds) { now += seconds / 86400.0; }
-  double now = 46000.0;  // some day, in days
+  TimePoint Now() const override { return now; }
+  void Advance(TimePoint::duration by) { now += by; }
+  TimePoint now = TimePoint{} + std::chrono::days(46000);  // some day, far from the epoch
 };
 
 }  // namespace tessary::testing

@@ -1,23 +1,25 @@
 // Automatic save: a copy beside the file, or the file itself, at a fixed interval.
+#include <chrono>
+
 #include "document/document.h"
 #include "document/safe_write.h"
 
 namespace tessary {
 
 namespace {
-// A minute of the interval, in days (60.046272 seconds).
-constexpr double MinuteOfInterval = 0.00069498;
+// A minute of the interval, as the interval has always been counted.
+constexpr std::chrono::microseconds MinuteOfInterval{60'046'272};
 }  // namespace
 
 bool Document::AutoSaveDue() const {
-  return commands.Save && settings.AutomaticSave &&
+  return ChangesUnsaved() && settings.AutomaticSave &&
          clock_.Now() - AutoSaveReference >= settings.AutomaticSaveTime * MinuteOfInterval;
 }
 
 void Document::AutoSave() {
   AutoSaveReference = clock_.Now();
   // A text edited by hand is saved over the file only after it was verified.
-  if (!settings.SaveType && !commands.VerifyWritings) {
+  if (!settings.SaveType && !AwaitsVerification()) {
     Save();
     return;
   }

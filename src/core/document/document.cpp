@@ -1,5 +1,6 @@
 #include "document/document.h"
 
+#include <chrono>
 #include <utility>
 
 #include "document/units.h"
@@ -8,6 +9,8 @@ namespace tessary {
 
 namespace {
 NoFileDialogs noFileDialogs;
+// A second click on a subtitle command within this time of the first tells the user to load one.
+constexpr std::chrono::milliseconds NoticeRepeatTime{864};
 }  // namespace
 
 Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table)
@@ -44,20 +47,13 @@ std::string Document::FileCaption() const {
   return Text(Msg::Title) + " - '" + std::filesystem::path(CurrentFileName).filename().string() + "'";
 }
 
-void Document::ChangeComStatus(bool enabled) {
-  commands.SubtitleCommands = enabled;
-  commands.VerifyWritings = !enabled;
-  commands.LoadFromVideoFile = enabled && !commands.VideoPreviewShowing;
-}
-
 void Document::Reinitialization() {
   Caption = Text(Msg::Title);
-  commands.SearchAgain = false;
   HighlightActive = false;
   CounterNoticeDisabled = false;
   store.ChangeCount = store.ReportedChangeCount = 0;
   store.TextEdited = store.SubtitleLoaded = false;
-  store.DetectionCode = 0;
+  store.DetectionCode = Layout::Unknown;
   store.CurrentType = TypeNone;
   BackupFileName.clear();
   RemoveSaveCopy();
@@ -69,14 +65,11 @@ void Document::Reinitialization() {
   Unit = DisplayUnit::Frames;
   ResetManualFields();
   ResetTransformFields();
-  ChangeComStatus(true);
-  commands.FrameRateChangeGroup = true;
-  commands.Load = commands.ExitProgram = true;
-  commands.Save = commands.SaveAs = commands.Reload = commands.CloseFile = commands.Append = false;
+  EditedSinceParse = false;
   fields.UnitsLabel = Text(Msg::FramesUnit);
   CheckedType = TypeMicroDVD;
   fields.FrameRateRed = true;
-  commands.EditorReadOnly = true;
+  EditorReadOnly = true;
   editor_.SetReadOnly(true);
   SetEditorText("");
   encoding = {};
@@ -84,12 +77,11 @@ void Document::Reinitialization() {
 }
 
 void Document::NoSubtitleNotice() {
-  if (clock_.Now() - LastGuardTime <= 0.00001) Show(Icon::Information, Text(Msg::PleaseLoad));
+  if (clock_.Now() - LastGuardTime <= NoticeRepeatTime) Show(Icon::Information, Text(Msg::PleaseLoad));
   LastGuardTime = clock_.Now();
 }
 
 void Document::ChangeReport() {
-  if (store.ChangeCount > 0 || store.TextEdited) commands.Save = commands.Reload = true;
   int made = store.ChangeCount - store.ReportedChangeCount;
   if (made < 1)
     Show(Icon::Information, Text(Msg::NoChange));
@@ -101,9 +93,7 @@ void Document::ChangeReport() {
 void Document::EditorTextChanged() {
   if (!store.SubtitleLoaded || Rendering) return;
   if (!store.FirstParseAfterLoad) store.TextEdited = true;
-  commands.Save = commands.Reload = true;
-  commands.Append = false;
-  ChangeComStatus(false);
+  EditedSinceParse = true;
 }
 
 void Document::NoticeEncodingSwitch() {

@@ -54,8 +54,8 @@ class Document {
   // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
   // split left past the lines it could take.
   bool PreCheck(std::string_view rest);
-  // Returns the DetectionCode of RawLines[1..LineCount].
-  int DetectType() const;
+  // Returns the layout of RawLines[1..LineCount].
+  Layout DetectType() const;
   // The parse: editing area -> RawLines -> verify -> read -> repair -> render.
   void TextInLines();
   void VerifySubtitle();
@@ -105,8 +105,7 @@ class Document {
   void GetLocNr();
   void GoToLocNr(int line, int column, bool highlight);
 
-  // --- commands and their state ---
-  void ChangeComStatus(bool enabled);
+  // --- commands and their state (which commands are usable: commands/command_table.h) ---
   void Reinitialization();
   void NoSubtitleNotice();
   void ChangeReport();
@@ -117,6 +116,14 @@ class Document {
   void NoticeEncodingSwitch();
   // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
   void TypeButtonChecked(int type);
+  // True while the editing area's text is not what the last parse read and checked: the text
+  // was edited since, or that parse failed. Only "Verify writings" and the file commands apply.
+  bool AwaitsVerification() const { return SubtitleOpen() && (EditedSinceParse || !LastParseSucceeded); }
+  // True when the subtitle has changes or edits that are not saved.
+  bool ChangesUnsaved() const { return SubtitleOpen() && (store.ChangeCount > 0 || store.TextEdited); }
+  // True once a file is loaded and its first parse is done: until then the commands stay as
+  // they were before the open, also under the parse's messages.
+  bool SubtitleOpen() const { return store.SubtitleLoaded && !store.FirstParseAfterLoad; }
 
   // --- frame-rate box and display unit ---
   void FrameRateTextChanged(std::string_view text);
@@ -139,11 +146,14 @@ class Document {
   bool HighlightActive = false;
   bool Rendering = false;
   bool MessageShowing = false;
-  double LastGuardTime = 0;
-  double AutoSaveReference = 0;  // when the automatic save counts its interval from
+  Clock::TimePoint LastGuardTime{};
+  Clock::TimePoint AutoSaveReference{};  // when the automatic save counts its interval from
 
   bool VerifiedOK = false;
   bool LastParseSucceeded = false;
+  bool EditedSinceParse = false;  // the user changed the text after the last parse
+  bool EditorReadOnly = true;     // nothing is loaded to edit
+  bool VideoPreviewShowing = false;
   bool CounterNoticeDisabled = false;
   bool DisableConvertMessage = false;
   bool SaveSucceeded = true;
@@ -156,7 +166,6 @@ class Document {
   std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
   EncodingInfo encoding;
 
-  CommandState commands;
   FieldTexts fields;
   TimingFields timing;
   int CheckedType = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked

@@ -63,7 +63,7 @@ void Document::OpenArgumentFile(const std::string& argument) {
 }
 
 bool Document::ConfirmUnverifiedSave() {
-  return !commands.VerifyWritings ||
+  return !AwaitsVerification() ||
          Ask(Icon::Warning, Text(Msg::NotVerifiedSave), Buttons::YesNo, Answer::No) == Answer::Yes;
 }
 
@@ -128,13 +128,12 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
   Caption = FileCaption();
   store.ChangeCount = store.ReportedChangeCount = 0;
   store.TextEdited = false;
-  commands.Save = commands.Reload = false;
   SaveSucceeded = true;
   return SaveOutcome::Saved;
 }
 
 bool Document::SettleChangesBeforeClosing() {
-  if (!store.SubtitleLoaded || (store.ChangeCount == 0 && !store.TextEdited)) return true;
+  if (!ChangesUnsaved()) return true;
   const std::string name = fs::path(CurrentFileName).filename().string();
   switch (Ask(Icon::Question, Text(Msg::SaveChangesIn) + " " + Quoted(name) + "?", Buttons::YesNoCancel, Answer::Yes)) {
     case Answer::Yes:
@@ -180,7 +179,7 @@ bool Document::OpenSaveCopyInstead(const std::string& path) {
 }
 
 void Document::Reload() {
-  if (!store.SubtitleLoaded || (store.ChangeCount < 1 && !store.TextEdited)) return;
+  if (!ChangesUnsaved()) return;
   std::string question = Text(Msg::ThereAre) + " ";
   if (store.ChangeCount > 0) question += std::to_string(store.ChangeCount) + " ";
   question += Text(Msg::ChangesToSaveReload);

@@ -94,7 +94,6 @@ void Document::OpenFile() {
   if (fromCopy) attributes = fs::status(path, ec).permissions();
   SavedAttributes = attributes;
   encoding = *decoded;
-  commands.SearchAgain = false;
 
   store.ClearEntries();
   std::string_view rest;
@@ -106,14 +105,14 @@ void Document::OpenFile() {
   }
   store.DetectionCode = DetectType();
   store.CurrentType = TypeOfDetection(store.DetectionCode);
-  if (store.DetectionCode == 0) {
+  if (store.DetectionCode == Layout::Unknown) {
     Show(Icon::Error, Text(Msg::UnknownType));
     Reinitialization();
     return;
   }
   store.SubtitleLoaded = true;
   fs::current_path(fs::path(path).parent_path(), ec);
-  commands.EditorReadOnly = false;
+  EditorReadOnly = false;
   editor_.SetReadOnly(false);
   fields.FrameRateRed = true;
   store.FirstParseAfterLoad = true;
@@ -160,14 +159,14 @@ bool Document::PreCheck(std::string_view rest) {
   return true;
 }
 
-int Document::DetectType() const {
+Layout Document::DetectType() const {
   const auto& lines = store.RawLines;
   const int count = store.LineCount;
   const double L = count;
 
   int microDVD = 0;
   for (int i = 1; i <= count; ++i) microDVD += IsMicroDVDLine(lines[i]);
-  if (microDVD >= L * 3 / 4) return 1;
+  if (microDVD >= L * 3 / 4) return Layout::MicroDVD;
 
   int empty = 0, number = 0, time = 0, length23 = 0;
   for (int i = 1; i <= count; ++i) {
@@ -180,13 +179,13 @@ int Document::DetectType() const {
       ++time;
     length23 += s.size() == 23;
   }
-  if (empty > L / 8.6 && number > L / 5.7 && time > L / 5.7) return 2;
-  if (empty > L / 5 && length23 > L / 4) return 3;
+  if (empty > L / 8.6 && number > L / 5.7 && time > L / 5.7) return Layout::SubRip;
+  if (empty > L / 5 && length23 > L / 4) return Layout::TimePair;
 
   if (count >= 20) {
     int dialogue = 0;
     for (int i = 1; i <= count; ++i) dialogue += lines[i].starts_with(DialoguePrefix);
-    if (dialogue >= 1 && dialogue >= (L - 20) * 3 / 4) return 4;
+    if (dialogue >= 1 && dialogue >= (L - 20) * 3 / 4) return Layout::Ssa;
   }
 
   int digits = 0, colons = 0;
@@ -196,10 +195,10 @@ int Document::DetectType() const {
     digits += IsDigit(s[0]) && IsDigit(s[1]) && IsDigit(s[3]) && IsDigit(s[4]) && IsDigit(s[6]) && IsDigit(s[7]);
     colons += s[2] == ':' && s[5] == ':' && s[8] == ':';
   }
-  if (L * 0.75 <= digits && digits <= L * 1.25 && L * 0.75 <= colons && colons <= L * 1.25) return 5;
+  if (L * 0.75 <= digits && digits <= L * 1.25 && L * 0.75 <= colons && colons <= L * 1.25) return Layout::TimePrefix;
 
-  if (IsStrictSubRip(lines, count)) return 2;
-  return 0;
+  if (IsStrictSubRip(lines, count)) return Layout::SubRip;
+  return Layout::Unknown;
 }
 
 }  // namespace tessary

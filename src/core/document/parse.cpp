@@ -24,7 +24,7 @@ void Document::TextInLines() {
       store.DetectionCode = DetectType();
       store.CurrentType = TypeOfDetection(store.DetectionCode);
     }
-    if (store.DetectionCode == 0) {
+    if (store.DetectionCode == Layout::Unknown) {
       Show(Icon::Error, Text(Msg::UnknownType));
     } else {
       if (store.CurrentType == TypeMicroDVD) store.SubtitleCount = store.LineCount;
@@ -42,24 +42,19 @@ void Document::TextInLines() {
       Show(Icon::Information, Text(Msg::ProperlyModified));
     store.ReportedChangeCount = store.ChangeCount;
   }
-  ChangeComStatus(ok);
   LastParseSucceeded = ok;
+  EditedSinceParse = false;
 
   // Reload reads the file that was opened, not the name the type switch gives it.
   if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
   // The store of a failed parse has just been cleared: the switch must not render it.
   if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip) CheckTypeButton(store.CurrentType, ok);
-  if (store.CurrentType == TypeSubRip) commands.FrameRateChangeGroup = false;
 
   // After a failed parse the count may stand above the subtitles read; those read as 0.
   store.EnsureSubtitles(store.SubtitleCount);
   ResetTransformFields();
   Caption = FileCaption();
   LastParsedFileName = CurrentFileName;
-
-  commands.Load = false;
-  commands.Save = commands.Reload = store.ChangeCount > 0 || store.TextEdited;
-  commands.CloseFile = commands.SaveAs = commands.Append = commands.ExitProgram = true;
   store.FirstParseAfterLoad = false;
 }
 

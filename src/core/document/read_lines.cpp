@@ -193,22 +193,22 @@ void Document::ReadSubtitleLines() {
   auto& s = store;
   s.BraceCodesFound = s.AngleTagsFound = false;
   switch (s.DetectionCode) {
-    case 1:
+    case Layout::MicroDVD:
       ReadMicroDVD(s, FrameRate);
       break;
-    case 2:
+    case Layout::SubRip:
       ReadSubRip(s);
       break;
-    case 3:
+    case Layout::TimePair:
       ReadTimePair(s);
       break;
-    case 4:
+    case Layout::Ssa:
       ReadSsa(s);
       break;
-    case 5:
+    case Layout::TimePrefix:
       ReadTimePrefix(s);
       break;
-    default:
+    case Layout::Unknown:
       break;
   }
   std::vector<std::string>(1).swap(s.RawLines);

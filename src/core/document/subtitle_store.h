@@ -7,6 +7,16 @@
 
 namespace tessary {
 
+// The layout detection finds in a text; the older three are read into SubRip.
+enum class Layout {
+  Unknown,     // no subtitle layout: the text is refused
+  MicroDVD,    // "{start}{end}text"
+  SubRip,      // counter, "00:00:01,000 --> 00:00:04,000", text, blank line
+  TimePair,    // "00:00:01.50,00:00:03.00" with "[br]" breaks
+  Ssa,         // SSA dialogue lines
+  TimePrefix,  // "00:00:01:text"
+};
+
 // The arrays are 1-based (entry 0 is unused) and grow as needed: a parse may insert
 // lines past the file's limit, and nothing is ever cut off.
 struct SubtitleStore {
@@ -21,7 +31,7 @@ struct SubtitleStore {
   int ChangeCount = 0;
   int ReportedChangeCount = 0;
   int CurrentType = 0;  // 0 none, 1 MicroDVD, 2 SubRip
-  int DetectionCode = 0;
+  Layout DetectionCode = Layout::Unknown;
 
   bool SubtitleLoaded = false;
   bool TextEdited = false;
@@ -43,8 +53,8 @@ inline constexpr int TypeMicroDVD = 1;
 inline constexpr int TypeSubRip = 2;
 
 // The type a detected layout is held in: MicroDVD as itself, every time-based one as SubRip.
-inline constexpr int TypeOfDetection(int detectionCode) {
-  return detectionCode == 0 ? TypeNone : detectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+inline constexpr int TypeOfDetection(Layout layout) {
+  return layout == Layout::Unknown ? TypeNone : layout == Layout::MicroDVD ? TypeMicroDVD : TypeSubRip;
 }
 
 }  // namespace tessary

@@ -58,20 +58,16 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
       return;
     }
     store.TextEdited = true;
-    commands.Save = commands.Reload = true;
   }
   store.CurrentType = type;
   if (!store.FirstParseAfterLoad && renderAllowed) LinesInText();
   CurrentFileName = WithExtension(CurrentFileName, type == TypeSubRip ? ".srt" : ".sub");
   BackupFileName = CurrentFileName + ".bak";
   Caption = FileCaption();
-  if (type == TypeSubRip) {
+  if (type == TypeSubRip)
     SelectTimeUnit();
-    commands.FrameRateChangeGroup = false;
-  } else {
+  else
     SelectFramesUnit();
-    commands.FrameRateChangeGroup = true;
-  }
 }
 
 }  // namespace tessary

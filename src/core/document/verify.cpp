@@ -10,22 +10,22 @@ void Document::VerifySubtitle() {
   for (int i = 1; i <= store.LineCount; ++i) store.ChangeCount += TrimLineEnds(store.RawLines[i]);
   VerifyRules rules{*this};
   switch (store.DetectionCode) {
-    case 1:
+    case Layout::MicroDVD:
       rules.MicroDVD();
       break;
-    case 2:
+    case Layout::SubRip:
       rules.SubRip();
       break;
-    case 3:
+    case Layout::TimePair:
       rules.TimePair();
       break;
-    case 4:
+    case Layout::Ssa:
       rules.Ssa();
       break;
-    case 5:
+    case Layout::TimePrefix:
       rules.TimePrefix();
       break;
-    default:
+    case Layout::Unknown:
       break;
   }
 }

@@ -1,13 +1,15 @@
-// The time of day, as the document's timing rules read it.
+// The wall clock, as the document's timing rules read it.
 #pragma once
+
+#include <chrono>
 
 namespace tessary {
 
 class Clock {
  public:
+  using TimePoint = std::chrono::system_clock::time_point;
   virtual ~Clock() = default;
-  // Returns the current time in days (a day is 1.0).
-  virtual double Now() const = 0;
+  virtual TimePoint Now() const = 0;
 };
 
 }  // namespace tessary

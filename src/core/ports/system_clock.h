@@ -1,4 +1,4 @@
-// The wall clock, in days.
+// The wall clock.
 #pragma once
 
 #include <chrono>
@@ -9,10 +9,7 @@ namespace tessary {
 
 class SystemClock : public Clock {
  public:
-  double Now() const override {
-    auto since = std::chrono::system_clock::now().time_since_epoch();
-    return std::chrono::duration<double>(since).count() / 86400.0;
-  }
+  TimePoint Now() const override { return std::chrono::system_clock::now(); }
 };
 
 }  // namespace tessary

@@ -36,7 +36,7 @@ void Document::ShowPointFields(bool secondAtLeastOne) {
 
 void Document::MarkLineNumber(int point) {
   const auto& s = store;
-  if (!s.SubtitleLoaded || s.SubtitleCount < 1 || commands.VerifyWritings) return;
+  if (!s.SubtitleLoaded || s.SubtitleCount < 1 || AwaitsVerification()) return;
   const int line = LocationOf(editor_.Text(), editor_.CaretPosition()).line;
   int number = line;
   if (s.CurrentType == TypeSubRip) {

@@ -28,27 +28,27 @@ struct AutoSaving : DocumentFixture {
     Edit(Edited);
   }
   std::string Path() const { return doc.CurrentFileName; }
-  // Lets the main timer tick after `seconds`.
-  bool TickAfter(double seconds) {
-    clock.AdvanceSeconds(seconds);
+  // Lets the main timer tick after `wait`.
+  bool TickAfter(Clock::TimePoint::duration wait) {
+    clock.Advance(wait);
     if (!doc.AutoSaveDue()) return false;
     doc.AutoSave();
     return true;
   }
 };
 
-TEST(AutoSave, FallsDueEveryIntervalOfSixtyPointZeroFiveSecondsPerMinuteWhileTheDocumentIsChanged) {
+TEST(AutoSave, FallsDueEveryIntervalOf60_046272SecondsPerMinuteWhileTheDocumentIsChanged) {
   AutoSaving f(true);
-  EXPECT_FALSE(f.TickAfter(60.04));
-  EXPECT_TRUE(f.TickAfter(0.01));  // 60.05 s after the open
-  EXPECT_FALSE(f.TickAfter(60.04));
-  EXPECT_TRUE(f.TickAfter(0.01));
+  EXPECT_FALSE(f.TickAfter(60'046'271us));
+  EXPECT_TRUE(f.TickAfter(1us));  // 60.046272 s after the open
+  EXPECT_FALSE(f.TickAfter(60'046'271us));
+  EXPECT_TRUE(f.TickAfter(1us));
   f.doc.settings.AutomaticSave = false;
-  EXPECT_FALSE(f.TickAfter(120));
+  EXPECT_FALSE(f.TickAfter(120s));
   f.doc.settings.AutomaticSave = true;
   f.prompter.answers = {Answer::Yes};  // save the unverified text
   f.doc.Save();
-  EXPECT_FALSE(f.TickAfter(3600));
+  EXPECT_FALSE(f.TickAfter(1h));
 }
 
 // With copies the file itself never changes; a common save writes it only once verified.
@@ -63,7 +63,7 @@ TEST(AutoSave, WritesTheCopyOrTheFileByTheSaveType) {
     AutoSaving f(c.copy);
     if (c.verified) f.doc.TextInLines();
     f.prompter.shown.clear();
-    ASSERT_TRUE(f.TickAfter(61));
+    ASSERT_TRUE(f.TickAfter(61s));
     EXPECT_EQ(ReadBytes(f.Path()), c.fileSaved ? f.Text() : Original);
     EXPECT_EQ(ReadBytes(f.Path() + ".sav"), c.fileSaved ? "" : f.Text());
     EXPECT_TRUE(f.prompter.shown.empty());
@@ -85,7 +85,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
       SCOPED_TRACE(c);
       AutoSaving f(true, c == CrashDeclined ? foreign : "");
       if (c == HitBySwitch) {
-        ASSERT_TRUE(f.TickAfter(61));
+        ASSERT_TRUE(f.TickAfter(61s));
         f.folder.Write("film.sub.sav", foreign);
         f.doc.TextInLines();
         f.doc.TypeButtonChecked(TypeMicroDVD);
@@ -94,7 +94,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
       if (c == LeftBeside) {
         fs::last_write_time(f.folder.Write("film.srt.sav", foreign), fs::last_write_time(f.Path()) - 1h);
       } else {
-        ASSERT_TRUE(f.TickAfter(61) && f.TickAfter(61));
+        ASSERT_TRUE(f.TickAfter(61s) && f.TickAfter(61s));
       }
       const std::string backup = c >= CrashDeclined ? foreign : "";
       EXPECT_EQ(std::pair(ReadBytes(copy), ReadBytes(copy + ".bak")),
@@ -123,7 +123,7 @@ TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
     const std::string question = "\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?";
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(newerBy > 0, question));
     EXPECT_TRUE(f.prompter.shown.empty() || f.prompter.shown[0].icon == Icon::Warning);
-    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.commands.Save, f.doc.Caption),
+    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.ChangesUnsaved(), f.doc.Caption),
               std::tuple(taken, taken, std::string("Tessary - 'film.srt'")));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
     EXPECT_EQ(std::pair(ReadBytes(file), ReadBytes(copy)), std::pair(f.Text(), Edited));

@@ -74,7 +74,7 @@ TEST(DetectType, RecognisesEachLayoutOnlyPastItsThresholds) {
        }) {
     DocumentFixture f;
     SetRawLines(f.doc, c.lines, 0);
-    EXPECT_EQ(f.doc.DetectType(), c.code) << c.name;
+    EXPECT_EQ(static_cast<int>(f.doc.DetectType()), c.code) << c.name;
   }
 }
 

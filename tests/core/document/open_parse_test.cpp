@@ -40,15 +40,12 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
        }) {
     DocumentFixture f;
     f.Open(c.file, c.name);
-    const bool microDVD = c.newName.ends_with(".sub");
     SCOPED_TRACE(c.newName);
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     EXPECT_EQ(f.doc.Caption, "Tessary - '" + c.newName + "'");
-    const auto& m = f.doc.commands;
-    EXPECT_EQ(std::tuple(m.SubtitleCommands, m.VerifyWritings, m.Load, m.Save, m.FrameRateChangeGroup),
-              std::tuple(true, false, false, false, microDVD));
+    EXPECT_FALSE(f.doc.AwaitsVerification() || f.doc.ChangesUnsaved());
     EXPECT_FALSE(f.doc.store.TextEdited);
     EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
               std::tuple(c.first, c.second));
@@ -167,7 +164,7 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
        }) {
     DocumentFixture f;
     f.Open(c.file);
-    ASSERT_EQ(f.doc.store.DetectionCode, c.openedAs);
+    ASSERT_EQ(static_cast<int>(f.doc.store.DetectionCode), c.openedAs);
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
@@ -189,7 +186,7 @@ TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
     if (!refused) continue;
     EXPECT_EQ(f.prompter.Texts(), Texts{TooBig});
     EXPECT_EQ(f.Text(), typed);
-    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
+    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 
@@ -234,7 +231,7 @@ TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedTextAndLeavesOnlyVerify
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
     EXPECT_TRUE(f.doc.CurrentFileName.ends_with(c.extension)) << f.doc.CurrentFileName;
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
-    EXPECT_EQ(std::pair(f.doc.commands.VerifyWritings, f.doc.commands.SubtitleCommands), std::pair(true, false));
+    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 

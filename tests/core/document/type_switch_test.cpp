@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "commands/command_table.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -39,11 +40,11 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(f.doc.store.CurrentType, c.target);
     EXPECT_EQ(f.Text(), c.converted);
-    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.commands.Save), std::pair(true, true));
+    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.ChangesUnsaved()), std::pair(true, true));
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     // SubRip shows times and has no frame rate to change; MicroDVD shows frames.
     const bool subRip = c.target == TypeSubRip;
-    EXPECT_EQ(std::tuple(f.doc.Unit, f.doc.timing.firstPoint.Text(), f.doc.commands.FrameRateChangeGroup),
+    EXPECT_EQ(std::tuple(f.doc.Unit, f.doc.timing.firstPoint.Text(), CommandUsable(f.doc, CommandId::ChangeFrameRate)),
               std::tuple(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100"),
                          !subRip));
   }
@@ -78,8 +79,8 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
     EXPECT_EQ(std::pair(f.doc.CheckedType, f.doc.store.CurrentType), std::pair(TypeMicroDVD, TypeMicroDVD));
     EXPECT_EQ(f.Text(), c.file);
     EXPECT_EQ(f.doc.CurrentFileName, name);
-    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.commands.Save), std::pair(false, false));
-    EXPECT_EQ(std::pair(f.doc.Unit, f.doc.commands.FrameRateChangeGroup), std::pair(DisplayUnit::Frames, true));
+    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.ChangesUnsaved()), std::pair(false, false));
+    EXPECT_EQ(std::pair(f.doc.Unit, CommandUsable(f.doc, CommandId::ChangeFrameRate)), std::pair(DisplayUnit::Frames, true));
   }
 }
 

@@ -56,7 +56,7 @@ TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
     for (const ShownMessage& shown : f.prompter.shown) EXPECT_EQ(shown.icon, c.icon);
     EXPECT_EQ(f.editor.Colourings().empty(), c.rendered);
     const bool changed = f.doc.store.ChangeCount > 0;
-    EXPECT_EQ(std::tuple(f.doc.commands.Save, f.doc.store.ReportedChangeCount),
+    EXPECT_EQ(std::tuple(f.doc.ChangesUnsaved(), f.doc.store.ReportedChangeCount),
               std::tuple(changed, f.doc.store.ChangeCount));
   }
 }

@@ -32,7 +32,7 @@ TEST(TransformMarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) 
        }) {
     DocumentFixture f;
     f.Open(c.file, c.file == FourSubRip ? "film.srt" : "film.sub");
-    f.doc.commands.VerifyWritings = c.unverifiedEdits;
+    f.doc.EditedSinceParse = c.unverifiedEdits;
     f.editor.SetCaretPosition(StartOfLine(f.Text(), c.caretLine));
     f.doc.MarkLineNumber(c.point);
     const TimingFields& t = f.doc.timing;

@@ -126,7 +126,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   auto& s = r.doc.store;
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
-  s.CurrentType = s.DetectionCode = in.currentType;
+  s.CurrentType = in.currentType;
+  s.DetectionCode = static_cast<Layout>(in.currentType);
   s.LineCount = s.SubtitleCount = n;
   s.StartValues = in.starts, s.EndValues = in.ends, s.Texts = in.texts;
   s.ChangeCount = in.changeCount;
