@@ -31,7 +31,8 @@ std::string SubRipWithoutBlanks(int blocks) {
 std::string MicroDVDEveryOtherLineEmpty(int subtitles) {
   std::string out;
   for (int k = 1; k <= subtitles; ++k)
-    out += "{" + std::to_string(75 * k) + "}{" + std::to_string(75 * k + 50) + "}Line " + std::to_string(k) + "\r\n\r\n";
+    out +=
+        "{" + std::to_string(75 * k) + "}{" + std::to_string(75 * k + 50) + "}Line " + std::to_string(k) + "\r\n\r\n";
   return out;
 }
 

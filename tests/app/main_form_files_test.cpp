@@ -65,9 +65,9 @@ class MainFormFilesTest : public WindowTest {
   // document's own.
   void ClosingAnEditedSubtitleAsksToSaveIt() {
     const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
-    for (const auto& [window, answers, closed] : {std::tuple{true, QList<int>{cancel}, false},
-                                                  std::tuple{true, QList<int>{no}, true},
-                                                  std::tuple{false, QList<int>{yes, yes}, true}}) {
+    for (const auto& [window, answers, closed] :
+         {std::tuple{true, QList<int>{cancel}, false}, std::tuple{true, QList<int>{no}, true},
+          std::tuple{false, QList<int>{yes, yes}, true}}) {
       Restart();
       QCOMPARE(d_->Open("film.srt", Crlf(SubRipAB)), QStringList());
       d_->TypeAt(3, 2, " now");
@@ -97,7 +97,8 @@ class MainFormFilesTest : public WindowTest {
       QApplication::sendEvent(w().reManualEditZone, &typed);
       QTest::qWait(0);
     });
-    QCOMPARE(boxes, QStringList{"This character can't be written in Windows-1250: the subtitle will be saved as UTF-8."});
+    QCOMPARE(boxes,
+             QStringList{"This character can't be written in Windows-1250: the subtitle will be saved as UTF-8."});
     QCOMPARE(w().EncodingLabel->text(), QString("UTF-8"));
     QCOMPARE(d_->Click(w().btnVerifyWritings, {Reply{}}), QStringList{ProperlyModified});
     QCOMPARE(d_->Click(w().sbSave), QStringList());

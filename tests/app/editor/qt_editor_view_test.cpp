@@ -101,7 +101,8 @@ class QtEditorViewTest : public QObject {
     auto replace = [&](const QByteArray& from, const QByteArray& to) { return QByteArray(before).replace(from, to); };
     QByteArray everyFourthDoubled;
     for (int i = 1; i <= 1000; ++i)
-      everyFourthDoubled += "line " + B::number(i) + (i % 4 == 0 ? "\r\nline " + B::number(i) : "") + (i < 1000 ? "\r\n" : "");
+      everyFourthDoubled +=
+          "line " + B::number(i) + (i % 4 == 0 ? "\r\nline " + B::number(i) : "") + (i < 1000 ? "\r\n" : "");
     for (const QByteArray& after : {replace("line 500\r\n", "line 500 and more\r\n"), replace("line 500\r\n", ""),
                                     before + "\r\n", replace("line 1\r\n", "first\r\n"), everyFourthDoubled}) {
       Show(before);

@@ -43,8 +43,9 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     // SubRip shows times, MicroDVD frames.
     const bool subRip = c.target == TypeSubRip;
-    EXPECT_EQ(std::pair(f.doc.Unit, f.doc.timing.firstPoint.Text()),
-              std::pair(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100")));
+    EXPECT_EQ(
+        std::pair(f.doc.Unit, f.doc.timing.firstPoint.Text()),
+        std::pair(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100")));
   }
 }
 

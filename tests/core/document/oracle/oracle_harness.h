@@ -76,8 +76,15 @@ inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   for (bool ok : in.answersOk) r.prompter.answers.push_back(ok ? Answer::Ok : Answer::Cancel);
   r.editor.SetText(JoinLines(s.RawLines, 1, s.LineCount));
   r.doc.VerifySubtitle();
-  return {tessary::testing::RawLinesOf(r.doc), s.LineCount, s.SubtitleCount, s.ChangeCount, r.doc.VerifiedOK,
-          Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text()};
+  return {tessary::testing::RawLinesOf(r.doc),
+          s.LineCount,
+          s.SubtitleCount,
+          s.ChangeCount,
+          r.doc.VerifiedOK,
+          Messages(r.prompter),
+          r.Caret().line,
+          r.Caret().column,
+          r.editor.Text()};
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
@@ -140,8 +147,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   s.ChangeCount = in.changeCount;
   r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
-  return {s.StartValues, s.EndValues,      s.Texts,   s.SubtitleCount, s.ChangeCount, r.doc.VerifiedOK,
-          Messages(r.prompter), r.Caret().line};
+  return {s.StartValues,    s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
+          r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line};
 }
 
 inline RepairOutcome OracleRepair(const RepairInput& in) {

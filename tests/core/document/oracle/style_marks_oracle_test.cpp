@@ -19,7 +19,9 @@ TEST(StyleMarksOracle, ConversionsInBothDirectionsMatchThePlainRules) {
     tessary::MicroDVDToSubRip(toSubRip);
     return std::pair(text, toSubRip);
   };
-  ExpectSameOnGenerated(5, 8000, make, engine, [](const std::string& text) { return std::pair(SubRipToMicroDVD(text), MicroDVDToSubRip(text)); });
+  ExpectSameOnGenerated(5, 8000, make, engine, [](const std::string& text) {
+    return std::pair(SubRipToMicroDVD(text), MicroDVDToSubRip(text));
+  });
 }
 
 }  // namespace
