@@ -55,7 +55,7 @@ class MainFormFilesTest : public WindowTest {
     QCOMPARE(d_->Click(w().rbSubRip), QStringList());
     const QString unwritable = d_->Path("no such folder/film.srt");
     d_->dialogs.names.push_back(unwritable.toStdString());
-    QCOMPARE(d_->Click(w().sbCloseFile, Replies({QMessageBox::Yes, QMessageBox::Ok})),
+    QCOMPARE(d_->Click(w().sbCloseFile, {Reply{QMessageBox::Yes}, Reply{}}),
              QStringList({SaveChanges, "Can't write in \"" + unwritable + "\"!"}));
     QCOMPARE(QString::fromStdString(d_->dialogs.saveRequests.at(0).prefill), d_->Path("film.srt"));
     QCOMPARE(w().windowTitle(), QString("Tessary - 'film.srt'"));
@@ -64,14 +64,14 @@ class MainFormFilesTest : public WindowTest {
   // Closing the window and Close file reach the save question; the answers' rules are the
   // document's own.
   void ClosingAnEditedSubtitleAsksToSaveIt() {
-    const int yes = QMessageBox::Yes, no = QMessageBox::No, cancel = QMessageBox::Cancel;
+    const Reply yes{QMessageBox::Yes}, no{QMessageBox::No}, cancel{QMessageBox::Cancel};
     for (const auto& [window, answers, closed] :
-         {std::tuple{true, QList<int>{cancel}, false}, std::tuple{true, QList<int>{no}, true},
-          std::tuple{false, QList<int>{yes, yes}, true}}) {
+         {std::tuple{true, QList<Reply>{cancel}, false}, std::tuple{true, QList<Reply>{no}, true},
+          std::tuple{false, QList<Reply>{yes, yes}, true}}) {
       Restart();
       QCOMPARE(d_->Open("film.srt", Crlf(SubRipAB)), QStringList());
       d_->TypeAt(3, 2, " now");
-      const QStringList boxes = d_->boxes.Answering(Replies(answers), [&, window = window] {
+      const QStringList boxes = d_->boxes.Answering(answers, [&, window = window] {
         if (window)
           w().close();
         else
