@@ -52,39 +52,15 @@ TEST(ReadConfigFile, TakesTheFirstKeyFoundAnywhereInALineAndCountsTheValueFromTh
   EXPECT_TRUE(ReadConfigFile("/nonexistent/tessary.ini").empty());
 }
 
-// Each case is "line|written": the line read and the setting as it is written back. Integers
-// fall back on the current value and are clamped to their ranges; the volume slider's position
-// is written times 833. Booleans are numbers or true/false; anything else keeps the current
-// value (Backup_save is on by default, Maximized off).
-TEST(ApplyConfigValues, ReadsIntegersAndBooleansWithTheCurrentValueAsDefault) {
-  for (const std::string c : {"Font_size=200|33",
-                              "Font_size=big|10",
-                              "Font_size=+2|3",
-                              "Font_size= 12|10",
-                              "Font_size=99999999999|10",
-                              "Player_font_size=200|50",
-                              "Player_volume=832|0",
-                              "Player_volume=99960|9996",
-                              "Player_volume=-5000|0",
-                              "Player_volume=loud|4998",
-                              "Font_style=2|2",
-                              "Font_style=7|3",
-                              "Font_colour=-20000000|-16777215",
-                              "Player_regional_setting=256|255",
-                              "Automatic_save_time=0|1",
-                              "Player_brightness=-1|0",
-                              "Player_contrast=30000|20000",
-                              "Player_step=100|99",
-                              "Backup_save=-000|0",
-                              "Maximized=-3|1",
-                              "Maximized=12345678901234567890|1",
-                              "Maximized=TRUE|1",
-                              "Backup_save=fAlSe|0",
-                              "Backup_save=|1",
-                              "Maximized=|0",
-                              "Backup_save=yes|1",
-                              "Maximized=yes|0",
-                              "Maximized= 1|0"}) {
+// Each case is "line|written": the line read and the setting as it is written back. The volume
+// slider's position is written times 833.
+TEST(ApplyConfigValues, ConvertsIntegersWithTheCurrentValueAsDefaultAndClampsThemToTheirRanges) {
+  for (const std::string c :
+       {"Font_size=200|33", "Font_size=big|10", "Font_size=+2|3", "Font_size= 12|10", "Font_size=99999999999|10",
+        "Player_font_size=200|50", "Player_volume=832|0", "Player_volume=99960|9996", "Player_volume=-5000|0",
+        "Player_volume=loud|4998", "Font_style=2|2", "Font_style=7|3", "Font_colour=-20000000|-16777215",
+        "Player_regional_setting=256|255", "Automatic_save_time=0|1", "Player_brightness=-1|0",
+        "Player_contrast=30000|20000", "Player_step=100|99"}) {
     const std::string line = c.substr(0, c.find('|'));
     const auto key = std::ranges::find(ConfigKeys, line.substr(0, line.find('='))) - ConfigKeys.begin();
     EXPECT_EQ(ConfigValues(Load(line), "")[static_cast<std::size_t>(key)], c.substr(c.find('|') + 1)) << line;
@@ -93,6 +69,21 @@ TEST(ApplyConfigValues, ReadsIntegersAndBooleansWithTheCurrentValueAsDefault) {
   Configuration bold;
   bold.EditorFont.style = FontStyle::Bold;
   EXPECT_EQ(Load("Font_style=x", bold).EditorFont.style, FontStyle::Regular);
+}
+
+// Each case is "text|read": 0 or 1, or "=" when the current value stays.
+TEST(ApplyConfigValues, ReadsNumbersAndTrueOrFalseAsBooleansAndKeepsTheCurrentValueOtherwise) {
+  for (const std::string c :
+       {"0|0", "-000|0", "1|1", "-3|1", "12345678901234567890|1", "TRUE|1", "fAlSe|0", "|=", "yes|=", " 1|="}) {
+    const char result = c.back();
+    for (bool current : {false, true}) {
+      Configuration config;
+      config.BackupSave = current;
+      EXPECT_EQ(Load("Backup_save=" + c.substr(0, c.find('|')), config).BackupSave,
+                result == '=' ? current : result == '1')
+          << c;
+    }
+  }
 }
 
 TEST(ApplyConfigValues, TakesOnlyInstalledFontNamesEmptiesTheTextSettingsAndKeepsEveryOtherValue) {
