@@ -76,15 +76,8 @@ inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   for (bool ok : in.answersOk) r.prompter.answers.push_back(ok ? Answer::Ok : Answer::Cancel);
   r.editor.SetText(JoinLines(s.RawLines, 1, s.LineCount));
   r.doc.VerifySubtitle();
-  return {tessary::testing::RawLinesOf(r.doc),
-          s.LineCount,
-          s.SubtitleCount,
-          s.ChangeCount,
-          r.doc.VerifiedOK,
-          Messages(r.prompter),
-          r.Caret().line,
-          r.Caret().column,
-          r.editor.Text()};
+  return VerifyOutcome(tessary::testing::RawLinesOf(r.doc), s.LineCount, s.SubtitleCount, s.ChangeCount,
+                       r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
@@ -101,15 +94,10 @@ inline VerifyOutcome OracleVerify(const VerifyInput& in) {
   // A report shows the lines as mended so far and puts the caret on the line, if the
   // editing area has it.
   const bool reported = o.reportLine != 0, caretMoved = reported && o.reportLine <= o.LineCount;
-  return {{o.L.begin() + 1, o.L.begin() + 1 + o.LineCount},
-          o.LineCount,
-          o.SubtitleCount,
-          o.ChangeCount,
-          o.VerifiedOK,
-          o.messages,
-          caretMoved ? o.reportLine : 1,
-          caretMoved ? o.reportColumn : 1,
-          reported ? JoinLines(o.L, 1, o.LineCount) : JoinLines(before, 1, Size(in.lines))};
+  return VerifyOutcome(std::vector<std::string>(o.L.begin() + 1, o.L.begin() + 1 + o.LineCount), o.LineCount,
+                       o.SubtitleCount, o.ChangeCount, o.VerifiedOK, o.messages, caretMoved ? o.reportLine : 1,
+                       caretMoved ? o.reportColumn : 1,
+                       reported ? JoinLines(o.L, 1, o.LineCount) : JoinLines(before, 1, Size(in.lines)));
 }
 
 struct RepairInput {
