@@ -22,10 +22,6 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
            Case{MicroDVD("Hello"), "movie.part1.sub", TypeSubRip, 0, SubRip("Hello"), "movie.part1.srt"},
            Case{MicroDVD("{laughs} Hello"), "film.sub", TypeSubRip, 1, SubRip("{laughs} Hello"), "film.srt"},
            Case{SubRip("a < b > c"), "film.srt", TypeMicroDVD, 1, MicroDVD("a < b > c"), "film.sub"},
-           // No display line is written that the next verification would drop, or that would end
-           // a SubRip block and cut the lines after it off.
-           Case{MicroDVD("a| |n"), "film.sub", TypeSubRip, 0, SubRip("a\r\nn"), "film.srt"},
-           Case{SubRip("<x>\r\nb"), "film.srt", TypeMicroDVD, 1, MicroDVD("b"), "film.sub"},
            // Only the file name's extension is replaced, never a dot in a folder name.
            Case{MicroDVD("Hello"), "release.v2/movie", TypeSubRip, 0, SubRip("Hello"), "release.v2/movie.srt"},
        }) {
