@@ -17,38 +17,13 @@
 #include <unistd.h>
 
 #include "document/document.h"
-#include "document/line_split.h"
-#include "document/units.h"
 #include "input_generator.h"
-#include "ports/string_editor.h"
-#include "settings/message_table.h"
+#include "session.h"
 
 namespace {
 
 using namespace tessary;
 namespace fs = std::filesystem;
-
-class SilentPrompter : public Prompter {
- public:
-  void Show(Icon, std::string_view) override {}
-  Answer Ask(Icon, std::string_view, Buttons, Answer defaultAnswer) override { return defaultAnswer; }
-  bool ConfirmConversion(bool&) override { return true; }
-};
-
-class FixedClock : public Clock {
- public:
-  TimePoint Now() const override { return TimePoint{} + std::chrono::days(46000); }
-};
-
-// A document with its shell doubles, on one file.
-struct Session {
-  SilentPrompter prompter;
-  StringEditor editor;
-  FixedClock clock;
-  MessageTable messages;
-  Document doc{prompter, editor, clock, messages};
-  explicit Session(const fs::path& file) { doc.CurrentFileName = file.string(); }
-};
 
 // Open: OpenFile on the file. ReparseEdited: the text shown after the open, with one typed
 // character, parsed again. ReparseFileText: the file's own bytes put in the editing area and
@@ -85,23 +60,13 @@ std::string WithOneTypedCharacter(std::string text) {
 void Run(benchmark::State& state, const fs::path& file, const std::string& bytes, Step step) {
   double cpu = 0;
   for (auto _ : state) {
-    auto session = std::make_unique<Session>(file);
+    auto session = std::make_unique<bench::Session>(file);
     Document& doc = session->doc;
     if (step == Step::Open) {
       Time(state, cpu, [&] { doc.OpenFile(); });
     } else if (step == Step::MicroDVDRules) {
-      auto& store = doc.store;
-      store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
-      store.SubtitleCount = store.LineCount;
-      store.DetectionCode = Layout::MicroDVD;
-      store.CurrentType = TypeMicroDVD;
-      store.SubtitleLoaded = true;
-      Time(state, cpu, [&] {
-        doc.VerifySubtitle();
-        doc.ReadSubtitleLines();
-        doc.RepairTimes();
-        doc.LinesInText();
-      });
+      bench::LoadAsMicroDVD(doc, bytes);
+      Time(state, cpu, [&] { bench::ParseLoaded(doc); });
     } else {
       doc.OpenFile();
       if (!doc.LastParseSucceeded) {

@@ -28,12 +28,6 @@ struct Reply {
   bool disableFurther = false;
 };
 
-inline QList<Reply> Replies(const QList<int>& buttons) {
-  QList<Reply> replies;
-  for (int button : buttons) replies.push_back({static_cast<QMessageBox::StandardButton>(button)});
-  return replies;
-}
-
 // Text written with "\n" as a file holds it, with CR LF line breaks.
 inline QByteArray Crlf(QByteArray text) { return text.replace("\n", "\r\n"); }
 

@@ -123,7 +123,7 @@ TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
     const std::string question = "\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?";
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(newerBy > 0, question));
     EXPECT_TRUE(f.prompter.shown.empty() || f.prompter.shown[0].icon == Icon::Warning);
-    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.ChangesUnsaved(), f.doc.Caption),
+    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.store.TextEdited, f.doc.Caption),
               std::tuple(taken, taken, std::string("Tessary - 'film.srt'")));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
     EXPECT_EQ(std::pair(ReadBytes(file), ReadBytes(copy)), std::pair(f.Text(), Edited));

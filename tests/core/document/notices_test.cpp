@@ -2,7 +2,7 @@
 
 #include <chrono>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "support/document_fixture.h"
@@ -28,26 +28,15 @@ TEST(NoSubtitleNotice, ShowsTheBoxOnlyForACallWithin864MillisecondsOfThePrevious
 }
 
 TEST(ChangeReport, ReportsTheChangesSinceTheLastReport) {
-  struct Case {
-    int changes, reported;
-    bool edited;
-    const char* message;
-  };
-  for (const Case& c : {
-           Case{0, 0, false, "No change"},
-           Case{5, 5, false, "No change"},
-           Case{0, 0, true, "No change"},
-           Case{1, 0, false, "I've made 1 changes"},
-           Case{5, 2, false, "I've made 3 changes"},
-       }) {
+  for (const auto& [changes, reported, message] :
+       {std::tuple(0, 0, "No change"), std::tuple(5, 5, "No change"), std::tuple(5, 2, "I've made 3 changes")}) {
     DocumentFixture f;
-    f.doc.store.ChangeCount = c.changes;
-    f.doc.store.ReportedChangeCount = c.reported;
-    f.doc.store.TextEdited = c.edited;
+    f.doc.store.ChangeCount = changes;
+    f.doc.store.ReportedChangeCount = reported;
     f.doc.ChangeReport();
-    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message});
+    EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{message});
     EXPECT_EQ(f.prompter.shown.at(0).icon, Icon::Information);
-    EXPECT_EQ(f.doc.store.ReportedChangeCount, c.changes);
+    EXPECT_EQ(f.doc.store.ReportedChangeCount, changes);
   }
 }
 

@@ -25,7 +25,7 @@ const std::string SubRipAB = SubRipFile({{1000, 2000, "A"}, {3000, 4000, "B"}});
 
 // SubRip text in a .sub file takes the SubRip extension: the parse checks the button of the
 // detected type, which is no conversion and no edit.
-TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
+TEST(OpenFile, SetsNameCaptionPointsAndLineFieldsForTheDetectedType) {
   std::string twelve;
   for (int k = 1; k <= 12; ++k)
     twelve += "{" + std::to_string(k * 100) + "}{" + std::to_string(k * 100 + 50) + "}L\r\n";
@@ -45,7 +45,6 @@ TEST(OpenFile, SetsNameCaptionCommandsPointsAndLineFieldsForTheDetectedType) {
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
     EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
     EXPECT_EQ(f.doc.Caption, "Tessary - '" + c.newName + "'");
-    EXPECT_FALSE(f.doc.AwaitsVerification() || f.doc.ChangesUnsaved());
     EXPECT_FALSE(f.doc.store.TextEdited);
     EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
               std::tuple(c.first, c.second));
@@ -172,7 +171,7 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
 }
 
 // A text longer than a document holds is refused as such a file is at open, never cut: it stays
-// in the editing area as typed and only Verify is enabled, for the user to shorten it.
+// in the editing area as typed, for the user to shorten it.
 TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
   const std::string full = FullDocument();
   for (const auto& [typed, refused] : {std::pair(full + "{1}{2}x", true), std::pair(full + "\r\n\r", false),
@@ -186,7 +185,6 @@ TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
     if (!refused) continue;
     EXPECT_EQ(f.prompter.Texts(), Texts{TooBig});
     EXPECT_EQ(f.Text(), typed);
-    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 
@@ -202,7 +200,7 @@ TEST(TextInLines, RepairWritesNoTimeTheFileCannotReadBack) {
 
 // The store of a failed parse is empty: checking the type button of the new text must not
 // write it into the editing area over what the user typed.
-TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedTextAndLeavesOnlyVerifyEnabled) {
+TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedText) {
   struct Case {
     std::string file, fileName, typed;
     std::string shown;  // the typed text with the visible mends of verification only
@@ -231,7 +229,6 @@ TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedTextAndLeavesOnlyVerify
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
     EXPECT_TRUE(f.doc.CurrentFileName.ends_with(c.extension)) << f.doc.CurrentFileName;
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
-    EXPECT_TRUE(f.doc.AwaitsVerification());
   }
 }
 

@@ -133,12 +133,6 @@ TEST(WriteConfigFile, WritesEveryKeyInOrderWithCrLfAndGivesBackEveryValueWhenRea
   EXPECT_EQ(ConfigValues(config, "/home/a\nLanguage=X")[0], "");
 }
 
-TEST(ConfigFileName, ReplacesTheExecutablesExtensionWithIni) {
-  EXPECT_EQ(ConfigFileName("tessary"), "tessary.ini");
-  EXPECT_EQ(ConfigFileName("tessary.exe"), "tessary.ini");
-  EXPECT_EQ(ConfigFileName("/usr/bin/tessary"), "tessary.ini");
-}
-
 TEST(EnterLastAccessedFolder, EntersTheNearestExistingFolderWhenLevelsWereDeleted) {
   const std::filesystem::path before = std::filesystem::current_path();
   TempFolder folder;

@@ -1,10 +1,11 @@
-// Runs the document engine and the plain rules on the same input and collects what each
-// leaves behind, so that a generated case is compared with one EXPECT_EQ.
+// Runs the document engine and the plain rules on the same generated input and compares
+// what each leaves behind with one EXPECT_EQ.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -16,35 +17,6 @@
 #include "literal_verification.h"
 
 namespace tessary::oracle {
-
-inline std::vector<std::string> OneBased(std::vector<std::string> lines) {
-  lines.insert(lines.begin(), std::string());
-  return lines;
-}
-
-struct VerifyInput {
-  std::vector<std::string> lines;  // 0-based
-  int detectionCode = 1;
-  bool repair = true;
-  bool counterNoticeDisabled = false;
-  std::deque<bool> answersOk;
-};
-
-// A document with its doubles, without the temporary folder of the file fixture.
-struct Rig : tessary::testing::DocumentRig {
-  std::vector<std::string> Messages() const {
-    static const char* const names[] = {"error", "warning", "question", "information"};
-    std::vector<std::string> out;
-    for (const auto& m : prompter.shown) out.push_back(std::string(names[static_cast<int>(m.icon)]) + ": " + m.text);
-    return out;
-  }
-  // Puts the lines into the store as the parse leaves them for verification.
-  void Load(const VerifyInput& in) {
-    tessary::testing::SetRawLines(doc, in.lines, in.detectionCode);
-    doc.settings.AdvancedAutomaticRepair = in.repair;
-    doc.CounterNoticeDisabled = in.counterNoticeDisabled;
-  }
-};
 
 struct Random {
   std::mt19937 rng;
@@ -59,53 +31,74 @@ struct Random {
   }
 };
 
-// What verification leaves: the lines RawLines[1..LineCount], LineCount, SubtitleCount,
-// ChangeCount, VerifiedOK, the messages, the caret's line and column, the editing area's text.
+// Compares `engine` and `oracle` on `count` inputs made by `make(g, n)`; stops after five differences.
+template <typename Make, typename Engine, typename Oracle>
+void ExpectSameOnGenerated(unsigned seed, int count, Make make, Engine engine, Oracle oracle) {
+  Random g(seed);
+  for (int n = 0, failures = 0; n < count && failures < 5; ++n) {
+    const auto in = make(g, n);
+    const auto e = engine(in), o = oracle(in);
+    EXPECT_EQ(e, o) << "input " << ::testing::PrintToString(in);
+    failures += e != o;
+  }
+}
+
+// The messages shown, in the oracle's "<icon>: <text>" form.
+inline std::vector<std::string> Messages(const tessary::testing::ScriptedPrompter& prompter) {
+  static const char* const names[] = {"error", "warning", "question", "information"};
+  std::vector<std::string> out;
+  for (const auto& m : prompter.shown) out.push_back(std::string(names[static_cast<int>(m.icon)]) + ": " + m.text);
+  return out;
+}
+
+struct VerifyInput {
+  std::vector<std::string> lines;  // 0-based
+  int detectionCode = 1;
+  bool repair = true, counterNoticeDisabled = false;
+  std::deque<bool> answersOk;
+};
+inline void PrintTo(const VerifyInput& in, std::ostream* os) {
+  *os << ::testing::PrintToString(in.lines) << " type " << in.detectionCode << " repair " << in.repair
+      << " notice disabled " << in.counterNoticeDisabled << " answers OK " << ::testing::PrintToString(in.answersOk);
+}
+
+// What verification leaves: the lines, LineCount, SubtitleCount, ChangeCount, VerifiedOK, the
+// messages, the caret's line and column, the editing area's text.
 using VerifyOutcome =
     std::tuple<std::vector<std::string>, int, int, int, bool, std::vector<std::string>, int, int, std::string>;
 
 inline VerifyOutcome EngineVerify(const VerifyInput& in) {
-  Rig r;
-  r.Load(in);
+  tessary::testing::DocumentRig r;
   auto& s = r.doc.store;
+  tessary::testing::SetRawLines(r.doc, in.lines, in.detectionCode);
+  r.doc.settings.AdvancedAutomaticRepair = in.repair;
+  r.doc.CounterNoticeDisabled = in.counterNoticeDisabled;
   for (bool ok : in.answersOk) r.prompter.answers.push_back(ok ? Answer::Ok : Answer::Cancel);
   r.editor.SetText(JoinLines(s.RawLines, 1, s.LineCount));
   r.doc.VerifySubtitle();
-  TextLocation caret = r.Caret();
-  std::vector<std::string> lines(s.RawLines.begin() + 1, s.RawLines.begin() + 1 + s.LineCount);
-  return {lines,        s.LineCount, s.SubtitleCount, s.ChangeCount,  r.doc.VerifiedOK,
-          r.Messages(), caret.line,  caret.column,    r.editor.Text()};
+  return VerifyOutcome(tessary::testing::RawLinesOf(r.doc), s.LineCount, s.SubtitleCount, s.ChangeCount,
+                       r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
   Verifier o;
-  o.L = OneBased(in.lines);
+  o.L = in.lines;
+  o.L.insert(o.L.begin(), std::string());
   o.LineCount = Size(in.lines);
   o.SubtitleCount = in.detectionCode == 1 ? o.LineCount : 0;
   o.repair = in.repair;
   o.CounterNoticeDisabled = in.counterNoticeDisabled;
   o.answersOk = in.answersOk;
+  const std::vector<std::string> before = o.L;
   o.Run(in.detectionCode);
-  std::vector<std::string> lines(o.L.begin() + 1, o.L.begin() + 1 + o.LineCount);
   // A report shows the lines as mended so far and puts the caret on the line, if the
   // editing area has it.
   const bool reported = o.reportLine != 0, caretMoved = reported && o.reportLine <= o.LineCount;
-  std::string editor = reported ? JoinLines(o.L, 1, o.LineCount) : JoinLines(OneBased(in.lines), 1, Size(in.lines));
-  return {lines,
-          o.LineCount,
-          o.SubtitleCount,
-          o.ChangeCount,
-          o.VerifiedOK,
-          o.messages,
-          caretMoved ? o.reportLine : 1,
-          caretMoved ? o.reportColumn : 1,
-          editor};
+  return VerifyOutcome(std::vector<std::string>(o.L.begin() + 1, o.L.begin() + 1 + o.LineCount), o.LineCount,
+                       o.SubtitleCount, o.ChangeCount, o.VerifiedOK, o.messages, caretMoved ? o.reportLine : 1,
+                       caretMoved ? o.reportColumn : 1,
+                       reported ? JoinLines(o.L, 1, o.LineCount) : JoinLines(before, 1, Size(in.lines)));
 }
-
-// What time repair leaves: the starts, ends and texts (also the entries freed by removals),
-// SubtitleCount, ChangeCount, VerifiedOK, the messages and the line the caret was put on.
-using RepairOutcome = std::tuple<std::vector<std::int32_t>, std::vector<std::int32_t>, std::vector<std::string>, int,
-                                 int, bool, std::vector<std::string>, int>;
 
 struct RepairInput {
   int currentType = 1;
@@ -113,6 +106,16 @@ struct RepairInput {
   std::vector<std::string> texts;          // 1-based
   int changeCount = 0;
 };
+inline void PrintTo(const RepairInput& in, std::ostream* os) {
+  *os << "type " << in.currentType << " starts " << ::testing::PrintToString(in.starts) << " ends "
+      << ::testing::PrintToString(in.ends) << " texts " << ::testing::PrintToString(in.texts) << " ChangeCount "
+      << in.changeCount;
+}
+
+// What time repair leaves: the starts, ends and texts (also the entries freed by removals),
+// SubtitleCount, ChangeCount, VerifiedOK, the messages and the line the caret was put on.
+using RepairOutcome = std::tuple<std::vector<std::int32_t>, std::vector<std::int32_t>, std::vector<std::string>, int,
+                                 int, bool, std::vector<std::string>, int>;
 
 // Lines that verification leaves as they are, so that a report can find them in the text.
 inline std::vector<std::string> RawLinesFor(int n) {
@@ -122,7 +125,7 @@ inline std::vector<std::string> RawLinesFor(int n) {
 }
 
 inline RepairOutcome EngineRepair(const RepairInput& in) {
-  Rig r;
+  tessary::testing::DocumentRig r;
   auto& s = r.doc.store;
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
@@ -133,8 +136,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   s.ChangeCount = in.changeCount;
   r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
-  return {s.StartValues, s.EndValues,      s.Texts,      s.SubtitleCount,
-          s.ChangeCount, r.doc.VerifiedOK, r.Messages(), r.Caret().line};
+  return {s.StartValues,    s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
+          r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line};
 }
 
 inline RepairOutcome OracleRepair(const RepairInput& in) {

@@ -1,8 +1,6 @@
-// Time repair and text tidying by the engine against the
-// plain rules, on generated subtitles.
+// Time repair and text tidying by the engine against the plain rules, on generated subtitles.
 #include <tuple>
 
-#include "document/repair_times.h"
 #include "document/style_marks.h"
 #include "oracle_harness.h"
 
@@ -37,54 +35,25 @@ RepairInput Subtitles(Random& g, int type) {
 }
 
 TEST(RepairOracle, RepairTimesMatchesThePlainTwoPassRepair) {
-  Random g(3);
-  int failures = 0;
-  for (int n = 0; n < 6000 && failures < 5; ++n) {
-    RepairInput in = Subtitles(g, n % 2 ? 1 : 2);
-    RepairOutcome engine = EngineRepair(in), oracle = OracleRepair(in);
-    EXPECT_EQ(engine, oracle) << "type " << in.currentType << " starts " << ::testing::PrintToString(in.starts)
-                              << " ends " << ::testing::PrintToString(in.ends) << " texts "
-                              << ::testing::PrintToString(in.texts) << " ChangeCount " << in.changeCount;
-    failures += engine != oracle;
-  }
-}
-
-bool TransformRepair(SubtitleStore& s) { return !RepairPass(s, RepairLimits{}) && s.SubtitleCount > 0; }
-
-TEST(RepairOracle, TheLargestStoreOfRemovalsAndMergesTakesOneSweep) {
-  // Every other subtitle is empty, and the others touch and repeat one text: searching
-  // again from the top after each removal would take some 10^10 steps.
-  constexpr int n = MaxLines;
-  SubtitleStore s;
-  s.SubtitleCount = n;
-  s.EnsureSubtitles(n);
-  for (int i = 1; i <= n; ++i) {
-    s.StartValues[i] = i * 100;
-    s.EndValues[i] = i * 100 + 200;  // reaches the next subtitle kept
-    s.Texts[i] = i % 2 ? "same" : "";
-  }
-  ASSERT_TRUE(TransformRepair(s));
-  EXPECT_EQ(s.SubtitleCount, 1);
-  EXPECT_EQ(std::tuple(s.StartValues[1], s.EndValues[1], s.EndValues[2]), std::tuple(100, (n - 1) * 100 + 200, 0));
-  EXPECT_EQ(s.ChangeCount, n / 2 + (n / 2 - 1));
+  auto make = [](Random& g, int n) { return Subtitles(g, n % 2 ? 1 : 2); };
+  ExpectSameOnGenerated(3, 6000, make, EngineRepair, OracleRepair);
 }
 
 TEST(RepairOracle, RepeatedTagRemovalAndSeparatorTidyingMatchThePlainRules) {
   static const std::vector<std::string> alphabet = {"<i>",  "</i>", "<b>", "</b>", "<u>", "</u>", "<s>",
                                                     "</s>", "<",    "i>",  "/",    "a",   "|",    "||"};
-  Random g(4);
-  int failures = 0;
-  for (int n = 0; n < 5000 && failures < 5; ++n) {
-    const std::string text = g.Tokens(alphabet, 14);
-    std::string engineTags = text, oracleTags = text, engineBars = text, oracleBars = text;
-    int engineTagCount = tessary::RemoveRepeatedOpeningTags(engineTags),
-        oracleTagCount = RemoveRepeatedOpeningTags(oracleTags);
-    int engineBarCount = tessary::TidyLineSeparators(engineBars), oracleBarCount = TidyLineSeparators(oracleBars);
-    auto engine = std::tie(engineTags, engineTagCount, engineBars, engineBarCount);
-    auto oracle = std::tie(oracleTags, oracleTagCount, oracleBars, oracleBarCount);
-    EXPECT_EQ(engine, oracle) << "text " << ::testing::PrintToString(text);
-    failures += engine != oracle;
-  }
+  // The text after each rule and the count it returns.
+  auto run = [](auto removeTags, auto tidy) {
+    return [=](std::string tags) {
+      std::string bars = tags;
+      const int tagCount = removeTags(tags), barCount = tidy(bars);
+      return std::tuple(tags, tagCount, bars, barCount);
+    };
+  };
+  ExpectSameOnGenerated(
+      4, 5000, [](Random& g, int) { return g.Tokens(alphabet, 14); },
+      run(tessary::RemoveRepeatedOpeningTags, tessary::TidyLineSeparators),
+      run(RemoveRepeatedOpeningTags, TidyLineSeparators));
 }
 
 }  // namespace

@@ -81,35 +81,21 @@ std::vector<std::string> SubRipLines(Random& g) {
 }
 
 TEST(VerificationOracle, MicroDVDRemovalsMendsAndReportsMatchThePlainRules) {
-  Random g(1);
-  int failures = 0;
-  for (int n = 0; n < 4000 && failures < 5; ++n) {
-    VerifyInput in;
+  auto make = [](Random& g, int n) {
+    VerifyInput in{{}, 1, n % 2 == 0, false, {}};
     for (int i = g.Int(1, 6); i > 0; --i) in.lines.push_back(MicroDVDLine(g));
-    in.detectionCode = 1;
-    in.repair = n % 2 == 0;
-    VerifyOutcome engine = EngineVerify(in), oracle = OracleVerify(in);
-    EXPECT_EQ(engine, oracle) << "input " << ::testing::PrintToString(in.lines) << " repair " << in.repair;
-    failures += engine != oracle;
-  }
+    return in;
+  };
+  ExpectSameOnGenerated(1, 4000, make, EngineVerify, OracleVerify);
 }
 
 TEST(VerificationOracle, SubRipPassesRestartsQuestionsAndReportsMatchThePlainRules) {
-  Random g(2);
-  int failures = 0;
-  for (int n = 0; n < 4000 && failures < 5; ++n) {
-    VerifyInput in;
-    in.lines = SubRipLines(g);
-    in.detectionCode = 2;
-    in.repair = n % 2 == 0;
-    in.counterNoticeDisabled = g.Chance(15);
+  auto make = [](Random& g, int n) {
+    VerifyInput in{SubRipLines(g), 2, n % 2 == 0, g.Chance(15), {}};
     if (g.Chance(70)) in.answersOk = {g.Chance(50), g.Chance(50)};
-    VerifyOutcome engine = EngineVerify(in), oracle = OracleVerify(in);
-    EXPECT_EQ(engine, oracle) << "input " << ::testing::PrintToString(in.lines) << " repair " << in.repair
-                              << " notice disabled " << in.counterNoticeDisabled << " answers OK "
-                              << ::testing::PrintToString(in.answersOk);
-    failures += engine != oracle;
-  }
+    return in;
+  };
+  ExpectSameOnGenerated(2, 4000, make, EngineVerify, OracleVerify);
 }
 
 }  // namespace
