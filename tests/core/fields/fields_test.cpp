@@ -41,7 +41,8 @@ TEST(FactorField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
   ExpectRows(FactorField(), [](const FactorField& f) { return f.Value(); },
              {{Frames, "x1,50y", "1,50", "1.5", 1.5},
               {Frames, "1.2.5", "1.2.5", "1.5", 1.5},  // two separators read as the last valid factor
-              {Frames, "1." + std::string(40, '2'), "1." + std::string(30, '2'), "1.22222222222222", 1.222222222222222222222222222222},  // cut to 32 characters, shown with 15 digits
+              {Frames, "1." + std::string(40, '2'), "1." + std::string(30, '2'), "1.22222222222222",
+               1.222222222222222222222222222222},  // cut to 32 characters, shown with 15 digits
               {Frames, "0.5", "0.5", "0.5", 0.5},
               {Frames, "2", "2", "2", 2},
               {Frames, "0.49", "0.49", "2", 2, range},
@@ -50,19 +51,19 @@ TEST(FactorField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
 }
 
 TEST(ShiftField, TakesUpTo10000000MsOrAsManyFramesAsFitInEightDigitsOfThem) {
-  ExpectRows(ShiftField(), [](const ShiftField& f) { return f.Value(); },
-             {{Time, "12a34", "1234", "1234", 1234},
-              {Time, "10000000", "10000000", "10000000", 10000000},
-              {Time, "123456789", "12345678", "10000000", 10000000,
-               "The increase/decrease value is not in [0..10000000] !"},
-              {Time, "x", "", "10000000", 10000000, "The increase/decrease value is not in [0..10000000] !"},
-              {Frames, "1234567", "123456", "123456", 4938240},
-              {Frames, "250000", "250000", "250000", 10000000},
-              {Frames, "250001", "250001", "250000", 10000000, "The increase/decrease value is not in [0..250000] !"},
-              {FramesAt(23.976), "1", "1", "1", 42},
-              {FramesAt(60), "1234567", "123456", "123456", 2057600},  // a frame is 17 ms: 6 digits
-              {FramesAt(5), "1234567", "12345", "12345", 2469000},     // 200 ms: 5 digits
-              {FramesAt(1), "1234567", "1234", "1234", 1234000}});     // 1000 ms: 4 digits
+  ExpectRows(
+      ShiftField(), [](const ShiftField& f) { return f.Value(); },
+      {{Time, "12a34", "1234", "1234", 1234},
+       {Time, "10000000", "10000000", "10000000", 10000000},
+       {Time, "123456789", "12345678", "10000000", 10000000, "The increase/decrease value is not in [0..10000000] !"},
+       {Time, "x", "", "10000000", 10000000, "The increase/decrease value is not in [0..10000000] !"},
+       {Frames, "1234567", "123456", "123456", 4938240},
+       {Frames, "250000", "250000", "250000", 10000000},
+       {Frames, "250001", "250001", "250000", 10000000, "The increase/decrease value is not in [0..250000] !"},
+       {FramesAt(23.976), "1", "1", "1", 42},
+       {FramesAt(60), "1234567", "123456", "123456", 2057600},  // a frame is 17 ms: 6 digits
+       {FramesAt(5), "1234567", "12345", "12345", 2469000},     // 200 ms: 5 digits
+       {FramesAt(1), "1234567", "1234", "1234", 1234000}});     // 1000 ms: 4 digits
 }
 
 TEST(PointField, TakesATimeOrAFrameNumberOfTheDigitsThePointAllows) {
@@ -100,7 +101,7 @@ TEST(RateField, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {
              {{Frames, "23.", "23.", "23.", 23},  // a separator may still be followed by digits
               {Frames, "23,976", "23.976", "23.976", 23.976},
               {Frames, "70", "23.976", "23.976", 23.976},  // out of range: the last valid rate stays
-              {Frames, "3", "3", "23.976", 23.976},             // 3 may be typed but is no target
+              {Frames, "3", "3", "23.976", 23.976},        // 3 may be typed but is no target
               {Frames, "0", "23.976", "23.976", 23.976},
               {Frames, "2.5.1", "23.976", "23.976", 23.976},  // two separators read as the last valid
               {Frames, "2a4", "24", "24", 24},                // pasted text is cleaned
@@ -122,13 +123,13 @@ TEST(FieldKeys, PassByFieldUnitAndRoom) {
     char key;
     bool selection, accepted;
   };
-  for (const Case& c : {Case{factor, Frames, ',', false, true}, Case{factor, Frames, '-', false, false},
-                        Case{factor, Frames, 'e', false, false}, Case{shift, Frames, '7', false, false},
-                        Case{shift, Frames, '7', true, true}, Case{shift, Time, '7', false, true},
-                        Case{shift, Time, ',', true, false}, Case{first, Frames, '7', false, false},
-                        Case{second, Frames, '7', false, true}, Case{first, Frames, '\b', false, true},
-                        Case{first, Frames, ':', false, false}, Case{first, Time, ':', false, true},
-                        Case{line, Frames, 'a', true, false}})
+  for (const Case& c :
+       {Case{factor, Frames, ',', false, true}, Case{factor, Frames, '-', false, false},
+        Case{factor, Frames, 'e', false, false}, Case{shift, Frames, '7', false, false},
+        Case{shift, Frames, '7', true, true}, Case{shift, Time, '7', false, true}, Case{shift, Time, ',', true, false},
+        Case{first, Frames, '7', false, false}, Case{second, Frames, '7', false, true},
+        Case{first, Frames, '\b', false, true}, Case{first, Frames, ':', false, false},
+        Case{first, Time, ':', false, true}, Case{line, Frames, 'a', true, false}})
     EXPECT_EQ(c.field.AcceptsKey(c.key, c.selection, c.context), c.accepted) << c.field.Text() << " + " << c.key;
 }
 

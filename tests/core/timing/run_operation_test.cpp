@@ -61,7 +61,9 @@ TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
   }
 }
 
-TEST(RunOperation, EachRunReportsItsOwnChangesAndTheTransformShowsItsLimitedLines) {
+// Each run reports its own changes; the transform shows the line numbers it limited and why it refused; the repair
+// after a MicroDVD transform works on the frames the text shows, so that the result verifies unchanged.
+TEST(RunOperation, ReportsEachRunAloneAndShowsWhatTheTransformLimitedAndRepaired) {
   DocumentFixture f;
   f.Open(SubRipFile({{1000, 2000, "A"}, {4000, 5000, "B"}}), "s.srt");
   f.doc.Run(ShiftParams{1});
@@ -74,6 +76,15 @@ TEST(RunOperation, EachRunReportsItsOwnChangesAndTheTransformShowsItsLimitedLine
   f.doc.Run(TransformParams{1, 1000, 2, 5000, TransformMode::Whole});
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"Two subtitles the transform is worked out from have the "
                                                          "same start time.\r\nPlease choose other lines..."});
+
+  f.Open(Lines({"{25}{50}a", "{10075}{10150}b"}), "a.sub");
+  f.doc.Run(TransformParams{1, 1000, 2, 8000, TransformMode::Whole});
+  const std::string transformed = f.Text();
+  EXPECT_EQ(transformed.substr(0, transformed.find('a')), "{25}{100}");  // squeezed into one frame: lengthened
+  f.prompter.shown.clear();
+  f.EditAndVerify(transformed);
+  EXPECT_EQ(f.Text(), transformed);
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The subtitle was properly modified!"});
 }
 
 // The document shows the text at the new rate, commits it in the main box and shows the amounts

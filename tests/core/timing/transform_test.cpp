@@ -56,37 +56,38 @@ TEST(Transform, MicroDVDFrames100To200And1000To1109MoveEveryFrameNumber) {
 }
 
 TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothing) {
-  struct Case {
-    const char* name;
-    Times before;
-    TransformParams params;
-    std::optional<Msg> message;  // none: the two starts a line goes through are equal
-  };
   const Times firstEqual = {1000, 2000, 1000, 5000, 8000, 9000, 12000, 13000};
   const Times middleEqual = {1000, 2000, 4000, 5000, 4000, 9000, 12000, 13000};
   const Times lastEqual = {1000, 2000, 4000, 5000, 8000, 9000, 8000, 13000};
   const Times steep = {1000, 2000, 4000, 5000, 8000, 9000, 9000, 300000000};
-  for (const Case& c : {
-           Case{"equal points", Four, {1, 5000, 2, 5000, Whole}, Msg::PointsOutOfOrder},
-           Case{"equal lines", Four, {2, 1000, 2, 5000, Whole}, Msg::LinesOutOfOrder},
-           Case{"lines past the last limited to equal", Four, {7, 1000, 9, 5000, Whole}, Msg::LinesOutOfOrder},
-           Case{"whole: first start below 0", Four, {2, 3000, 3, 9000, Whole}, Msg::FramesWouldBeNegative},
-           Case{"whole: last end too high", Four, {1, 0, 2, 2000000000, Whole}, Msg::FramesTooHigh},
-           Case{"between: L1 below 0", Four, {2, -1000, 3, 9000, Between}, Msg::FramesWouldBeNegative},
-           Case{"between: L2's end too high", Four, {2, 0, 3, 2147483000, Between}, Msg::FramesTooHigh},
+  const Msg negative = Msg::FramesWouldBeNegative, high = Msg::FramesTooHigh, lines = Msg::LinesOutOfOrder;
+  // No message: the two starts a line goes through are equal.
+  auto refused = [](const char* name, Times before, TransformParams params, std::optional<Msg> message,
+                    TimeLimits limits = Srt) {
+    return OperationCase{name, limits, before, params, Refused, 0, {}, message};
+  };
+  for (const OperationCase& c : {
+           refused("equal points", Four, {1, 5000, 2, 5000, Whole}, Msg::PointsOutOfOrder),
+           refused("equal lines", Four, {2, 1000, 2, 5000, Whole}, lines),
+           refused("lines past the last limited to equal", Four, {7, 1000, 9, 5000, Whole}, lines),
+           refused("whole: first start below 0", Four, {2, 3000, 3, 9000, Whole}, negative),
+           refused("whole: last end too high", Four, {1, 0, 2, 2000000000, Whole}, high),
+           refused("between: L1 below 0", Four, {2, -1000, 3, 9000, Between}, negative),
+           refused("between: L2's end too high", Four, {2, 0, 3, 2147483000, Between}, high),
            // A point after the last start turns the last stretch round: its end goes below 0.
-           Case{"pinned: last end below 0", Four, {1, 1000, 3, 100000, PinnedEnds}, Msg::FramesWouldBeNegative},
-           Case{"pinned: a steep last stretch", steep, {1, 0, 3, 1, PinnedEnds}, Msg::FramesTooHigh},
-           Case{"whole: equal starts", middleEqual, {2, 1000, 3, 5000, Whole}, {}},
-           Case{"between: equal starts", middleEqual, {2, 1000, 3, 5000, Between}, {}},
-           Case{"pinned: L1 starts with 1", firstEqual, {2, 1000, 3, 9000, PinnedEnds}, {}},
-           Case{"pinned: L2 starts with N", lastEqual, {1, 1000, 3, 9000, PinnedEnds}, {}},
-       }) {
-    const std::string sameStarts =
-        "Two subtitles the transform is worked out from have the same start time.\r\nPlease choose other lines...";
-    EXPECT_EQ(ExpectCase({c.name, Srt, c.before, c.params, Refused, 0, {}, c.message}).detail,
-              c.message ? "" : sameStarts);
-  }
+           refused("pinned: last end below 0", Four, {1, 1000, 3, 100000, PinnedEnds}, negative),
+           refused("pinned: a steep last stretch", steep, {1, 0, 3, 1, PinnedEnds}, high),
+           refused("MicroDVD: 7 digits", FramesAt({100, 200, 1000, 9000000}, 25), {1, 4000, 2, 76000, Whole}, high,
+                   {TypeMicroDVD, 25}),
+           refused("SubRip: 99 hours", {1000, 2000, 2000, 3000}, {1, 1000, 2, 359999999, Whole}, high),
+           refused("whole: equal starts", middleEqual, {2, 1000, 3, 5000, Whole}, {}),
+           refused("between: equal starts", middleEqual, {2, 1000, 3, 5000, Between}, {}),
+           refused("pinned: L1 starts with 1", firstEqual, {2, 1000, 3, 9000, PinnedEnds}, {}),
+           refused("pinned: L2 starts with N", lastEqual, {1, 1000, 3, 9000, PinnedEnds}, {}),
+       })
+    EXPECT_EQ(ExpectCase(c).detail, c.message ? ""
+                                              : "Two subtitles the transform is worked out from have the same "
+                                                "start time.\r\nPlease choose other lines...");
 }
 
 TEST(Transform, GivesBackTheLineNumbersLimitedToTheSubtitles) {

@@ -1,0 +1,146 @@
+// The document's timing fields: the main frame-rate box, what a commit of it rescales, "Mark the line number",
+// and the fields after closing one subtitle and opening another.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "document/caret.h"
+#include "support/document_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+constexpr const char* Enter = "\n";     // commits the box
+constexpr const char* Escape = "\x1b";  // cancels it
+
+TEST(FrameRateBox, TypingTakesRatesFrom1To60AndCommitOrCancelSettleTheRateInForce) {
+  struct Case {
+    std::vector<std::string> typed;
+    double rate, committed;
+    const char* text;
+  };
+  for (const Case& c : {
+           Case{{"23,976"}, 23.976, 25, "23.976"},
+           Case{{"30", "23,"}, 30, 25, "23,"},  // a separator may still be followed by digits
+           // Not a number reads as 25; a rate out of 1..60 changes nothing.
+           Case{{"30", "23.976."}, 25, 25, "25"},
+           Case{{"30", "0"}, 30, 25, "30"},
+           Case{{"30", "60.5"}, 30, 25, "30"},
+           Case{{"30", "60"}, 60, 25, "60"},
+           Case{{"30", "1"}, 1, 25, "1"},
+           // Enter commits and Escape cancels; an emptied box shows the rate in force again.
+           Case{{"30", Enter}, 30, 30, "30"},
+           Case{{"23,", Enter}, 23, 23, "23"},
+           Case{{"30", "23,", Escape}, 25, 25, "25"},
+           Case{{"23,", "", Enter}, 25, 25, "25"},
+       }) {
+    DocumentFixture f;
+    for (const std::string& key : c.typed)
+      key == Enter    ? f.doc.FrameRateCommit()
+      : key == Escape ? f.doc.FrameRateCancel()
+                      : f.doc.FrameRateTextChanged(key);
+    EXPECT_EQ(std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText),
+              std::tuple(c.rate, c.committed, c.text))
+        << ::testing::PrintToString(c.typed);
+  }
+}
+
+// A commit keeps the frame numbers a MicroDVD text shows, also for a time between two frames that "Do it" left,
+// and shows the points on the first and last start.
+TEST(FrameRateBox, CommitKeepsTheShownFramesAndRefreshesThePoints) {
+  struct Case {
+    std::string file;
+    bool changeFirst;                 // "Do it" to 25 before
+    std::vector<std::int32_t> times;  // first start and end, last start after committing 20 fps
+    const char *firstField, *secondField;
+  };
+  for (const Case& c : {
+           Case{Lines({"{100}{150}One", "{200}{250}Two", "{300}{350}Three"}), false, {5000, 7500, 15000}, "100", "300"},
+           Case{SubRipFile({{1000, 2000, "A"}, {3000, 4000, "B"}}), false, {1000, 2000, 3000}, "20", "60"},
+           Case{Lines({"{0}{10}a", "{20}{30}b"}), true, {0, 400, 833}, "0", "25"},
+       }) {
+    DocumentFixture f;
+    f.doc.FrameRate = f.doc.CommittedFrameRate = c.changeFirst ? 20 : 25;
+    f.Open(c.file, c.file[0] == '{' ? "a.sub" : "a.srt");
+    if (c.changeFirst) f.doc.Run(FrameRateChangeParams{25});
+    f.doc.SelectFramesUnit();
+    f.doc.timing.firstPoint.Set(7, f.doc.TimingContext());
+    const std::string before = f.Text();
+    f.doc.FrameRateTextChanged(c.changeFirst ? "30" : "20");
+    f.doc.FrameRateCommit();
+    const auto& s = f.doc.store;
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ((std::vector{s.StartValues[1], s.EndValues[1], s.StartValues[s.SubtitleCount]}), c.times);
+    EXPECT_EQ(std::pair(f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()),
+              (std::pair<std::string, std::string>(c.firstField, c.secondField)));
+    f.doc.LinesInText();
+    EXPECT_EQ(f.Text(), before);
+  }
+}
+
+TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
+  const std::string four =
+      Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two", "", "3",
+             "00:00:05,000 --> 00:00:06,000", "Three", "", "4", "00:00:07,000 --> 00:00:08,000", "Four|lines"});
+  struct Case {
+    const char* name;
+    int point, caretLine, first, second;
+    bool unverifiedEdits = false;
+    std::string file = "";  // the four SubRip subtitles
+  };
+  for (const Case& c : {
+           Case{"time line of the third", 2, 10, 1, 3},
+           Case{"counter of the first", 1, 1, 1, 4},
+           Case{"blank after the second", 1, 8, 2, 4},
+           Case{"second text line of the fourth", 1, 16, 4, 4},
+           Case{"unverified edits", 1, 10, 1, 4, true},
+           Case{"MicroDVD", 1, 2, 2, 3, false, Lines({"{10}{20}A", "{30}{40}B", "{50}{60}C"})},
+       }) {
+    DocumentFixture f;
+    f.Open(c.file.empty() ? four : c.file, c.file.empty() ? "film.srt" : "film.sub");
+    f.doc.commands.VerifyWritings = c.unverifiedEdits;
+    f.editor.SetCaretPosition(StartOfLine(f.Text(), c.caretLine));
+    f.doc.MarkLineNumber(c.point);
+    const TimingFields& t = f.doc.timing;
+    EXPECT_EQ(std::tuple(t.firstLine.Value(), t.secondLine.Value(), t.firstLine.Text(), t.secondLine.Text()),
+              std::tuple(c.first, c.second, std::to_string(c.first), std::to_string(c.second)))
+        << c.name;
+  }
+}
+
+// After closing a subtitle (factor 1 and amount 0 again) and opening one of the other type, every field uses
+// what it shows: retyping the shown texts changes no value.
+TEST(TimingFields, AfterClosingAndOpeningEveryFieldUsesWhatItShows) {
+  DocumentFixture f;
+  Document& d = f.doc;
+  f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
+  const std::pair<TypedField*, std::string> typed[] = {
+      {&d.timing.factor, "1.5"},    {&d.timing.shift, "2000"},
+      {&d.timing.targetRate, "30"}, {&d.timing.firstPoint, "00:00:01,500"},
+      {&d.timing.firstLine, "2"},   {&d.timing.secondPoint, "00:00:05,000"},
+      {&d.timing.secondLine, "1"}};
+  auto typeAll = [&](bool shown) {
+    for (const auto& [field, text] : typed) {
+      field->Changed(shown ? std::string(field->Text()) : text, d.TimingContext());
+      field->Exit(d.TimingContext());
+    }
+  };
+  auto values = [&d] {
+    return std::tuple(d.timing.factor.Value(), d.timing.shift.Value(), d.timing.targetRate.Target(),
+                      d.timing.firstPoint.Value(), d.timing.secondPoint.Value(), d.timing.firstLine.Value(),
+                      d.timing.secondLine.Value());
+  };
+  typeAll(false);
+  ASSERT_TRUE(d.CloseFile());
+  f.Open(Lines({"{1419}{1450}One", "{1500}{1550}Two"}), "m.sub");
+  const auto before = values();
+  typeAll(true);
+  EXPECT_EQ(values(), before);
+  EXPECT_EQ(std::pair(d.timing.factor.Text(), d.timing.shift.Text()), std::pair(std::string("1"), std::string("0")));
+}
+
+}  // namespace
+}  // namespace tessary::testing
