@@ -7,9 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <vector>
 
-#include "support/corpus.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -140,36 +138,6 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
     EXPECT_EQ(c.written.empty() ? "" : after[folder.Path() / c.written].first, c.bytes) << c.args;
     after.erase(folder.Path() / c.written);
     EXPECT_EQ(after, before) << c.args;
-  }
-}
-
-// Verifies real files of each layout, encoding and line end, some mended on the first pass, and then its
-// output: the second pass changes and reports nothing.
-TEST(CliVerify, VerifyingItsOwnOutputAgainChangesAndReportsNothing) {
-  TESSARY_SKIP_WITHOUT_CORPUS();
-  for (const char* options : {"", "--strict --dot --fps 23.976"}) {
-    int verified = 0;
-    for (const char* file : {
-             "GNOME__gnome-subtitles/etc__samples__sample.sub",
-             "otsaloma__gaupol/doc__formats__tmplayer.sample.txt",
-             "SubtitleEdit__subtitleedit/tests__libse__Files__auto_detect_windows-1250.srt",
-             "SubtitleEdit__subtitleedit/tests__libse__Files__auto_detect_Russian.srt",
-             "byroot__pysrt/tests__static__bom-utf-16-be.srt",
-             "androidx__media/libraries__test_data__src__test__assets__media__subrip__typical_with_byte_order_mark",
-             "asticode__go-astisub/testdata__example-in-carriage-return.srt",
-             "cdown__srt/tests__srt_samples__monsters-bad-order.srt",
-         }) {
-      TempFolder folder;
-      const std::string path = std::string(TESSARY_CORPUS_DIR) + "/" + file;
-      ASSERT_TRUE(fs::is_regular_file(path)) << path;
-      const CliResult first = Cli(folder, std::string("verify ") + options + " '" + path + "'");
-      if (first.code != 0) continue;
-      ++verified;
-      folder.Write("again.txt", first.out);
-      const CliResult again = Cli(folder, std::string("verify ") + options + " again.txt");
-      EXPECT_EQ(std::tuple(again.code, again.out, again.err), std::tuple(0, first.out, "")) << file << options;
-    }
-    EXPECT_GE(verified, 6) << options;
   }
 }
 

@@ -42,19 +42,6 @@ TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
     ExpectCase({c.name, Srt, Four, c.params, Done, c.changes, c.after});
 }
 
-TEST(Transform, MicroDVDFrames100To200And1000To1109MoveEveryFrameNumber) {
-  Times frames = {100, 150, 1000, 1010};
-  for (int start = 1100; start < 1100 + 497 * 18; start += 18) frames.insert(frames.end(), {start, start + 10});
-  frames.insert(frames.end(), {10100, 10150});
-  SubtitleStore s = StoreOf(TypeMicroDVD, FramesAt(frames, 25));
-  // f -> 1.01 f + 99: every frame number moves, and nothing needs repair.
-  EXPECT_EQ(Transform(s, {1, 8000, 500, 412000, Whole}, {TypeMicroDVD, 25}).changes, 1000);
-  Times shown;
-  for (std::int32_t v : TimesOf(s)) shown.push_back(static_cast<std::int32_t>(MsToFrames(v, 25)));
-  EXPECT_EQ(Times(shown.begin(), shown.begin() + 3), (Times{200, 250, 1109}));  // 250.5 goes to the even frame
-  EXPECT_EQ(Times(shown.end() - 2, shown.end()), (Times{10300, 10350}));
-}
-
 TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothing) {
   const Times firstEqual = {1000, 2000, 1000, 5000, 8000, 9000, 12000, 13000};
   const Times middleEqual = {1000, 2000, 4000, 5000, 4000, 9000, 12000, 13000};
