@@ -65,12 +65,9 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"verify --bogus in.sub", usage + "The following argument was not expected: --bogus\nusage:", 2},
            Case{"verify --f'\n'o in.sub", usage + "The following argument was not expected: --f\\no\n", 2},
            Case{"verify --fps 0 in.sub", usage + "the frame rate must be a number from 1 to 60\n", 2},
-           Case{"verify in.sub --fps", usage + "--fps: 1 required", 2},
            Case{"", usage + "no command given", 2},
            Case{"verify", usage + "no file given", 2},
-           Case{"convert --to vtt in.sub", usage + "--to: vtt not in", 2},
            Case{"frobnicate in.sub", usage + "unknown command 'frobnicate'", 2},
-           Case{"verify in.sub other.sub", usage + "The following argument was not expected: other.sub", 2},
            Case{"multiply --factor 1.5 in.sub", usage + "multiply needs -o OUT", 2},
            Case{"shift --ms 1 --frames 2 -o out.srt in.sub", usage + "--ms excludes --frames", 2},
            Case{"transform --line1 1 --at1 1f --line2 2 --at2 0:0:1 -o out.srt in.sub", usage + "--at1 and --at2", 2},
@@ -78,11 +75,10 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"shift --help", "", 0, "usage: "},
            Case{"verify -- -x.sub", "", 0, "{100}"},
            Case{"verify --fps=23,976 --dot --strict in.sub", "", 0, "{100}"},
-           // A value its field would not take (its readers say which); a time past the guard.
+           // A value its field would not take (its reader says why); a time past the guard.
            Case{"multiply --factor -2 -o out.srt four.srt", "error: the factor '-2' is not a decimal number\n", 1},
-           Case{"shift --ms 1x -o out.srt four.srt", "error: the amount '1x' is not a whole number\n", 1},
-           Case{"transform --line1 1 --at1 1f --line2 99 --at2 9f -o out.srt four.srt",
-                "error: there is no subtitle 99", 1},
+           Case{"transform --line1 1 --at1 1f --line2 99 --at2 9f -o out.srt in.sub", "error: there is no subtitle 99",
+                1},
            Case{"shift --ms 10 -o out.srt late.srt", late + ": shift", 1},
            // Files that cannot be read or written, and subtitles with nothing left.
            Case{"verify missing.srt", "error: \"@/missing.srt\" doesn't exist!\n", 1},
@@ -111,19 +107,18 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
     TempFolder folder;
     fs::create_directories(folder.Path() / "sub");
     fs::create_directories(folder.Path() / "my.folder");
-    for (const auto& [name, bytes] : std::map<std::string, std::string>{
-             {"in.sub", MicroDVD},
-             {"-x.sub", MicroDVD},
-             {"my.folder/film", MicroDVD},
-             {"mended.sub", MicroDVD + "  "},
-             {"empty.sub", Lines({"{1}{2}|", "{3}{4}||"})},
-             {"big.sub", big},
-             {"four.srt", SubRipFile({{1000, 2000, "A"}, {3000, 4000, "B"}, {5000, 6000, "C"}, {7000, 8000, "D"}})},
-             {"late.srt", SubRipFile({{1000, 2000, "A"}, {100000001, 100002000, "B"}})},
-             {"broken.sub", Lines({"{10}{20}A", "x}{20}Hi", "{30}{40}B", "{50}{60}C"})},
-             {"film.srt.sav", "{1}{2}Copy"},
-             {"le.txt", Utf16(u"{100}{150}Zażółć|gęślą", false)},
-             {"be.txt", Utf16(u"{100}{150}Zażółć|gęślą", true)}})
+    for (const auto& [name, bytes] :
+         std::map<std::string, std::string>{{"in.sub", MicroDVD},
+                                            {"-x.sub", MicroDVD},
+                                            {"my.folder/film", MicroDVD},
+                                            {"mended.sub", MicroDVD + "  "},
+                                            {"empty.sub", Lines({"{1}{2}|", "{3}{4}||"})},
+                                            {"big.sub", big},
+                                            {"late.srt", SubRipFile({{1000, 2000, "A"}, {100000001, 100002000, "B"}})},
+                                            {"broken.sub", Lines({"{10}{20}A", "x}{20}Hi", "{30}{40}B", "{50}{60}C"})},
+                                            {"film.srt.sav", "{1}{2}Copy"},
+                                            {"le.txt", Utf16(u"{100}{150}Zażółć|gęślą", false)},
+                                            {"be.txt", Utf16(u"{100}{150}Zażółć|gęślą", true)}})
       folder.Write(name, bytes);
     // A newer automatic copy beside the file is neither offered nor touched.
     fs::last_write_time(folder.Write("film.srt", "\xEF\xBB\xBF" + SubRip), fs::file_time_type::clock::now() - 48h);

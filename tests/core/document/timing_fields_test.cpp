@@ -81,65 +81,57 @@ TEST(FrameRateBox, CommitKeepsTheShownFramesAndRefreshesThePoints) {
   }
 }
 
+// The four SubRip subtitles take lines 1-4, 5-8, 9-12 and 13-16; the last has two text lines.
 TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
   const std::string four =
       Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two", "", "3",
              "00:00:05,000 --> 00:00:06,000", "Three", "", "4", "00:00:07,000 --> 00:00:08,000", "Four|lines"});
-  struct Case {
-    const char* name;
-    int point, caretLine, first, second;
-    bool unverifiedEdits = false;
-    std::string file = "";  // the four SubRip subtitles
-  };
-  for (const Case& c : {
-           Case{"time line of the third", 2, 10, 1, 3},
-           Case{"counter of the first", 1, 1, 1, 4},
-           Case{"blank after the second", 1, 8, 2, 4},
-           Case{"second text line of the fourth", 1, 16, 4, 4},
-           Case{"unverified edits", 1, 10, 1, 4, true},
-           Case{"MicroDVD", 1, 2, 2, 3, false, Lines({"{10}{20}A", "{30}{40}B", "{50}{60}C"})},
-       }) {
+  const std::string three = Lines({"{10}{20}A", "{30}{40}B", "{50}{60}C"});
+  // The point, the caret's line, the two line fields after; unverified edits mark nothing.
+  for (auto [point, caretLine, first, second, unverified, file] : {std::tuple(2, 10, 1, 3, false, four),
+                                                                   {1, 1, 1, 4, false, four},
+                                                                   {1, 8, 2, 4, false, four},
+                                                                   {1, 16, 4, 4, false, four},
+                                                                   {1, 10, 1, 4, true, four},
+                                                                   {1, 2, 2, 3, false, three}}) {
     DocumentFixture f;
-    f.Open(c.file.empty() ? four : c.file, c.file.empty() ? "film.srt" : "film.sub");
-    f.doc.commands.VerifyWritings = c.unverifiedEdits;
-    f.editor.SetCaretPosition(StartOfLine(f.Text(), c.caretLine));
-    f.doc.MarkLineNumber(c.point);
+    f.Open(file, file == four ? "film.srt" : "film.sub");
+    f.doc.commands.VerifyWritings = unverified;
+    f.editor.SetCaretPosition(StartOfLine(f.Text(), caretLine));
+    f.doc.MarkLineNumber(point);
     const TimingFields& t = f.doc.timing;
     EXPECT_EQ(std::tuple(t.firstLine.Value(), t.secondLine.Value(), t.firstLine.Text(), t.secondLine.Text()),
-              std::tuple(c.first, c.second, std::to_string(c.first), std::to_string(c.second)))
-        << c.name;
+              std::tuple(first, second, std::to_string(first), std::to_string(second)))
+        << caretLine;
   }
 }
 
-// After closing a subtitle (factor 1 and amount 0 again) and opening one of the other type, every field uses
+// Closing a subtitle brings back factor 1 and amount 0; after opening one of the other type every field uses
 // what it shows: retyping the shown texts changes no value.
 TEST(TimingFields, AfterClosingAndOpeningEveryFieldUsesWhatItShows) {
   DocumentFixture f;
-  Document& d = f.doc;
+  TimingFields& t = f.doc.timing;
   f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
-  const std::pair<TypedField*, std::string> typed[] = {
-      {&d.timing.factor, "1.5"},    {&d.timing.shift, "2000"},
-      {&d.timing.targetRate, "30"}, {&d.timing.firstPoint, "00:00:01,500"},
-      {&d.timing.firstLine, "2"},   {&d.timing.secondPoint, "00:00:05,000"},
-      {&d.timing.secondLine, "1"}};
-  auto typeAll = [&](bool shown) {
-    for (const auto& [field, text] : typed) {
-      field->Changed(shown ? std::string(field->Text()) : text, d.TimingContext());
-      field->Exit(d.TimingContext());
+  TypedField* const fields[] = {&t.factor,      &t.shift,     &t.targetRate, &t.firstPoint,
+                                &t.secondPoint, &t.firstLine, &t.secondLine};
+  auto values = [&t] {
+    return std::tuple(t.factor.Value(), t.shift.Value(), t.targetRate.Target(), t.firstPoint.Value(),
+                      t.secondPoint.Value(), t.firstLine.Value(), t.secondLine.Value());
+  };
+  auto type = [&](const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+      fields[i]->Changed(texts.empty() ? std::string(fields[i]->Text()) : texts[i], f.doc.TimingContext());
+      fields[i]->Exit(f.doc.TimingContext());
     }
   };
-  auto values = [&d] {
-    return std::tuple(d.timing.factor.Value(), d.timing.shift.Value(), d.timing.targetRate.Target(),
-                      d.timing.firstPoint.Value(), d.timing.secondPoint.Value(), d.timing.firstLine.Value(),
-                      d.timing.secondLine.Value());
-  };
-  typeAll(false);
-  ASSERT_TRUE(d.CloseFile());
+  type({"1.5", "2000", "30", "00:00:01,500", "00:00:05,000", "2", "1"});
+  ASSERT_TRUE(f.doc.CloseFile());
   f.Open(Lines({"{1419}{1450}One", "{1500}{1550}Two"}), "m.sub");
-  const auto before = values();
-  typeAll(true);
-  EXPECT_EQ(values(), before);
-  EXPECT_EQ(std::pair(d.timing.factor.Text(), d.timing.shift.Text()), std::pair(std::string("1"), std::string("0")));
+  const auto shown = values();
+  type({});
+  EXPECT_EQ(values(), shown);
+  EXPECT_EQ(std::tuple(t.factor.Text(), t.shift.Text(), std::get<0>(shown), std::get<1>(shown)),
+            std::tuple("1", "0", 1.0, 0));
 }
 
 }  // namespace
