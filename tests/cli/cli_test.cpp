@@ -76,7 +76,7 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"verify -- -x.sub", "", 0, "{100}"},
            Case{"verify --fps=23,976 --dot --strict in.sub", "", 0, "{100}"},
            // A value its field would not take (its reader says why); a time past the guard.
-           Case{"multiply --factor -2 -o out.srt four.srt", "error: the factor '-2' is not a decimal number\n", 1},
+           Case{"multiply --factor -2 -o out.srt in.sub", "error: the factor '-2' is not a decimal number\n", 1},
            Case{"transform --line1 1 --at1 1f --line2 99 --at2 9f -o out.srt in.sub", "error: there is no subtitle 99",
                 1},
            Case{"shift --ms 10 -o out.srt late.srt", late + ": shift", 1},
