@@ -81,18 +81,18 @@ TEST(FrameRateBox, CommitKeepsTheShownFramesAndRefreshesThePoints) {
   }
 }
 
-// The four SubRip subtitles take lines 1-4, 5-8, 9-12 and 13-16; the last has two text lines.
+// The four SubRip subtitles take lines 1-4, 5-9, 10-13 and 14-16; the second has two text lines.
 TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
   const std::string four =
-      Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two", "", "3",
-             "00:00:05,000 --> 00:00:06,000", "Three", "", "4", "00:00:07,000 --> 00:00:08,000", "Four|lines"});
+      Lines({"1", "00:00:01,000 --> 00:00:02,000", "One", "", "2", "00:00:03,000 --> 00:00:04,000", "Two|lines", "",
+             "3", "00:00:05,000 --> 00:00:06,000", "Three", "", "4", "00:00:07,000 --> 00:00:08,000", "Four"});
   const std::string three = Lines({"{10}{20}A", "{30}{40}B", "{50}{60}C"});
   // The point, the caret's line, the two line fields after; unverified edits mark nothing.
-  for (auto [point, caretLine, first, second, unverified, file] : {std::tuple(2, 10, 1, 3, false, four),
+  for (auto [point, caretLine, first, second, unverified, file] : {std::tuple(2, 11, 1, 3, false, four),
                                                                    {1, 1, 1, 4, false, four},
-                                                                   {1, 8, 2, 4, false, four},
+                                                                   {1, 9, 2, 4, false, four},
                                                                    {1, 16, 4, 4, false, four},
-                                                                   {1, 10, 1, 4, true, four},
+                                                                   {1, 11, 1, 4, true, four},
                                                                    {1, 2, 2, 3, false, three}}) {
     DocumentFixture f;
     f.Open(file, file == four ? "film.srt" : "film.sub");
