@@ -107,18 +107,16 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
     TempFolder folder;
     fs::create_directories(folder.Path() / "sub");
     fs::create_directories(folder.Path() / "my.folder");
+    for (const char* name : {"in.sub", "-x.sub", "my.folder/film"}) folder.Write(name, MicroDVD);
+    for (bool bigEndian : {false, true})
+      folder.Write(bigEndian ? "be.txt" : "le.txt", Utf16(u"{100}{150}Zażółć|gęślą", bigEndian));
     for (const auto& [name, bytes] :
-         std::map<std::string, std::string>{{"in.sub", MicroDVD},
-                                            {"-x.sub", MicroDVD},
-                                            {"my.folder/film", MicroDVD},
-                                            {"mended.sub", MicroDVD + "  "},
+         std::map<std::string, std::string>{{"mended.sub", MicroDVD + "  "},
                                             {"empty.sub", Lines({"{1}{2}|", "{3}{4}||"})},
                                             {"big.sub", big},
                                             {"late.srt", SubRipFile({{1000, 2000, "A"}, {100000001, 100002000, "B"}})},
                                             {"broken.sub", Lines({"{10}{20}A", "x}{20}Hi", "{30}{40}B", "{50}{60}C"})},
-                                            {"film.srt.sav", "{1}{2}Copy"},
-                                            {"le.txt", Utf16(u"{100}{150}Zażółć|gęślą", false)},
-                                            {"be.txt", Utf16(u"{100}{150}Zażółć|gęślą", true)}})
+                                            {"film.srt.sav", "{1}{2}Copy"}})
       folder.Write(name, bytes);
     // A newer automatic copy beside the file is neither offered nor touched.
     fs::last_write_time(folder.Write("film.srt", "\xEF\xBB\xBF" + SubRip), fs::file_time_type::clock::now() - 48h);

@@ -95,27 +95,24 @@ TEST(RunOperation, ChangeFrameRateShowsTheSubtitleAndItsFieldsAtTheNewRate) {
             std::tuple(23.976, 23.976, std::string("23.976"), true, 1000, std::string("24"), std::string("959")));
 }
 
-// A decrease past the first start offers the largest amount, rounded down so that it never passes the start,
-// in the field, where the next run takes it.
+// A decrease past the first start offers the largest amount in the field, in frames rounded down so that it
+// never passes the start (5030 ms: 125 frames), where the next run takes it.
 TEST(RunOperation, ADecreasePastTheFirstStartOffersTheLargestAmountInTheField) {
-  for (bool timeUnit : {false, true}) {
-    DocumentFixture f;
-    f.Open(SubRipFile({{5030, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
-    timeUnit ? f.doc.SelectTimeUnit() : f.doc.SelectFramesUnit();
-    f.doc.timing.shift.Changed(timeUnit ? "8000" : "200", f.doc.TimingContext());
-    f.doc.timing.shift.Exit(f.doc.TimingContext());
-    auto decrease = [&f] { f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}}); };
-    decrease();
-    const std::string offered = timeUnit ? "5030" : "125";
-    ASSERT_EQ(f.prompter.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text, f.doc.timing.shift.Text()),
-              std::tuple(Icon::Error,
-                         "The maximum value which can be used so that\r\nthe frames couldn't become negative is " +
-                             offered + "\r\nPlease try again",
-                         offered));
-    decrease();
-    EXPECT_EQ(f.doc.store.StartValues[1], timeUnit ? 0 : 30);
-  }
+  DocumentFixture f;
+  f.Open(SubRipFile({{5030, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
+  f.doc.SelectFramesUnit();
+  f.doc.timing.shift.Changed("200", f.doc.TimingContext());
+  f.doc.timing.shift.Exit(f.doc.TimingContext());
+  auto decrease = [&f] { f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}}); };
+  decrease();
+  ASSERT_EQ(f.prompter.shown.size(), 1u);
+  EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text, f.doc.timing.shift.Text()),
+            std::tuple(Icon::Error,
+                       "The maximum value which can be used so that\r\nthe frames couldn't become negative is "
+                       "125\r\nPlease try again",
+                       "125"));
+  decrease();
+  EXPECT_EQ(f.doc.store.StartValues[1], 30);
 }
 
 }  // namespace
