@@ -16,35 +16,31 @@ namespace {
 constexpr const char* Enter = "\n";     // commits the box
 constexpr const char* Escape = "\x1b";  // cancels it
 
+// A separator may still be followed by digits; not a number reads as 25; a rate out of 1..60 changes nothing;
+// Enter commits and Escape cancels; an emptied box shows the rate in force again.
 TEST(FrameRateBox, TypingTakesRatesFrom1To60AndCommitOrCancelSettleTheRateInForce) {
-  struct Case {
-    std::vector<std::string> typed;
-    double rate, committed;
-    const char* text;
-  };
-  for (const Case& c : {
-           Case{{"23,976"}, 23.976, 25, "23.976"},
-           Case{{"30", "23,"}, 30, 25, "23,"},  // a separator may still be followed by digits
-           // Not a number reads as 25; a rate out of 1..60 changes nothing.
-           Case{{"30", "23.976."}, 25, 25, "25"},
-           Case{{"30", "0"}, 30, 25, "30"},
-           Case{{"30", "60.5"}, 30, 25, "30"},
-           Case{{"30", "60"}, 60, 25, "60"},
-           Case{{"30", "1"}, 1, 25, "1"},
-           // Enter commits and Escape cancels; an emptied box shows the rate in force again.
-           Case{{"30", Enter}, 30, 30, "30"},
-           Case{{"23,", Enter}, 23, 23, "23"},
-           Case{{"30", "23,", Escape}, 25, 25, "25"},
-           Case{{"23,", "", Enter}, 25, 25, "25"},
+  using Keys = std::vector<std::string>;
+  for (auto [typed, rate, committed, text] : {
+           std::tuple<Keys, double, double, std::string>{{"23,976"}, 23.976, 25, "23.976"},
+           {{"30", "23,"}, 30, 25, "23,"},
+           {{"30", "23.976."}, 25, 25, "25"},
+           {{"30", "0"}, 30, 25, "30"},
+           {{"30", "60.5"}, 30, 25, "30"},
+           {{"30", "60"}, 60, 25, "60"},
+           {{"30", "1"}, 1, 25, "1"},
+           {{"30", Enter}, 30, 30, "30"},
+           {{"23,", Enter}, 23, 23, "23"},
+           {{"30", "23,", Escape}, 25, 25, "25"},
+           {{"23,", "", Enter}, 25, 25, "25"},
        }) {
     DocumentFixture f;
-    for (const std::string& key : c.typed)
+    for (const std::string& key : typed)
       key == Enter    ? f.doc.FrameRateCommit()
       : key == Escape ? f.doc.FrameRateCancel()
                       : f.doc.FrameRateTextChanged(key);
     EXPECT_EQ(std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText),
-              std::tuple(c.rate, c.committed, c.text))
-        << ::testing::PrintToString(c.typed);
+              std::tuple(rate, committed, text))
+        << ::testing::PrintToString(typed);
   }
 }
 
