@@ -72,6 +72,7 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"shift --ms 1 --frames 2 -o out.srt in.sub", usage + "--ms excludes --frames", 2},
            Case{"transform --line1 1 --at1 1f --line2 2 --at2 0:0:1 -o out.srt in.sub", usage + "--at1 and --at2", 2},
            // Help, "--" and options written with "=".
+           Case{"--help", "", 0, "usage: "},
            Case{"shift --help", "", 0, "usage: "},
            Case{"verify -- -x.sub", "", 0, "{100}"},
            Case{"verify --fps=23,976 --dot --strict in.sub", "", 0, "{100}"},
@@ -80,6 +81,7 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"transform --line1 1 --at1 1f --line2 99 --at2 9f -o out.srt in.sub", "error: there is no subtitle 99",
                 1},
            Case{"shift --ms 10 -o out.srt late.srt", late + ": shift", 1},
+           Case{"multiply --factor 1.5 -o out.srt late.srt", late, 1},
            // Files that cannot be read or written, and subtitles with nothing left.
            Case{"verify missing.srt", "error: \"@/missing.srt\" doesn't exist!\n", 1},
            Case{"verify 'a\nerror: b\rc\r\n'", "error: \"@/a\\nerror: b\\nc\\n\" doesn't exist!\n", 1},
