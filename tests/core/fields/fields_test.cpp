@@ -1,4 +1,4 @@
-// The rules of the typed timing fields, each class alone, and their strict readers.
+// The rules of the typed timing fields, one table per field, and their strict readers.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,78 +11,108 @@ namespace {
 
 constexpr FieldContext Frames{DisplayUnit::Frames, 25, true, 4};
 constexpr FieldContext Time{DisplayUnit::Time, 25, true, 4};
+constexpr FieldContext FramesAt(double rate) { return {DisplayUnit::Frames, rate, true, 4}; }
+const MessageTable English;
 
-// Types `typed`, then leaves the field; returns the text after typing and after leaving, and
-// the text of the refusal.
-std::tuple<std::string, std::string, std::string> TypeAndLeave(TypedField& field, const char* typed,
-                                                               const FieldContext& context) {
-  static const MessageTable messages;
-  field.Changed(typed, context);
-  std::string shown = field.Text();
-  std::optional<FieldRefusal> refusal = field.Exit(context);
-  return {shown, field.Text(), refusal ? refusal->Text(messages) : ""};
-}
+// What the user types, the text while typing, and the text, value and refusal after leaving.
+struct Row {
+  FieldContext context;
+  std::string typed, shown, left;
+  double value;
+  std::string refused = "";
+};
 
-// The rows run in order on the fields below, so that a row sees what the rows before it left.
-TEST(FieldRules, TypingCleansAndLeavingCommitsOrBringsBackTheValueInForce) {
-  FactorField factor, factor2;
-  ShiftField shift;
-  PointField first(false), second(true);
-  LineField line(false);
-  RateField rate;
-  struct Case {
-    const char* name;
-    TypedField& field;
-    FieldContext context;
-    const char* typed;
-    std::string shown, left, refused;
-  };
-  for (const Case& c : {
-           Case{"factor", factor, Frames, "x1,50y", "1,50", "1.5", ""},
-           Case{"factor out of range", factor2, Frames, "3", "3", "1",
-                "The multiplying value should be between 0.5 and 2 !"},
-           Case{"factor cut", factor2, Frames, "1.0000000000000000000000000000000001", "1." + std::string(30, '0'), "1",
-                ""},
-           Case{"amount in ms", shift, Time, "12a34", "1234", "1234", ""},
-           Case{"amount too large", shift, Time, "10000001", "10000001", "1234",
-                "The increase/decrease value is not in [0..10000000] !"},
-           Case{"amount cut", shift, Frames, "1234567", "123456", "123456", ""},
-           Case{"time point", first, Time, "12:34:56.7891", "12:34:56.789", "12:34:56.789", ""},
-           Case{"malformed time", first, Time, "00:60:00,000", "00:60:00,000", "12:34:56,789", ""},
-           Case{"frame point cut", first, Frames, "12a3456789", "123456", "123456", ""},
-           Case{"second point takes 7", second, Frames, "12345678", "1234567", "1234567", ""},
-           Case{"second point at frame 0", second, Frames, "0", "0", "1", ""},
-           Case{"line clamped", line, Frames, "99999", "99999", "4", ""},
-           Case{"line 0", line, Frames, "0", "0", "1", ""},
-           Case{"line not a number", line, Frames, "12a", "12a", "1", ""},
-           Case{"rate", rate, Frames, "23,976", "23.976", "23.976", ""},
-           Case{"rate typed past 60", rate, Frames, "70", "23.976", "23.976", ""},
-           Case{"rate below 5", rate, Frames, "3", "3", "23.976", ""},
-       }) {
-    EXPECT_EQ(TypeAndLeave(c.field, c.typed, c.context), std::tuple(c.shown, c.left, c.refused)) << c.name;
+// The rows run in order on one field, so that a row sees the last valid value the rows before it left.
+template <typename Field, typename Value>
+void ExpectRows(Field field, Value (Field::*value)() const, std::initializer_list<Row> rows) {
+  for (const Row& r : rows) {
+    field.Changed(r.typed, r.context);
+    const std::string shown = field.Text();
+    const std::optional<FieldRefusal> refusal = field.Exit(r.context);
+    EXPECT_EQ(
+        std::tuple(shown, field.Text(), static_cast<double>((field.*value)()), refusal ? refusal->Text(English) : ""),
+        std::tuple(r.shown, r.left, r.value, r.refused))
+        << r.typed;
   }
 }
 
-TEST(FieldRules, ValuesFollowTheTextInTheDisplayUnit) {
-  ShiftField shift;
-  shift.Changed("25", Frames);
-  EXPECT_EQ(shift.Value(), 1000);
-  shift.Exit(Frames);
-  shift.Show(Time);
-  EXPECT_EQ(shift.Text(), "1000");
-  shift.Changed("", Time);
-  EXPECT_EQ(std::pair(shift.Value(), shift.LastValid()), std::pair(-1, 1000));
-  shift.Escape(Time);
-  EXPECT_EQ(std::pair(shift.Value(), shift.Text()), std::pair(1000, std::string("1000")));
-
-  PointField point(true);
-  point.Changed("50", Frames);
-  point.Exit(Frames);
-  point.Show(Time);
-  EXPECT_EQ(std::pair(point.Value(), point.Text()), std::pair(std::int64_t{2000}, std::string("00:00:02,000")));
+// Separators and pasted letters are cleaned, two separators read as the last valid factor, and a long factor
+// is cut to 32 characters and shown with 15 digits.
+TEST(FactorField, TakesAFactorFrom0_5To2AndFallsBackToTheLastValidOne) {
+  const std::string range = "The multiplying value should be between 0.5 and 2 !";
+  ExpectRows(FactorField(), &FactorField::Value,
+             {{Frames, "x1,50y", "1,50", "1.5", 1.5},
+              {Frames, "1.2.5", "1.2.5", "1.5", 1.5},
+              {Frames, "1." + std::string(40, '2'), "1." + std::string(30, '2'), "1.22222222222222",
+               1.222222222222222222222222222222},
+              {Frames, "0.5", "0.5", "0.5", 0.5},
+              {Frames, "2", "2", "2", 2},
+              {Frames, "0.49", "0.49", "2", 2, range},
+              {Frames, "2.01", "2.01", "2", 2, range},
+              {Frames, "", "", "2", 2, range}});
 }
 
-TEST(FieldRules, KeysPassByFieldUnitAndRoom) {
+// Eight digits of milliseconds; in frames as many digits as 10000000 ms take: 6 at 25 and 60 frames per second
+// (40 and 17 ms a frame), 5 at 5 and 4 at 1.
+TEST(ShiftField, TakesUpTo10000000MsOrAsManyFramesAsFitInEightDigitsOfThem) {
+  const std::string ms = "The increase/decrease value is not in [0..10000000] !";
+  ExpectRows(ShiftField(), &ShiftField::Value,
+             {{Time, "12a34", "1234", "1234", 1234},
+              {Time, "10000000", "10000000", "10000000", 10000000},
+              {Time, "123456789", "12345678", "10000000", 10000000, ms},
+              {Time, "x", "", "10000000", 10000000, ms},
+              {Frames, "1234567", "123456", "123456", 4938240},
+              {Frames, "250000", "250000", "250000", 10000000},
+              {Frames, "250001", "250001", "250000", 10000000, "The increase/decrease value is not in [0..250000] !"},
+              {FramesAt(23.976), "1", "1", "1", 42},
+              {FramesAt(60), "1234567", "123456", "123456", 2057600},
+              {FramesAt(5), "1234567", "12345", "12345", 2469000},
+              {FramesAt(1), "1234567", "1234", "1234", 1234000}});
+}
+
+TEST(PointField, TakesATimeOrAFrameNumberOfTheDigitsThePointAllows) {
+  ExpectRows(PointField(false), &PointField::Value,
+             {{Time, "12:34:56.7891", "12:34:56.789", "12:34:56.789", 45296789},
+              {Time, "00:60:00,000", "00:60:00,000", "12:34:56,789", 45296789},
+              {Frames, "12a3456789", "123456", "123456", 4938240}});
+  ExpectRows(PointField(true), &PointField::Value,
+             {{Frames, "12345678", "1234567", "1234567", 49382680}, {Frames, "0", "0", "1", 40}});
+}
+
+TEST(PointField, FramesRoundHalfToEvenAndTheSecondPointShowsAtLeastFrameOne) {
+  for (auto [ms, second, rate, frame, time] :
+       {std::tuple<std::int64_t, bool, double, const char*, const char*>{60, false, 25, "2", "00:00:00,060"},
+        {20, true, 25, "1", "00:00:00,020"},
+        {100, false, 25, "2", "00:00:00,100"},
+        {3723004, false, 23.976, "89263", "01:02:03,004"},
+        {90000000, true, 23.976, "2157840", "25:00:00,000"}}) {
+    PointField point(second);
+    point.Set(ms, {DisplayUnit::Time, rate, true, 4});
+    const std::string shownAsTime = point.Text();
+    point.Show(FramesAt(rate), second);
+    EXPECT_EQ(std::tuple(shownAsTime, point.Text(), point.Value()), std::tuple(time, frame, ms));
+  }
+}
+
+TEST(LineField, TakesASubtitleNumberClampedToTheSubtitles) {
+  ExpectRows(LineField(false), &LineField::Value,
+             {{Frames, "99999", "99999", "4", 4}, {Frames, "0", "0", "1", 1}, {Frames, "12a", "12a", "1", 1}});
+}
+
+// A separator may still be followed by digits; a rate out of range, or with two separators, shows the last
+// valid one; 3 may be typed but is no target.
+TEST(RateField, TypingKeepsRatesFrom1To60AndLeavingTakesRatesFrom5To60) {
+  ExpectRows(RateField(), &RateField::Target,
+             {{Frames, "23.", "23.", "23.", 23},
+              {Frames, "23,976", "23.976", "23.976", 23.976},
+              {Frames, "70", "23.976", "23.976", 23.976},
+              {Frames, "3", "3", "23.976", 23.976},
+              {Frames, "0", "23.976", "23.976", 23.976},
+              {Frames, "2.5.1", "23.976", "23.976", 23.976},
+              {Frames, "2a4", "24", "24", 24}});
+}
+
+TEST(FieldKeys, PassByFieldUnitAndRoom) {
   FactorField factor;
   ShiftField shift;
   PointField first(false), second(true);
@@ -96,12 +126,13 @@ TEST(FieldRules, KeysPassByFieldUnitAndRoom) {
     char key;
     bool selection, accepted;
   };
-  for (const Case& c : {Case{factor, Frames, ',', false, true}, Case{factor, Frames, '-', false, false},
-                        Case{shift, Frames, '7', false, false}, Case{shift, Frames, '7', true, true},
-                        Case{shift, Time, '7', false, true}, Case{shift, Time, ',', true, false},
-                        Case{first, Frames, '7', false, false}, Case{second, Frames, '7', false, true},
-                        Case{first, Frames, '\b', false, true}, Case{first, Frames, ':', false, false},
-                        Case{first, Time, ':', false, true}, Case{line, Frames, 'a', true, false}})
+  for (const Case& c :
+       {Case{factor, Frames, ',', false, true}, Case{factor, Frames, '-', false, false},
+        Case{factor, Frames, 'e', false, false}, Case{shift, Frames, '7', false, false},
+        Case{shift, Frames, '7', true, true}, Case{shift, Time, '7', false, true}, Case{shift, Time, ',', true, false},
+        Case{first, Frames, '7', false, false}, Case{second, Frames, '7', false, true},
+        Case{first, Frames, '\b', false, true}, Case{first, Frames, ':', false, false},
+        Case{first, Time, ':', false, true}, Case{line, Frames, 'a', true, false}})
     EXPECT_EQ(c.field.AcceptsKey(c.key, c.selection, c.context), c.accepted) << c.field.Text() << " + " << c.key;
 }
 
@@ -109,10 +140,7 @@ TEST(FieldReaders, TakeOnlyWhatTheFieldWouldTakeAsTyped) {
   const PointField first(false), second(true);
   // The value read, or the text of the refusal.
   using Read = std::pair<std::optional<double>, std::string>;
-  auto of = [](auto read) {
-    static const MessageTable messages;
-    return Read(read.value, read.value ? "" : read.refusal.Text(messages));
-  };
+  auto of = [](auto read) { return Read(read.value, read.value ? "" : read.refusal.Text(English)); };
   const std::optional<double> none;
   const std::pair<Read, Read> cases[] = {
       {of(FactorField::Read("1.25")), {1.25, ""}},
