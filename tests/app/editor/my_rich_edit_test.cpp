@@ -1,7 +1,6 @@
-// The editing area's control: its keys, mouse handling and plain-text clipboard.
+// The editing area's control: its keys, double click and plain-text clipboard.
 #include <QApplication>
 #include <QClipboard>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -39,20 +38,6 @@ class MyRichEditTest : public QObject {
     QVERIFY(!edit_->textCursor().hasSelection());
   }
 
-  void EachWheelEventScrollsOneLine() {
-    QStringList lines;
-    for (int i = 0; i < 200; ++i) lines << QString::number(i);
-    edit_->setPlainText(lines.join('\n'));
-    QScrollBar* bar = edit_->verticalScrollBar();
-    bar->setValue(50);
-    for (const auto& [delta, expected] : {std::pair{-120, 51}, {-360, 52}, {120, 51}, {30, 50}}) {
-      QWheelEvent wheel(QPointF(10, 10), edit_->viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
-                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QApplication::sendEvent(edit_->viewport(), &wheel);
-      QCOMPARE(bar->value(), expected);
-    }
-  }
-
   // Ctrl+Q verifies; Ctrl+Shift+1 and 2 mark a point, whichever key text the layout gives.
   void KeysBecomeRequests() {
     const int ctrl = Qt::ControlModifier, ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
@@ -80,25 +65,6 @@ class MyRichEditTest : public QObject {
     QTest::keyClick(edit_, Qt::Key_Menu);
     QCOMPARE(atCaret.count(), 1);
     QCOMPARE(menus.count(), 0);
-  }
-
-  void EscapeCollapsesTheSelectionAndShiftEnterBreaksTheParagraph() {
-    edit_->setPlainText("abc");
-    edit_->selectAll();
-    QTest::keyClick(edit_, Qt::Key_Escape);
-    QVERIFY(!edit_->textCursor().hasSelection());
-    QTest::keyClick(edit_, Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(edit_->document()->blockCount(), 2);
-    QVERIFY(!edit_->document()->toRawText().contains(QChar::LineSeparator));
-  }
-
-  void RightPressPlacesTheCaretOnlyWithoutSelection() {
-    edit_->setPlainText("hello world");
-    QTest::mousePress(edit_->viewport(), Qt::RightButton, Qt::NoModifier, OverColumn(7));
-    QCOMPARE(edit_->textCursor().position(), 7);
-    edit_->selectAll();
-    QTest::mousePress(edit_->viewport(), Qt::RightButton, Qt::NoModifier, OverColumn(2));
-    QCOMPARE(edit_->textCursor().selectedText(), QString("hello world"));
   }
 
   void ClipboardCarriesPlainTextWithParagraphBreaks() {

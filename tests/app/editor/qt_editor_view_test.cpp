@@ -143,36 +143,6 @@ class QtEditorViewTest : public QObject {
     QCOMPARE(Text(), B("\xC5\xA0\xC4\x85\xC2\xA0z\xC5\x82\xE4\xB8\xAD"));
   }
 
-  void ScrollRequestsAreReplayedInOrderAndACaretAloneDoesNotScroll() {
-    edit_->resize(300, 200);
-    edit_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(edit_));
-    const QByteArray text = NumberedLines(1000);
-    Show(text);
-    auto lineStart = [&](int line) {
-      return static_cast<std::size_t>(text.indexOf("line " + B::number(line) + "\r\n"));
-    };
-    auto visibleLines = [&] {
-      return std::pair(edit_->cursorForPosition(QPoint(0, 0)).blockNumber() + 1,
-                       edit_->cursorForPosition(QPoint(0, edit_->viewport()->height() - 1)).blockNumber() + 1);
-    };
-    // Down past the line and back, as the margin around a line is made.
-    for (int line : {705, 695, 700}) {
-      view_->SetCaretPosition(lineStart(line));
-      view_->ScrollCaretIntoView();
-    }
-    view_->SetCaretPosition(lineStart(700) + 3);
-    view_->Flush();
-    const auto [top, bottom] = visibleLines();
-    QVERIFY2(top <= 695 && bottom >= 705, qPrintable(QString("%1-%2").arg(top).arg(bottom)));
-    QCOMPARE(edit_->textCursor().blockNumber(), 699);
-    QCOMPARE(edit_->textCursor().positionInBlock(), 3);
-    view_->SetCaretPosition(lineStart(10));
-    view_->Flush();
-    QCOMPARE(visibleLines(), std::pair(top, bottom));
-    QCOMPARE(edit_->textCursor().blockNumber(), 9);
-  }
-
   void ColoursAreShownOverTheTextAndReset() {
     Show(B("\xC5\xBC\r\nab\xC3\xB3z\r\nc"));
     view_->ColourRange(4, 5, Rgb{0, 128, 0});  // the second line

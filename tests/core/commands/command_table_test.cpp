@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,75 +16,42 @@ namespace {
 const std::string SubRip =
     Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello", "", "2", "00:00:03,000 --> 00:00:04,000", "World", "", ""});
 const std::string MicroDVD = Lines({"{25}{50}Hello", "{75}{100}World", ""});
+const std::string Repaired = Lines({"{25}{50}Hello  ", "{75}{100}World"});             // repaired on opening
+const std::string Failing = Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"});  // without repair
 
 // What each situation enables, by the names below; the other commands are always usable.
 std::string UsableCommands(const Document& doc) {
-  static const std::vector<std::pair<CommandId, const char*>> named = {{CommandId::Open, "open"},
-                                                                       {CommandId::Save, "save"},
-                                                                       {CommandId::Reload, "reload"},
-                                                                       {CommandId::SaveAs, "save-as"},
-                                                                       {CommandId::CloseFile, "close"},
-                                                                       {CommandId::Append, "append"},
-                                                                       {CommandId::VerifyWritings, "verify"},
-                                                                       {CommandId::Multiply, "multiply"},
-                                                                       {CommandId::ChangeFrameRate, "fps"},
-                                                                       {CommandId::LoadFromVideoFile, "video-fps"},
-                                                                       {CommandId::SearchAgain, "search-again"}};
+  using enum CommandId;
+  static const CommandId ids[] = {Open,       Save,           Reload,   SaveAs,          CloseFile,
+                                  Append,     VerifyWritings, Multiply, ChangeFrameRate, LoadFromVideoFile,
+                                  SearchAgain};
+  static const char* const names[] = {"open",   "save",     "reload", "save-as",   "close",       "append",
+                                      "verify", "multiply", "fps",    "video-fps", "search-again"};
   std::string out;
-  for (const auto& [id, name] : named)
-    if (CommandUsable(doc, id)) out += std::string(out.empty() ? "" : " ") + name;
-  for (CommandId id : {CommandId::Exit, CommandId::Search, CommandId::GoToLine, CommandId::Options, CommandId::About})
+  for (std::size_t k = 0; k < std::size(ids); ++k)
+    if (CommandUsable(doc, ids[k])) out += std::string(out.empty() ? "" : " ") + names[k];
+  for (CommandId id : {Exit, Search, GoToLine, Options, About})
     if (!CommandUsable(doc, id)) out += " !" + std::to_string(static_cast<int>(id));
   return out;
 }
 
-// Runs the steps of a situation, one letter each: open SubRip, MicroDVD, a file the open
-// repairs, one failing verification or one refused; edit, verify, edit badly and verify, save,
-// multiply, switch the type, close, or stand under a message of the first parse.
-void RunSteps(DocumentFixture& f, std::string_view steps) {
-  for (char step : steps) switch (step) {
-      case 's':
-        f.Open(SubRip, "film.srt");
-        break;
-      case 'm':
-        f.Open(MicroDVD, "film.sub");
-        break;
-      case 'p':  // repaired on opening
-        f.Open(Lines({"{25}{50}Hello  ", "{75}{100}World"}), "film.sub");
-        break;
-      case 'o':  // fails verification
-        f.doc.settings.AdvancedAutomaticRepair = false;
-        f.Open(Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"}), "film.sub");
-        break;
-      case 'r':
-        f.Open("no subtitle");
-        break;
-      case 'e':
-        f.editor.SetText(SubRip + "x"), f.doc.EditorTextChanged();
-        break;
-      case 'v':
-        f.doc.TextInLines();
-        break;
-      case 'b':
-        f.EditAndVerify("no subtitle");
-        break;
-      case 'S':
-        f.prompter.answers = {Answer::Yes}, f.doc.Save();
-        break;
-      case 'x':
-        f.doc.Run(MultiplyParams{2});
-        break;
-      case 't':
-        f.doc.TypeButtonChecked(f.doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip);
-        break;
-      case 'c':
-        f.doc.CloseFile();
-        break;
-      case 'f':  // under a message of the first parse
-        f.doc.store.FirstParseAfterLoad = true;
-        break;
-    }
-}
+// The steps of a situation, one letter each: open SubRip, MicroDVD, a file the open repairs, one failing
+// verification or one refused; edit, verify, edit badly and verify, save, multiply, switch the type, close, or
+// stand under a message of the first parse.
+const std::map<char, std::function<void(DocumentFixture&)>> Steps = {
+    {'s', [](auto& f) { f.Open(SubRip, "film.srt"); }},
+    {'m', [](auto& f) { f.Open(MicroDVD, "film.sub"); }},
+    {'p', [](auto& f) { f.Open(Repaired, "film.sub"); }},
+    {'o', [](auto& f) { f.doc.settings.AdvancedAutomaticRepair = false, f.Open(Failing, "film.sub"); }},
+    {'r', [](auto& f) { f.Open("no subtitle"); }},
+    {'e', [](auto& f) { f.editor.SetText(SubRip + "x"), f.doc.EditorTextChanged(); }},
+    {'v', [](auto& f) { f.doc.TextInLines(); }},
+    {'b', [](auto& f) { f.EditAndVerify("no subtitle"); }},
+    {'S', [](auto& f) { f.prompter.answers = {Answer::Yes}, f.doc.Save(); }},
+    {'x', [](auto& f) { f.doc.Run(MultiplyParams{2}); }},
+    {'t', [](auto& f) { f.doc.TypeButtonChecked(f.doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip); }},
+    {'c', [](auto& f) { f.doc.CloseFile(); }},
+    {'f', [](auto& f) { f.doc.store.FirstParseAfterLoad = true; }}};
 
 TEST(CommandTable, EnablesEachCommandInTheSituationsOfASession) {
   const std::string none = "open multiply fps video-fps", open = "save-as close append multiply",
@@ -106,7 +75,7 @@ TEST(CommandTable, EnablesEachCommandInTheSituationsOfASession) {
            {"sf", none},
        }) {
     DocumentFixture f;
-    RunSteps(f, steps);
+    for (char step : std::string_view(steps)) Steps.at(step)(f);
     EXPECT_EQ(UsableCommands(f.doc), usable) << steps;
   }
 }

@@ -71,24 +71,6 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
   }
 }
 
-// A full-size MicroDVD file whose texts have many display lines needs far more SubRip lines
-// than a file may have; none of them is cut off.
-TEST(LinesInText, MicroDVDFileOfMaximumLinesRendersAsSubRipInFull) {
-  std::string file;
-  for (int i = 1; i <= MaxLines; ++i)
-    file += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}a|b|c|d|e\r\n";
-  DocumentFixture f;
-  f.Open(file, "big.sub");
-  ASSERT_EQ(f.doc.store.SubtitleCount, MaxLines);
-  f.doc.TypeButtonChecked(TypeSubRip);
-  constexpr int linesPerBlock = 8;  // counter, time line, five text lines, blank
-  EXPECT_EQ(f.doc.store.LineCount, MaxLines * linesPerBlock);
-  const std::string text = f.Text();
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), MaxLines * linesPerBlock - 1);
-  EXPECT_TRUE(text.ends_with("\r\n250000\r\n27:46:40,000 --> 27:46:40,200\r\na\r\nb\r\nc\r\nd\r\ne\r\n"));
-  EXPECT_TRUE(f.prompter.shown.empty());
-}
-
 // The caret keeps its line and column when the text is written anew.
 TEST(LinesInText, CaretStaysOnItsLineAndColumnAcrossParseAndTypeSwitches) {
   DocumentFixture f;

@@ -35,29 +35,6 @@ TEST(VerifySubtitle, TimePairLinesWithABrokenTimeGetItZeroedAndAnythingElseStays
   }
 }
 
-// Other tools write time lines in shapes of their own: with either setting they keep their
-// times (one mend). Coordinates after a time line are not written back.
-TEST(VerifySubtitle, SubRipTimeLinesInOtherToolsShapesKeepTheirTimes) {
-  struct Case {
-    std::string line, written;
-    int changes;
-  };
-  for (bool repair : {true, false})
-    for (const Case& c : {
-             Case{"0:00:03,120 --> 0:00:06,040", "00:00:03,120 --> 00:00:06,040", 1},
-             Case{"00:00:03,12 --> 00:00:06.1", "00:00:03,120 --> 00:00:06,100", 1},
-             Case{"00:00:03,120   -->  00:00:06,040 X1:100 X2:600", "00:00:03,120 --> 00:00:06,040", 1},
-             Case{"0:0:7-->01:41,04", "00:00:07,000 --> 00:01:41,040", 1},
-             Case{"00:00:03.120 --> 00:00:06.040 X1:100 X2:600 Y1:50 Y2:100", "00:00:03,120 --> 00:00:06,040", 0},
-         }) {
-      DocumentFixture f;
-      f.doc.settings.AdvancedAutomaticRepair = repair;
-      f.Open(Lines({"1", c.line, "A"}), "in.srt");
-      EXPECT_EQ(f.Text(), Lines({"1", c.written, "A", ""})) << c.line;
-      EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(c.changes, ChangesMade(c.changes))) << repair;
-    }
-}
-
 std::vector<std::string> TimePairWith(const std::string& timeLine) {
   const std::string pair = "00:00:01.00,00:00:02.00";
   return {pair, "First", "", pair, "Second", "", pair, "Third", "", timeLine, "Fourth"};  // words: no counters

@@ -76,11 +76,8 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
                 [](const FileCommands& f) { return "Can't rename \"" + f.path + "\" to \"" + f.path + ".bak\"!"; }},
            // After a type switch Save asks for the name, and the chosen folder does not exist.
            Case{"movie.srt",
-                [](FileCommands& f) {
-                  f.doc.TypeButtonChecked(TypeMicroDVD);
-                  f.dialogs.names = {f.In("missing/movie.sub")};
-                },
-                [](const FileCommands& f) { return "Can't write in \"" + f.In("missing/movie.sub") + "\"!"; }},
+                [](auto& f) { f.doc.TypeButtonChecked(TypeMicroDVD), f.dialogs.names = {f.In("x/a.sub")}; },
+                [](const FileCommands& f) { return "Can't write in \"" + f.In("x/a.sub") + "\"!"; }},
        }) {
     FileCommands f(c.name);
     f.EditAndVerify(SubRip("Changed"));

@@ -1,13 +1,9 @@
 // The word-at-a-time count of non-text bytes against a byte-by-byte reading of the rule.
-#include <gtest/gtest.h>
-
-#include <random>
-#include <string>
-
 #include "document/encoding.h"
 #include "document/text_check.h"
+#include "oracle_harness.h"
 
-namespace tessary::testing {
+namespace tessary::oracle {
 namespace {
 
 bool IsTextByte(unsigned char c) {
@@ -28,16 +24,19 @@ std::int64_t PlainCount(const std::string& line, bool utf8) {
 }
 
 TEST(CountNonText, AgreesWithTheByteByByteRuleOnGeneratedLines) {
-  std::mt19937 random(7);
   // Mostly plain text, with the bytes at the edges of the rule mixed in.
   const std::string pool = std::string("abcXYZ 09.,:-><{}|") + "+=\t\x7f\x1f\x20\x7e\x8a\x8b\xff" +
                            "\xc5\xbc\xd0\x9f\xe2\x82\xac\xf0\x9f\x98\x80";
-  for (int n = 0; n < 20000; ++n) {
-    std::string line(random() % 40, ' ');
-    for (char& c : line) c = pool[random() % pool.size()];
-    for (bool utf8 : {false, true}) ASSERT_EQ(CountNonText(line, utf8), PlainCount(line, utf8)) << line;
-  }
+  auto make = [&](Random& g, int) {
+    std::string line(static_cast<std::size_t>(g.Int(0, 39)), ' ');
+    for (char& c : line) c = pool[static_cast<std::size_t>(g.Int(0, Size(pool) - 1))];
+    return line;
+  };
+  auto count = [](auto counter) {
+    return [=](const std::string& line) { return std::pair(counter(line, false), counter(line, true)); };
+  };
+  ExpectSameOnGenerated(7, 20000, make, count(CountNonText), count(PlainCount));
 }
 
 }  // namespace
-}  // namespace tessary::testing
+}  // namespace tessary::oracle

@@ -34,25 +34,13 @@ std::string TimeLine(Random& g) {
   };
   std::string s = time() + g.Pick({" --> ", " --> ", "-->", " -->", "--> ", " -> ", "  -->  ", "   -->"}) + time();
   const auto at = static_cast<std::size_t>(g.Int(0, Size(s) - 1));
-  switch (g.Int(0, 9)) {
-    case 0:
-      s[at] = g.Pick({"x", ";", " ", "5"})[0];
-      break;
-    case 1:
-      s.resize(std::max<std::size_t>(7, at));
-      break;
-    case 2:
-      s += g.Pick({" X1:100 X2:600 Y1:50 Y2:100", " 00:00:09,000", "x"});
-      break;
-    case 3:
-      s.insert(0, g.Pick({"x", "0", " "}));
-      break;
-    case 4:
-      s.erase(at, 1);
-      break;
-    default:
-      break;
-  }
+  // Damage now and then: a character changed, the end cut, something after or before, a character less.
+  const int damage = g.Int(0, 9);
+  if (damage == 0) s[at] = g.Pick({"x", ";", " ", "5"})[0];
+  if (damage == 1) s.resize(std::max<std::size_t>(7, at));
+  if (damage == 2) s += g.Pick({" X1:100 X2:600 Y1:50 Y2:100", " 00:00:09,000", "x"});
+  if (damage == 3) s.insert(0, g.Pick({"x", "0", " "}));
+  if (damage == 4) s.erase(at, 1);
   return s;
 }
 
