@@ -73,7 +73,6 @@ TEST(CliCalls, ExitWithTheirCodeAndSayWhyInOneLineEach) {
            Case{"transform --line1 1 --at1 1f --line2 2 --at2 0:0:1 -o out.srt in.sub", usage + "--at1 and --at2", 2},
            // Help, "--" and options written with "=".
            Case{"--help", "", 0, "usage: "},
-           Case{"shift --help", "", 0, "usage: "},
            Case{"verify -- -x.sub", "", 0, "{100}"},
            Case{"verify --fps=23,976 --dot --strict in.sub", "", 0, "{100}"},
            // A value its field would not take (its reader says why); a time past the guard.

@@ -23,6 +23,7 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
     std::vector<std::string> texts;  // the subtitle texts, converted to the type
     bool braceCodes = false, angleTags = false;
   };
+  const std::string T0 = "00:00:00,000 --> 00:00:01,000";
   for (const Case& c : {
            Case{TypeMicroDVD, {{-1, 6000, "Hi"}, {8000, -1, "Ho"}}, {"{}{150}Hi", "{200}{}Ho"}, {"Hi", "Ho"}},
            Case{TypeMicroDVD, {{20, 60, "x"}}, {"{0}{2}x"}, {"x"}},  // frames round half to even
@@ -37,15 +38,12 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
                 {{0, 1000, "<x>|b"}, {2000, 3000, "a|<x>|c| |<x>"}, {4000, 5000, "d| |e| "}},
                 {"{0}{25}b", "{50}{75}a|c", "{100}{125}d| |e"},
                 {"b", "a|c", "d| |e"}},
-           Case{TypeSubRip,
-                {{0, 1000, "{c:$0000FF}|a| \b|n"}},
-                {"1", "00:00:00,000 --> 00:00:01,000", "a", "n", ""},
-                {"a|n"}},
+           Case{TypeSubRip, {{0, 1000, "{c:$0000FF}|a| \b|n"}}, {"1", T0, "a", "n", ""}, {"a|n"}},
            // Colour, font, size and position codes are dropped; other text in braces stays. A line
            // code's tags end with its line.
            Case{TypeSubRip,
                 {{0, 1000, "{c:$0000FF}{y:i}x|{\\an8}y"}},
-                {"1", "00:00:00,000 --> 00:00:01,000", "<i>x</i>", "{\\an8}y", ""},
+                {"1", T0, "<i>x</i>", "{\\an8}y", ""},
                 {"<i>x</i>|{\\an8}y"},
                 false,
                 true},

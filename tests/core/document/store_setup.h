@@ -24,6 +24,9 @@ inline std::vector<std::string> RawLinesOf(const Document& doc) {
   return {doc.store.RawLines.begin() + 1, doc.store.RawLines.begin() + 1 + doc.store.LineCount};
 }
 
+inline const std::string TimeLineInText =
+    "A line of the text would read as a time line in SubRip.\r\nPlease change that line...";
+
 inline std::string ChangesMade(int n) {
   return "Problems were detected - there were made " + std::to_string(n) + " changes";
 }

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "commands/command_table.h"
+#include "store_setup.h"
 #include "support/document_fixture.h"
 
 namespace tessary::testing {
@@ -56,12 +57,8 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
   };
   for (const Case& c : {
            Case{MicroDVD("{y:i}Hello"), 1, {}},
-           Case{Lines({"{100}{150}Hi", "{9999990}{9999999}x"}),
-                0,
-                {"The frames are too high.\r\nPlease try different values..."}},
-           Case{MicroDVD("a|00:00:05,000 --> 00:00:06,000"),
-                0,
-                {"A line of the text would read as a time line in SubRip.\r\nPlease change that line..."}},
+           Case{Lines({"{100}{150}Hi", "{9999990}{9999999}x"}), 0, {MessageTable()[Msg::FramesTooHigh]}},
+           Case{MicroDVD("a|00:00:05,000 --> 00:00:06,000"), 0, {TimeLineInText}},
        }) {
     DocumentFixture f;
     f.prompter.confirmConversion = false;

@@ -75,11 +75,7 @@ TEST(TextInLines, ReportsAProblemWithTheLineTheCaretAndTheTextAsMendedSoFar) {
            Case{false, TimePrefixWith("00:00:0x:Text"), 2, "\"x\" is not a number!", 8},
            Case{false, TimePrefixWith("00:00:05 Text"), 2, "\" \"<>\":\"", 9},
            // A "|" would make a display line of its own of what reads as a time line.
-           Case{true,
-                {"1", T1, "|00,000--> 00:01"},
-                3,
-                "A line of the text would read as a time line in SubRip.\r\nPlease change that line...",
-                1},
+           Case{true, {"1", T1, "|00,000--> 00:01"}, 3, TimeLineInText, 1},
            // Time repair shows the store rendered as it stands, with the repairs made so far.
            Case{true,
                 {"{10}{20}A", "{}{}B", "{}{50}C", "{60}{70}D"},
