@@ -48,7 +48,7 @@ compare() {
   printf '  tessary-cli  wall %7.1f ms +- %5.1f  cpu %7.1f ms   %s\n' "$t_wall" "$t_sd" "$t_cpu" "$first"
   printf '  ffmpeg       wall %7.1f ms +- %5.1f  cpu %7.1f ms   %s\n' "$f_wall" "$f_sd" "$f_cpu" "$second"
   awk -v tw="$t_wall" -v fw="$f_wall" -v tc="$t_cpu" -v fc="$f_cpu" 'BEGIN {
-    printf "  ffmpeg/tessary-cli: wall %.2fx, cpu %.2fx (target 5x: %s)\n", fw / tw, fc / tc, (fw / tw >= 5) ? "met" : "MISSED" }'
+    printf "  ffmpeg/tessary-cli: wall %.2fx, cpu %.2fx (target 8x: %s)\n", fw / tw, fc / tc, (fw / tw >= 8) ? "met" : "MISSED" }'
 }
 
 echo "runs: $runs after 1 warm-up; $(command -v hyperfine >/dev/null && echo hyperfine || echo 'date loop (hyperfine not installed)'); load: $(cut -d' ' -f1-3 /proc/loadavg)"
