@@ -119,7 +119,7 @@ void TMainForm::reManualEditZoneChange() {
 
 void TMainForm::SubtitleCommandClick() {
   Run([&] {
-    if (!doc_->store.SubtitleLoaded) doc_->NoSubtitleNotice();
+    if (!doc_->store().SubtitleLoaded) doc_->NoSubtitleNotice();
   });
 }
 
@@ -135,7 +135,7 @@ void TMainForm::sbAboutClick() {
 }
 
 void TMainForm::PopupShowing(const QPoint& at) {
-  const bool loaded = doc_->store.SubtitleLoaded;
+  const bool loaded = doc_->store().SubtitleLoaded;
   const bool selection = reManualEditZone->textCursor().hasSelection();
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const bool clipboardText = clipboard && !clipboard->text().isEmpty();

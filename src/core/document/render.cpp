@@ -88,7 +88,7 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
 // never held twice.
 void Document::LinesInText(bool render) {
   GetLocNr();
-  auto& s = store;
+  auto& s = store_;
   s.BraceCodesFound = s.AngleTagsFound = false;
   int subRipLines = 0;
   std::size_t room = 0;
@@ -111,10 +111,10 @@ void Document::LinesInText(bool render) {
   if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
   if (render) {
     SetEditorText(std::string());
-    SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+    SetEditorText(Render(s, s.CurrentType, FrameRate_, settings_.CommaInSubRip, room));
   }
-  if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
-  GoToLocNr(CaretLine, CaretColumn, false);
+  if (s.FirstParseAfterLoad || !settings_.FontColourIsSystem) editor_.ResetColour();
+  GoToLocNr(CaretLine_, CaretColumn_, false);
 }
 
 }  // namespace tessary

@@ -43,6 +43,14 @@ struct SubtitleStore {
   void EnsureLines(int n);
   // Makes StartValues, EndValues and Texts hold at least entries 1..n.
   void EnsureSubtitles(int n);
+  // Every count goes through here, so the subtitle vectors always hold SubtitleCount entries.
+  void SetSubtitleCount(int n) {
+    EnsureSubtitles(n);
+    SubtitleCount = n;
+  }
+  // The changes so far are told; the reported count never passes the count itself.
+  void MarkChangesReported() { ReportedChangeCount = ChangeCount; }
+  void ClearChanges() { ChangeCount = ReportedChangeCount = 0; }
   // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount); the texts
   // give their memory back, as the next read puts the lines' own in their places.
   void ClearEntries();

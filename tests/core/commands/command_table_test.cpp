@@ -51,7 +51,7 @@ void RunSteps(DocumentFixture& f, std::string_view steps) {
         f.Open(Lines({"{25}{50}Hello  ", "{75}{100}World"}), "film.sub");
         break;
       case 'o':  // fails verification
-        f.doc.settings.AdvancedAutomaticRepair = false;
+        f.doc.settings().AdvancedAutomaticRepair = false;
         f.Open(Lines({"{10}{20}A", "{1}{23", "{30}{40}C", "{50}{60}D"}), "film.sub");
         break;
       case 'r':
@@ -73,13 +73,13 @@ void RunSteps(DocumentFixture& f, std::string_view steps) {
         f.doc.Run(MultiplyParams{2});
         break;
       case 't':
-        f.doc.TypeButtonChecked(f.doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip);
+        f.doc.TypeButtonChecked(f.doc.store().CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip);
         break;
       case 'c':
         f.doc.CloseFile();
         break;
       case 'f':  // under a message of the first parse
-        f.doc.store.FirstParseAfterLoad = true;
+        f.doc.StoreForSetup().FirstParseAfterLoad = true;
         break;
     }
 }

@@ -25,13 +25,12 @@ TEST(OpenFileAs, LeavesWhatTheOpenAndTheTypeButtonLeave) {
     DocumentFixture opened, openedAs;
     opened.prompter.confirmConversion = openedAs.prompter.confirmConversion = c.confirm;
     opened.Open(c.bytes, c.name);
-    if (opened.doc.LastParseSucceeded) opened.doc.TypeButtonChecked(c.type);
-    openedAs.doc.CurrentFileName = openedAs.folder.Write(c.name, c.bytes);
-    openedAs.doc.OpenFileAs(c.type);
+    if (opened.doc.LastParseSucceeded()) opened.doc.TypeButtonChecked(c.type);
+    openedAs.doc.OpenFileAs(openedAs.folder.Write(c.name, c.bytes), c.type);
     auto outcome = [](DocumentFixture& f) {
       return std::make_tuple(f.Text(), f.editor.CaretPosition(), f.prompter.Texts(), f.prompter.conversionWarnings,
-                             f.doc.store.CurrentType, f.doc.store.ChangeCount, f.doc.store.TextEdited,
-                             std::filesystem::path(f.doc.CurrentFileName).filename());
+                             f.doc.store().CurrentType, f.doc.store().ChangeCount, f.doc.store().TextEdited,
+                             std::filesystem::path(f.doc.CurrentFileName()).filename());
     };
     EXPECT_EQ(outcome(openedAs), outcome(opened)) << c.name << " as " << c.type << ": " << c.bytes;
   }

@@ -52,7 +52,7 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
        }) {
     DocumentFixture f;
     SetRawLines(f.doc, {}, c.type == TypeMicroDVD ? 1 : 2);
-    auto& s = f.doc.store;
+    auto& s = f.doc.StoreForSetup();
     s.SubtitleCount = static_cast<int>(c.subtitles.size());
     s.EnsureSubtitles(s.SubtitleCount);
     for (int i = 1; i <= s.SubtitleCount; ++i)
@@ -63,7 +63,7 @@ TEST(LinesInText, WritesTheStoreInTheCurrentTypeAndConvertsItsTexts) {
     SCOPED_TRACE(c.lines[0]);
     EXPECT_EQ(f.Text(), Lines(c.lines));
     // The same text comes from the store alone, without the document.
-    EXPECT_EQ(Render(s, c.type, f.doc.FrameRate, f.doc.settings.CommaInSubRip), f.Text());
+    EXPECT_EQ(Render(s, c.type, f.doc.FrameRate(), f.doc.settings().CommaInSubRip), f.Text());
     std::vector<std::string> texts;
     for (const auto& subtitle : SubtitlesOf(f.doc)) texts.push_back(subtitle.text);
     EXPECT_EQ(texts, c.texts);
@@ -79,10 +79,10 @@ TEST(LinesInText, MicroDVDFileOfMaximumLinesRendersAsSubRipInFull) {
     file += "{" + std::to_string(i * 10) + "}{" + std::to_string(i * 10 + 5) + "}a|b|c|d|e\r\n";
   DocumentFixture f;
   f.Open(file, "big.sub");
-  ASSERT_EQ(f.doc.store.SubtitleCount, MaxLines);
+  ASSERT_EQ(f.doc.store().SubtitleCount, MaxLines);
   f.doc.TypeButtonChecked(TypeSubRip);
   constexpr int linesPerBlock = 8;  // counter, time line, five text lines, blank
-  EXPECT_EQ(f.doc.store.LineCount, MaxLines * linesPerBlock);
+  EXPECT_EQ(f.doc.store().LineCount, MaxLines * linesPerBlock);
   const std::string text = f.Text();
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), MaxLines * linesPerBlock - 1);
   EXPECT_TRUE(text.ends_with("\r\n250000\r\n27:46:40,000 --> 27:46:40,200\r\na\r\nb\r\nc\r\nd\r\ne\r\n"));

@@ -29,19 +29,19 @@ TEST(TypeButtonChecked, ConvertsRenamesSetsTheUnitAndWarnsOnlyAboutStyleMarks) {
     DocumentFixture f;
     std::filesystem::create_directories((f.folder.Path() / c.fileName).parent_path());
     f.Open(c.file, c.fileName);
-    ASSERT_TRUE(f.doc.LastParseSucceeded);
+    ASSERT_TRUE(f.doc.LastParseSucceeded());
     f.doc.TypeButtonChecked(c.target);
     SCOPED_TRACE(c.fileName);
     EXPECT_EQ(f.prompter.conversionWarnings, c.warnings);
     EXPECT_TRUE(f.prompter.shown.empty());
-    EXPECT_EQ(f.doc.store.CurrentType, c.target);
+    EXPECT_EQ(f.doc.store().CurrentType, c.target);
     EXPECT_EQ(f.Text(), c.converted);
-    EXPECT_TRUE(f.doc.store.TextEdited);
-    EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
+    EXPECT_TRUE(f.doc.store().TextEdited);
+    EXPECT_EQ(f.doc.CurrentFileName(), (f.folder.Path() / c.newName).string());
     // SubRip shows times, MicroDVD frames.
     const bool subRip = c.target == TypeSubRip;
     EXPECT_EQ(
-        std::pair(f.doc.Unit, f.doc.timing.firstPoint.Text()),
+        std::pair(f.doc.Unit(), f.doc.timing().firstPoint.Text()),
         std::pair(subRip ? DisplayUnit::Time : DisplayUnit::Frames, std::string(subRip ? "00:00:04,000" : "100")));
   }
 }
@@ -67,15 +67,15 @@ TEST(TypeButtonChecked, ARefusedSwitchChecksTheOtherButtonAgainAndChangesNothing
     f.prompter.confirmConversion = false;
     f.Open(c.file, "film.sub");
     ASSERT_TRUE(f.prompter.shown.empty());
-    const std::string name = f.doc.CurrentFileName;
+    const std::string name = f.doc.CurrentFileName();
     f.doc.TypeButtonChecked(TypeSubRip);
     SCOPED_TRACE(c.file);
     EXPECT_EQ(f.prompter.conversionWarnings, c.warnings);
     EXPECT_EQ(f.prompter.Texts(), c.messages);
-    EXPECT_EQ(std::pair(f.doc.CheckedType, f.doc.store.CurrentType), std::pair(TypeMicroDVD, TypeMicroDVD));
+    EXPECT_EQ(std::pair(f.doc.CheckedType(), f.doc.store().CurrentType), std::pair(TypeMicroDVD, TypeMicroDVD));
     EXPECT_EQ(f.Text(), c.file);
-    EXPECT_EQ(f.doc.CurrentFileName, name);
-    EXPECT_EQ(std::pair(f.doc.store.TextEdited, f.doc.Unit), std::pair(false, DisplayUnit::Frames));
+    EXPECT_EQ(f.doc.CurrentFileName(), name);
+    EXPECT_EQ(std::pair(f.doc.store().TextEdited, f.doc.Unit()), std::pair(false, DisplayUnit::Frames));
   }
 }
 
@@ -87,7 +87,7 @@ TEST(TypeButtonChecked, TickedBoxSilencesTheWarningForGoodEvenWhenCancelled) {
   f.prompter.disableOnWarning = true;
   f.Open(MicroDVD("{y:i}Hello"), "film.sub");
   f.doc.TypeButtonChecked(TypeSubRip);
-  ASSERT_EQ(f.doc.store.CurrentType, TypeMicroDVD);
+  ASSERT_EQ(f.doc.store().CurrentType, TypeMicroDVD);
   f.doc.TypeButtonChecked(TypeSubRip);
   EXPECT_EQ(f.Text(), SubRip("<i>Hello"));
   f.doc.Reinitialization();

@@ -69,15 +69,15 @@ using VerifyOutcome =
 
 inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   tessary::testing::DocumentRig r;
-  auto& s = r.doc.store;
+  auto& s = r.doc.StoreForSetup();
   tessary::testing::SetRawLines(r.doc, in.lines, in.detectionCode);
-  r.doc.settings.AdvancedAutomaticRepair = in.repair;
-  r.doc.CounterNoticeDisabled = in.counterNoticeDisabled;
+  r.doc.settings().AdvancedAutomaticRepair = in.repair;
+  r.doc.SetCounterNoticeDisabled(in.counterNoticeDisabled);
   for (bool ok : in.answersOk) r.prompter.answers.push_back(ok ? Answer::Ok : Answer::Cancel);
   r.editor.SetText(JoinLines(s.RawLines, 1, s.LineCount));
   r.doc.VerifySubtitle();
   return VerifyOutcome(tessary::testing::RawLinesOf(r.doc), s.LineCount, s.SubtitleCount, s.ChangeCount,
-                       r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
+                       r.doc.VerifiedOK(), Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
@@ -126,7 +126,7 @@ inline std::vector<std::string> RawLinesFor(int n) {
 
 inline RepairOutcome EngineRepair(const RepairInput& in) {
   tessary::testing::DocumentRig r;
-  auto& s = r.doc.store;
+  auto& s = r.doc.StoreForSetup();
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
   s.CurrentType = in.currentType;
@@ -136,8 +136,8 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   s.ChangeCount = in.changeCount;
   r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
-  return {s.StartValues,    s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
-          r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line};
+  return {s.StartValues,      s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
+          r.doc.VerifiedOK(), Messages(r.prompter), r.Caret().line};
 }
 
 inline RepairOutcome OracleRepair(const RepairInput& in) {
