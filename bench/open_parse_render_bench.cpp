@@ -78,7 +78,8 @@ void Run(benchmark::State& state, const fs::path& file, const std::string& bytes
         break;
       }
       if (step == Step::SwitchType) {
-        const int other = doc.store().CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+        const SubtitleType other =
+            doc.store().CurrentType == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
         Time(state, cpu, [&] { doc.TypeButtonChecked(other); });
       } else {
         session->editor.SetText(step == Step::ReparseEdited ? WithOneTypedCharacter(session->editor.Text()) : bytes);

@@ -42,7 +42,7 @@ inline void LoadAsMicroDVD(Document& doc, const std::string& bytes) {
   store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
   store.SubtitleCount = store.LineCount;
   store.DetectionCode = Layout::MicroDVD;
-  store.CurrentType = TypeMicroDVD;
+  store.CurrentType = SubtitleType::MicroDVD;
   store.SubtitleLoaded = true;
 }
 

@@ -107,8 +107,8 @@ void FuzzDocument(const std::uint8_t* data, std::size_t size) {
   doc.OpenFile(InputPath());
   if (!doc.store().SubtitleLoaded || !doc.LastParseSucceeded()) return;
 
-  const int type = doc.store().CurrentType;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  const SubtitleType type = doc.store().CurrentType;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   doc.TypeButtonChecked(other);
   doc.EditorTextChanged();
   doc.TextInLines();

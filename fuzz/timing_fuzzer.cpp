@@ -303,7 +303,7 @@ struct Session {
   }
 
   void SwitchType() {
-    const int type = script.Bit() ? TypeSubRip : TypeMicroDVD;
+    const SubtitleType type = script.Bit() ? SubtitleType::SubRip : SubtitleType::MicroDVD;
     if (!SubtitleControls()) return;
     keepsSubFrameTimes = true;
     doc.TypeButtonChecked(type);
@@ -498,9 +498,9 @@ struct Session {
   // one: in MicroDVD as frames, in SubRip as times (where the type switch carried them over).
   bool HasFrameCollision() const {
     const auto& s = doc.store();
-    if (s.CurrentType != TypeMicroDVD && s.CurrentType != TypeSubRip) return false;
+    if (s.CurrentType != SubtitleType::MicroDVD && s.CurrentType != SubtitleType::SubRip) return false;
     auto frame = [&](std::int32_t ms) {
-      return s.CurrentType == TypeMicroDVD ? MsToFrames(ms, doc.FrameRate()) : std::int64_t{ms};
+      return s.CurrentType == SubtitleType::MicroDVD ? MsToFrames(ms, doc.FrameRate()) : std::int64_t{ms};
     };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       if (frame(s.StartValues[i]) >= frame(s.EndValues[i])) return true;

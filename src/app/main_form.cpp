@@ -179,7 +179,7 @@ void TMainForm::Refresh() {
                             : doc_->EntireMode() == TransformMode::Between ? Qt::Unchecked
                                                                            : Qt::PartiallyChecked);
   }
-  (doc_->CheckedType() == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
+  (doc_->CheckedType() == SubtitleType::SubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
   (doc_->Unit() == DisplayUnit::Time ? rbTime : rbFrames)->setChecked(true);
   setWindowTitle(DisplayText(doc_->Caption()));
   EncodingLabel->setText(doc_->store().SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding()))

@@ -22,7 +22,7 @@ bool Verified(const Document& d) { return !d.AwaitsVerification(); }
 bool AppendUsable(const Document& d) { return d.SubtitleOpen() && !d.EditedSinceParse(); }
 // SubRip holds milliseconds: there is no frame rate to change.
 bool FrameRateChangeUsable(const Document& d) {
-  return Verified(d) && !(d.SubtitleOpen() && d.store().CurrentType == TypeSubRip);
+  return Verified(d) && !(d.SubtitleOpen() && d.store().CurrentType == SubtitleType::SubRip);
 }
 bool VideoFileUsable(const Document& d) { return Verified(d) && !d.VideoPreviewShowing(); }
 // Usable once a search has found something; searching is not carried out yet.

@@ -54,7 +54,7 @@ void Document::Reinitialization() {
   store_.ClearChanges();
   store_.TextEdited = store_.SubtitleLoaded = false;
   store_.DetectionCode = Layout::Unknown;
-  store_.CurrentType = TypeNone;
+  store_.CurrentType = SubtitleType::None;
   BackupFileName_.clear();
   RemoveSaveCopy();
   CurrentFileName_.clear();
@@ -68,7 +68,7 @@ void Document::Reinitialization() {
   ResetTransformFields();
   EditedSinceParse_ = false;
   fields_.UnitsLabel = Text(Msg::FramesUnit);
-  CheckedType_ = TypeMicroDVD;
+  CheckedType_ = SubtitleType::MicroDVD;
   fields_.FrameRateRed = true;
   EditorReadOnly_ = true;
   editor_.SetReadOnly(true);

@@ -50,7 +50,7 @@ class Document {
   void OpenFile(std::string path);
   // OpenFile, then the type button of `type` once the parse succeeded. A subtitle of the other
   // type is not rendered in its own type first: the switch renders it again at once.
-  void OpenFileAs(std::string path, int type);
+  void OpenFileAs(std::string path, SubtitleType type);
   // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
   // split left past the lines it could take.
   bool PreCheck(std::string_view rest);
@@ -115,7 +115,7 @@ class Document {
   // document UTF-8: the window calls it after the keystroke, a save before it writes.
   void NoticeEncodingSwitch();
   // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
-  void TypeButtonChecked(int type);
+  void TypeButtonChecked(SubtitleType type);
   // True while the editing area's text is not what the last parse read and checked: the text
   // was edited since, or that parse failed. Only "Verify writings" and the file commands apply.
   bool AwaitsVerification() const { return SubtitleOpen() && (EditedSinceParse_ || !LastParseSucceeded_); }
@@ -152,7 +152,7 @@ class Document {
   const EncodingInfo& encoding() const { return encoding_; }
   const FieldTexts& fields() const { return fields_; }
   const TimingFields& timing() const { return timing_; }
-  int CheckedType() const { return CheckedType_; }
+  SubtitleType CheckedType() const { return CheckedType_; }
   const std::string& Caption() const { return Caption_; }
 
   // The user's settings and the timing fields the window's panels edit.
@@ -217,7 +217,7 @@ class Document {
 
   FieldTexts fields_;
   TimingFields timing_;
-  int CheckedType_ = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked
+  SubtitleType CheckedType_ = SubtitleType::MicroDVD;  // which of rbMicroDVD / rbSubRip is checked
   std::string Caption_;
 
   // Shows why an operation was refused; a refused decrease puts the largest amount it could
@@ -236,7 +236,7 @@ class Document {
   // Shows eFirstPoint and eSecondPoint in the display unit.
   void ShowPointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
-  void CheckTypeButton(int type, bool renderAllowed);
+  void CheckTypeButton(SubtitleType type, bool renderAllowed);
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and
@@ -252,8 +252,8 @@ class Document {
   // True when FILE.sav is newer than `path` and the user wants to open it instead.
   bool OpenSaveCopyInstead(const std::string& path);
 
-  // The type OpenFileAs switches to after the parse; TypeNone otherwise.
-  int openAsType_ = TypeNone;
+  // The type OpenFileAs switches to after the parse; SubtitleType::None otherwise.
+  SubtitleType openAsType_ = SubtitleType::None;
 
   Prompter& prompter_;
   EditorView& editor_;

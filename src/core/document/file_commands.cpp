@@ -81,7 +81,7 @@ SaveOutcome Document::Save() {
 SaveOutcome Document::SaveAs() {
   SaveSucceeded_ = true;
   if (!store_.SubtitleLoaded || !ConfirmUnverifiedSave()) return SaveOutcome::Declined;
-  const std::string extension = store_.CurrentType == TypeMicroDVD ? "sub" : "srt";
+  const std::string extension = store_.CurrentType == SubtitleType::MicroDVD ? "sub" : "srt";
   std::string chosen;
   for (;;) {
     MessageShowing_ = true;

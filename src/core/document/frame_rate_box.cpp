@@ -50,7 +50,7 @@ void Document::FrameRateCommit() {
   }
   fields_.FrameRateRed = true;
   auto& s = store_;
-  if (s.SubtitleLoaded && s.CurrentType == TypeMicroDVD) {
+  if (s.SubtitleLoaded && s.CurrentType == SubtitleType::MicroDVD) {
     // The frame numbers, and with them the text, stay as they are: each time becomes the
     // time of the frame it shows (also a time between two frames, left by an operation).
     auto sameFrame = [&](std::int32_t& v) {

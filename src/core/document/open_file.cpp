@@ -124,10 +124,10 @@ void Document::OpenFile(std::string path) {
   TextInLines();
 }
 
-void Document::OpenFileAs(std::string path, int type) {
+void Document::OpenFileAs(std::string path, SubtitleType type) {
   openAsType_ = type;
   OpenFile(std::move(path));
-  openAsType_ = TypeNone;
+  openAsType_ = SubtitleType::None;
   if (store_.SubtitleLoaded && LastParseSucceeded_) TypeButtonChecked(type);
 }
 

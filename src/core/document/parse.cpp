@@ -27,7 +27,7 @@ void Document::TextInLines() {
     if (store_.DetectionCode == Layout::Unknown) {
       Show(Icon::Error, Text(Msg::UnknownType));
     } else {
-      if (store_.CurrentType == TypeMicroDVD) store_.SetSubtitleCount(store_.LineCount);
+      if (store_.CurrentType == SubtitleType::MicroDVD) store_.SetSubtitleCount(store_.LineCount);
       VerifySubtitle();
       if (VerifiedOK_) {
         ReadSubtitleLines();
@@ -37,7 +37,7 @@ void Document::TextInLines() {
     }
   }
   if (ok) {
-    LinesInText(openAsType_ == TypeNone || openAsType_ == store_.CurrentType);
+    LinesInText(openAsType_ == SubtitleType::None || openAsType_ == store_.CurrentType);
     if (!store_.FirstParseAfterLoad && store_.ChangeCount == store_.ReportedChangeCount)
       Show(Icon::Information, Text(Msg::ProperlyModified));
     store_.MarkChangesReported();
@@ -48,7 +48,8 @@ void Document::TextInLines() {
   // Reload reads the file that was opened, not the name the type switch gives it.
   if (store_.FirstParseAfterLoad) ReloadFileName_ = CurrentFileName_;
   // The store of a failed parse has just been cleared: the switch must not render it.
-  if (store_.CurrentType == TypeMicroDVD || store_.CurrentType == TypeSubRip) CheckTypeButton(store_.CurrentType, ok);
+  if (store_.CurrentType == SubtitleType::MicroDVD || store_.CurrentType == SubtitleType::SubRip)
+    CheckTypeButton(store_.CurrentType, ok);
 
   ResetTransformFields();
   Caption_ = FileCaption();

@@ -200,7 +200,8 @@ void Document::RepairTimes() {
   VerifiedOK_ = true;
   auto& s = store_;
   // A time the repair puts after another is never later than the file can hold back.
-  const RepairLimits limits{LatestWritableTime(s.CurrentType == TypeMicroDVD, FrameRate_), s.CurrentType == TypeSubRip};
+  const RepairLimits limits{LatestWritableTime(s.CurrentType == SubtitleType::MicroDVD, FrameRate_),
+                            s.CurrentType == SubtitleType::SubRip};
   std::optional<RepairStop> stop;
   for (int pass = 1, passStart = s.ChangeCount; pass <= 2 && !stop; ++pass, passStart = s.ChangeCount) {
     stop = RepairPass(s, limits);
@@ -220,7 +221,7 @@ void Document::RepairTimes() {
     ReportLine(line, VerifiedMicroDVDLine(editor_.Text(), line, settings_.AdvancedAutomaticRepair, messages_), "");
   } else {
     LinesInText();
-    if (s.CurrentType == TypeSubRip) {
+    if (s.CurrentType == SubtitleType::SubRip) {
       line = 2;
       for (int j = 1; j < stop->subtitle; ++j)
         line += 4 + static_cast<int>(std::count(s.Texts[j].begin(), s.Texts[j].end(), '|'));

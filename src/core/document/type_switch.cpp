@@ -31,20 +31,20 @@ bool HasTimeLikeSubRipLine(const SubtitleStore& s) {
 }
 }  // namespace
 
-void Document::TypeButtonChecked(int type) { CheckTypeButton(type, true); }
+void Document::TypeButtonChecked(SubtitleType type) { CheckTypeButton(type, true); }
 
-void Document::CheckTypeButton(int type, bool renderAllowed) {
+void Document::CheckTypeButton(SubtitleType type, bool renderAllowed) {
   if (CheckedType_ == type) return;
   CheckedType_ = type;
   if (!store_.SubtitleLoaded) return;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   if (store_.CurrentType == other) {
-    bool marks = type == TypeSubRip ? store_.BraceCodesFound : store_.AngleTagsFound;
+    bool marks = type == SubtitleType::SubRip ? store_.BraceCodesFound : store_.AngleTagsFound;
     bool confirmed = true;
     if (!TimesWritable(store_, type, FrameRate_)) {
       Show(Icon::Error, Text(Msg::FramesTooHigh));
       confirmed = false;
-    } else if (type == TypeSubRip && HasTimeLikeSubRipLine(store_)) {
+    } else if (type == SubtitleType::SubRip && HasTimeLikeSubRipLine(store_)) {
       // SubRip would take the line as a time line and lose it.
       Show(Icon::Error, Text(Msg::TimeLikeTextLine));
       confirmed = false;
@@ -61,10 +61,10 @@ void Document::CheckTypeButton(int type, bool renderAllowed) {
   }
   store_.CurrentType = type;
   if (!store_.FirstParseAfterLoad && renderAllowed) LinesInText();
-  CurrentFileName_ = WithExtension(CurrentFileName_, type == TypeSubRip ? ".srt" : ".sub");
+  CurrentFileName_ = WithExtension(CurrentFileName_, type == SubtitleType::SubRip ? ".srt" : ".sub");
   BackupFileName_ = CurrentFileName_ + ".bak";
   Caption_ = FileCaption();
-  if (type == TypeSubRip)
+  if (type == SubtitleType::SubRip)
     SelectTimeUnit();
   else
     SelectFramesUnit();

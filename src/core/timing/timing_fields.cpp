@@ -39,7 +39,7 @@ void Document::MarkLineNumber(int point) {
   if (!s.SubtitleLoaded || s.SubtitleCount < 1 || AwaitsVerification()) return;
   const int line = LocationOf(editor_.Text(), editor_.CaretPosition()).line;
   int number = line;
-  if (s.CurrentType == TypeSubRip) {
+  if (s.CurrentType == SubtitleType::SubRip) {
     // Each subtitle takes its counter line, its time line, a line per "|"-joined text line
     // and the blank line.
     std::int64_t rest = std::min(line, s.LineCount);

@@ -73,7 +73,8 @@ void RunSteps(DocumentFixture& f, std::string_view steps) {
         f.doc.Run(MultiplyParams{2});
         break;
       case 't':
-        f.doc.TypeButtonChecked(f.doc.store().CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip);
+        f.doc.TypeButtonChecked(f.doc.store().CurrentType == SubtitleType::SubRip ? SubtitleType::MicroDVD
+                                                                                  : SubtitleType::SubRip);
         break;
       case 'c':
         f.doc.CloseFile();

@@ -72,8 +72,8 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
   const auto& texts = f.doc.store().Texts;
   const bool marks = std::any_of(texts.begin() + 1, texts.begin() + 1 + f.doc.store().SubtitleCount,
                                  [](const std::string& t) { return t.find_first_of("<>{}") != std::string::npos; });
-  const int type = f.doc.store().CurrentType;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  const SubtitleType type = f.doc.store().CurrentType;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   f.doc.TypeButtonChecked(other);
   ASSERT_EQ(f.doc.store().CurrentType, other);
   const std::string converted = f.Text();

@@ -88,7 +88,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
         ASSERT_TRUE(f.TickAfter(61s));
         f.folder.Write("film.sub.sav", foreign);
         f.doc.TextInLines();
-        f.doc.TypeButtonChecked(TypeMicroDVD);
+        f.doc.TypeButtonChecked(SubtitleType::MicroDVD);
       }
       const std::string copy = f.Path() + ".sav";
       if (c == LeftBeside) {

@@ -15,7 +15,7 @@ inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, in
   s.RawLines.insert(s.RawLines.end(), lines.begin(), lines.end());
   s.LineCount = static_cast<int>(lines.size());
   s.DetectionCode = static_cast<Layout>(detectionCode);
-  s.CurrentType = detectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+  s.CurrentType = detectionCode == 1 ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   s.SubtitleCount = detectionCode == 1 ? s.LineCount : 0;
   s.SubtitleLoaded = true;
 }

@@ -76,7 +76,7 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
            // After a type switch Save asks for the name, and the chosen folder does not exist.
            Case{"movie.srt",
                 [](FileCommands& f) {
-                  f.doc.TypeButtonChecked(TypeMicroDVD);
+                  f.doc.TypeButtonChecked(SubtitleType::MicroDVD);
                   f.dialogs.names = {f.In("missing/movie.sub")};
                 },
                 [](const FileCommands& f) { return "Can't write in \"" + f.In("missing/movie.sub") + "\"!"; }},
@@ -125,7 +125,7 @@ TEST(Save, AnotherFileOfTheNameIsReplacedOnlyWhenConfirmedAndTheFileWrittenBecom
     if (c.existing == Other) f.folder.Write(name, "old");
     if (c.existing == SameFile) fs::create_hard_link(f.path, target);
     const std::string before = ReadBytes(target);
-    c.switched ? f.doc.TypeButtonChecked(TypeMicroDVD) : f.EditAndVerify(SubRip("Changed"));
+    c.switched ? f.doc.TypeButtonChecked(SubtitleType::MicroDVD) : f.EditAndVerify(SubRip("Changed"));
     f.dialogs.names.assign(c.chosen, target);
     f.prompter.answers = c.answers;
 

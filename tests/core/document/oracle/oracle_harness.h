@@ -101,13 +101,13 @@ inline VerifyOutcome OracleVerify(const VerifyInput& in) {
 }
 
 struct RepairInput {
-  int currentType = 1;
+  SubtitleType currentType = SubtitleType::MicroDVD;
   std::vector<std::int32_t> starts, ends;  // 1-based, entry 0 unused
   std::vector<std::string> texts;          // 1-based
   int changeCount = 0;
 };
 inline void PrintTo(const RepairInput& in, std::ostream* os) {
-  *os << "type " << in.currentType << " starts " << ::testing::PrintToString(in.starts) << " ends "
+  *os << "type " << static_cast<int>(in.currentType) << " starts " << ::testing::PrintToString(in.starts) << " ends "
       << ::testing::PrintToString(in.ends) << " texts " << ::testing::PrintToString(in.texts) << " ChangeCount "
       << in.changeCount;
 }
@@ -130,7 +130,7 @@ inline RepairOutcome EngineRepair(const RepairInput& in) {
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
   s.CurrentType = in.currentType;
-  s.DetectionCode = static_cast<Layout>(in.currentType);
+  s.DetectionCode = in.currentType == SubtitleType::MicroDVD ? Layout::MicroDVD : Layout::SubRip;
   s.LineCount = s.SubtitleCount = n;
   s.StartValues = in.starts, s.EndValues = in.ends, s.Texts = in.texts;
   s.ChangeCount = in.changeCount;
