@@ -50,9 +50,10 @@ void SubRipBlocksWithoutBlankLines(benchmark::State& state) {
   const auto file = std::filesystem::temp_directory_path() / ("tessary-shapes-" + std::to_string(::getpid()) + ".srt");
   std::ofstream(file, std::ios::binary) << bytes;
   for (auto _ : state) {
-    bench::Session s(file);
-    s.doc.OpenFile();
-    if (!Check(state, std::tuple(s.doc.LastParseSucceeded, s.doc.store.SubtitleCount), std::tuple(true, blocks))) break;
+    bench::Session s;
+    s.doc.OpenFile(file.string());
+    if (!Check(state, std::tuple(s.doc.LastParseSucceeded(), s.doc.store().SubtitleCount), std::tuple(true, blocks)))
+      break;
   }
   std::filesystem::remove(file);
 }
@@ -65,7 +66,7 @@ void MicroDVDWithEveryOtherLineEmpty(benchmark::State& state) {
     bench::Session s;
     bench::LoadAsMicroDVD(s.doc, bytes);
     bench::ParseLoaded(s.doc);
-    if (!Check(state, std::tuple(s.doc.VerifiedOK, s.doc.store.SubtitleCount, s.doc.store.ChangeCount),
+    if (!Check(state, std::tuple(s.doc.VerifiedOK(), s.doc.store().SubtitleCount, s.doc.store().ChangeCount),
                std::tuple(true, subtitles, subtitles)))
       break;
   }

@@ -60,25 +60,26 @@ std::string WithOneTypedCharacter(std::string text) {
 void Run(benchmark::State& state, const fs::path& file, const std::string& bytes, Step step) {
   double cpu = 0;
   for (auto _ : state) {
-    auto session = std::make_unique<bench::Session>(file);
+    auto session = std::make_unique<bench::Session>();
     Document& doc = session->doc;
     if (step == Step::Open) {
-      Time(state, cpu, [&] { doc.OpenFile(); });
+      Time(state, cpu, [&] { doc.OpenFile(file.string()); });
     } else if (step == Step::MicroDVDRules) {
       bench::LoadAsMicroDVD(doc, bytes);
       Time(state, cpu, [&] { bench::ParseLoaded(doc); });
     } else {
-      doc.OpenFile();
-      if (!doc.LastParseSucceeded) {
+      doc.OpenFile(file.string());
+      if (!doc.LastParseSucceeded()) {
         state.SkipWithError("the file does not open");
         break;
       }
-      if (doc.store.SubtitleCount == 0 && step != Step::ReparseFileText) {
+      if (doc.store().SubtitleCount == 0 && step != Step::ReparseFileText) {
         state.SkipWithError("no subtitle left after the open");
         break;
       }
       if (step == Step::SwitchType) {
-        const int other = doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+        const SubtitleType other =
+            doc.store().CurrentType == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
         Time(state, cpu, [&] { doc.TypeButtonChecked(other); });
       } else {
         session->editor.SetText(step == Step::ReparseEdited ? WithOneTypedCharacter(session->editor.Text()) : bytes);
@@ -86,10 +87,10 @@ void Run(benchmark::State& state, const fs::path& file, const std::string& bytes
         Time(state, cpu, [&] { doc.TextInLines(); });
       }
     }
-    state.counters["parsed"] = doc.LastParseSucceeded;
-    state.counters["lines"] = doc.store.LineCount;
-    state.counters["subtitles"] = doc.store.SubtitleCount;
-    state.counters["changes"] = doc.store.ChangeCount;
+    state.counters["parsed"] = doc.LastParseSucceeded();
+    state.counters["lines"] = doc.store().LineCount;
+    state.counters["subtitles"] = doc.store().SubtitleCount;
+    state.counters["changes"] = doc.store().ChangeCount;
   }
   state.counters["step_cpu_ms"] = benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
 }

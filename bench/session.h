@@ -33,26 +33,25 @@ struct Session {
   FixedClock clock;
   MessageTable messages;
   Document doc{prompter, editor, clock, messages};
-  explicit Session(const std::filesystem::path& file = {}) { doc.CurrentFileName = file.string(); }
 };
 
 // The file's lines as a MicroDVD text typed over a MicroDVD subtitle: detection would not
 // take every shape (every other line empty, say), the MicroDVD rules still must.
 inline void LoadAsMicroDVD(Document& doc, const std::string& bytes) {
-  auto& store = doc.store;
+  auto& store = doc.StoreForSetup();
   store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines);
   store.SubtitleCount = store.LineCount;
   store.DetectionCode = Layout::MicroDVD;
-  store.CurrentType = TypeMicroDVD;
+  store.CurrentType = SubtitleType::MicroDVD;
   store.SubtitleLoaded = true;
 }
 
 // The parse's steps after detection, each only while the previous succeeded.
 inline void ParseLoaded(Document& doc) {
   doc.VerifySubtitle();
-  if (doc.VerifiedOK) doc.ReadSubtitleLines();
-  if (doc.VerifiedOK) doc.RepairTimes();
-  if (doc.VerifiedOK) doc.LinesInText();
+  if (doc.VerifiedOK()) doc.ReadSubtitleLines();
+  if (doc.VerifiedOK()) doc.RepairTimes();
+  if (doc.VerifiedOK()) doc.LinesInText();
 }
 
 }  // namespace tessary::bench

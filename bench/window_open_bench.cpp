@@ -96,14 +96,14 @@ int main(int argc, char** argv) {
         form.reManualEditZone->undo();
         double verify = Measure([&] { form.btnVerifyWritings->click(); });
         tessary::Document& doc = form.document();
-        doc.timing.factor.Changed("0.99", doc.TimingContext());
-        doc.timing.factor.Exit(doc.TimingContext());
+        doc.timing().factor.Changed("0.99", doc.TimingContext());
+        doc.timing().factor.Exit(doc.TimingContext());
         double multiply = Measure([&] { form.btnMultiply->click(); });
         std::printf("%-8s %-5s %10.1f %6d %10.1f %10.1f %10.1f %11.1f\n", input.name, wrap ? "on" : "off", open,
                     openBoxes, type, scroll, verify, multiply);
         std::fflush(stdout);
-        form.document().store.ChangeCount = 0;
-        form.document().store.TextEdited = false;
+        form.document().StoreForSetup().ChangeCount = 0;
+        form.document().StoreForSetup().TextEdited = false;
       }
     }
   }

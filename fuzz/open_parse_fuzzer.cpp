@@ -101,15 +101,14 @@ void FuzzDocument(const std::uint8_t* data, std::size_t size) {
   StringEditor editor;
   FixedClock clock;
   Document doc(prompter, editor, clock, messages);
-  doc.settings.AdvancedAutomaticRepair = control & 1;
-  doc.settings.CommaInSubRip = control & 2;
-  doc.FrameRate = doc.CommittedFrameRate = FrameRates[rateByte % std::size(FrameRates)];
-  doc.CurrentFileName = InputPath();
-  doc.OpenFile();
-  if (!doc.store.SubtitleLoaded || !doc.LastParseSucceeded) return;
+  doc.settings().AdvancedAutomaticRepair = control & 1;
+  doc.settings().CommaInSubRip = control & 2;
+  doc.SetFrameRate(FrameRates[rateByte % std::size(FrameRates)]);
+  doc.OpenFile(InputPath());
+  if (!doc.store().SubtitleLoaded || !doc.LastParseSucceeded()) return;
 
-  const int type = doc.store.CurrentType;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  const SubtitleType type = doc.store().CurrentType;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   doc.TypeButtonChecked(other);
   doc.EditorTextChanged();
   doc.TextInLines();

@@ -259,7 +259,7 @@ struct Session {
   // --- actions ---
 
   void TypeIntoField() {
-    TimingFields& t = doc.timing;
+    TimingFields& t = doc.timing();
     TypedField* const fields[] = {&t.factor,     &t.shift,       &t.firstLine, &t.firstPoint,
                                   &t.secondLine, &t.secondPoint, &t.targetRate};
     TypedField& field = *fields[script.Below(std::size(fields))];
@@ -289,7 +289,7 @@ struct Session {
     if (how & 4) {
       field.Escape(doc.TimingContext());
     } else {
-      if (auto refusal = field.Exit(doc.TimingContext())) doc.Show(Icon::Error, refusal->Text(doc.messages));
+      if (auto refusal = field.Exit(doc.TimingContext())) doc.Show(Icon::Error, refusal->Text(doc.messages()));
       CheckFieldAfterExit(field);
       // Enter in the target-rate box also presses "Do it".
       if (&field == &t.targetRate && (how & 8)) PressChangeFrameRate();
@@ -303,7 +303,7 @@ struct Session {
   }
 
   void SwitchType() {
-    const int type = script.Bit() ? TypeSubRip : TypeMicroDVD;
+    const SubtitleType type = script.Bit() ? SubtitleType::SubRip : SubtitleType::MicroDVD;
     if (!SubtitleControls()) return;
     keepsSubFrameTimes = true;
     doc.TypeButtonChecked(type);
@@ -313,47 +313,47 @@ struct Session {
     static constexpr TransformMode Modes[] = {TransformMode::Between, TransformMode::Whole, TransformMode::PinnedEnds};
     const TransformMode mode = Modes[script.Below(3)];
     if (!SubtitleControls()) return;
-    doc.EntireMode = mode;
+    doc.SetEntireMode(mode);
   }
 
   void PressChangeFrameRate() {
     if (gated && !(CommandUsable(doc, CommandId::ChangeFrameRate))) return;
     strictReparse = false;
     keepsSubFrameTimes = true;
-    doc.Run(FrameRateChangeParams{doc.timing.targetRate.Target()});
+    doc.Run(FrameRateChangeParams{doc.timing().targetRate.Target()});
   }
 
   void PressButton() {
     const std::size_t which = script.Below(5);
     if (which == 3) return PressChangeFrameRate();
     if (!SubtitleControls()) return;
-    const StoreImage before(doc.store);
+    const StoreImage before(doc.store());
     prompter.shown.clear();
     switch (which) {
       case 0:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(MultiplyParams{doc.timing.factor.Value()});
+        doc.Run(MultiplyParams{doc.timing().factor.Value()});
         break;
       case 1:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(ShiftParams{doc.timing.shift.Value()});
+        doc.Run(ShiftParams{doc.timing().shift.Value()});
         break;
       case 2:
         strictReparse = false;
         keepsSubFrameTimes = true;
-        doc.Run(ShiftParams{-std::int64_t{doc.timing.shift.Value()}});
+        doc.Run(ShiftParams{-std::int64_t{doc.timing().shift.Value()}});
         break;
       default:
-        doc.Run(TransformParams{doc.timing.firstLine.Value(), doc.timing.firstPoint.Value(),
-                                doc.timing.secondLine.Value(), doc.timing.secondPoint.Value(), doc.EntireMode});
+        doc.Run(TransformParams{doc.timing().firstLine.Value(), doc.timing().firstPoint.Value(),
+                                doc.timing().secondLine.Value(), doc.timing().secondPoint.Value(), doc.EntireMode()});
         CheckAfterTransform(before);
         break;
     }
     // A refused operation changes nothing.
     if (prompter.Any(Icon::Error) && !Skipped('R'))
-      Check(StoreImage(doc.store) == before, "a refused operation changed the store");
+      Check(StoreImage(doc.store()) == before, "a refused operation changed the store");
   }
 
   void MarkLine() {
@@ -362,9 +362,9 @@ struct Session {
     editor.SetCaretPosition(((high << 8) | low) % (editor.Text().size() + 1));
     doc.MarkLineNumber(point);
     // It acts only on a verified text with subtitles.
-    const auto& s = doc.store;
+    const auto& s = doc.store();
     if (!s.SubtitleLoaded || s.SubtitleCount < 1 || doc.AwaitsVerification() || Skipped('L')) return;
-    const LineField& field = point == 2 ? doc.timing.secondLine : doc.timing.firstLine;
+    const LineField& field = point == 2 ? doc.timing().secondLine : doc.timing().firstLine;
     const std::int32_t line = field.Value();
     Check(field.Text() == std::to_string(line), "a marked line field does not show its number");
     Check(line >= 1 && line <= s.SubtitleCount, "a marked line is not a subtitle");
@@ -420,7 +420,7 @@ struct Session {
     } else {
       const std::size_t length = script.Below(8);
       for (std::size_t i = 0; i < length; ++i) {
-        std::string next = i == 0 && (how & 2) ? std::string() : doc.fields.FrameRateText;
+        std::string next = i == 0 && (how & 2) ? std::string() : doc.fields().FrameRateText;
         next += TypedChar(script);
         doc.FrameRateTextChanged(next);
       }
@@ -437,7 +437,7 @@ struct Session {
 
   void CheckFieldAfterExit(const TypedField& field) {
     if (Skipped('F')) return;
-    const TimingFields& t = doc.timing;
+    const TimingFields& t = doc.timing();
     if (&field == &t.factor) {
       Check(t.factor.Value() >= 0.5 && t.factor.Value() <= 2.0, "factor out of range after leaving its field");
       Check(t.factor.Text() == GeneralDecimal(t.factor.Value()), "factor field does not show the factor");
@@ -449,7 +449,7 @@ struct Session {
     } else if (&field == &t.targetRate) {
       Check(t.targetRate.Target() >= 5 && t.targetRate.Target() <= 60,
             "target rate out of range after leaving its box");
-    } else if (doc.LastParseSucceeded) {
+    } else if (doc.LastParseSucceeded()) {
       // A failed parse may leave a MicroDVD -1 in the points; the fields are disabled then.
       Check(t.firstPoint.Value() >= 0 && t.secondPoint.Value() >= 0, "a transform point is negative");
     }
@@ -457,7 +457,7 @@ struct Session {
 
   void CheckAfterTransform(const StoreImage& before) {
     if (Skipped('T')) return;
-    const auto& s = doc.store;
+    const auto& s = doc.store();
     if (prompter.AnyStartingWith(doc.Text(Msg::IveMade))) {
       // The repair promises a consistent subtitle.
       Check(s.SubtitleCount >= 1, "a transform left no subtitle");
@@ -473,14 +473,14 @@ struct Session {
 
   // The text the editing area shows for the store.
   std::string Rendered() const {
-    return Render(doc.store, doc.store.CurrentType, doc.FrameRate, doc.settings.CommaInSubRip);
+    return Render(doc.store(), doc.store().CurrentType, doc.FrameRate(), doc.settings().CommaInSubRip);
   }
 
   // An empty text, or one equal to the next one that starts as it ends: the parse drops or
   // merges them. The conversion of style marks may leave either: a text of unknown tags only,
   // or two texts whose marks differ in the one notation and not in the other.
   bool HasTextToRepair() const {
-    const auto& s = doc.store;
+    const auto& s = doc.store();
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       if (s.Texts[i].empty()) return true;
       if (i < s.SubtitleCount && s.Texts[i] == s.Texts[i + 1] && s.EndValues[i] == s.StartValues[i + 1]) return true;
@@ -489,18 +489,18 @@ struct Session {
   }
 
   bool ShowsNothing() const {
-    for (int i = 1; i <= doc.store.SubtitleCount; ++i)
-      if (!doc.store.Texts[i].empty()) return false;
+    for (int i = 1; i <= doc.store().SubtitleCount; ++i)
+      if (!doc.store().Texts[i].empty()) return false;
     return true;
   }
 
   // Subtitles that end when they start, or after the next one starts, or meet an equal next
   // one: in MicroDVD as frames, in SubRip as times (where the type switch carried them over).
   bool HasFrameCollision() const {
-    const auto& s = doc.store;
-    if (s.CurrentType != TypeMicroDVD && s.CurrentType != TypeSubRip) return false;
+    const auto& s = doc.store();
+    if (s.CurrentType != SubtitleType::MicroDVD && s.CurrentType != SubtitleType::SubRip) return false;
     auto frame = [&](std::int32_t ms) {
-      return s.CurrentType == TypeMicroDVD ? MsToFrames(ms, doc.FrameRate) : std::int64_t{ms};
+      return s.CurrentType == SubtitleType::MicroDVD ? MsToFrames(ms, doc.FrameRate()) : std::int64_t{ms};
     };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       if (frame(s.StartValues[i]) >= frame(s.EndValues[i])) return true;
@@ -519,24 +519,18 @@ struct Session {
     StringEditor otherEditor;
     FixedClock clock;
     Document other(quiet, otherEditor, clock, Messages());
-    other.settings = doc.settings;
-    other.FrameRate = other.CommittedFrameRate = doc.FrameRate;
-    other.encoding = doc.encoding;
-    other.CurrentFileName = doc.CurrentFileName;
-    other.CheckedType = doc.CheckedType;
-    other.DisableConvertMessage = true;
-    other.store.SubtitleLoaded = true;
+    other.TakeLoadedStateOf(doc);
     otherEditor.SetText(text);
     other.TextInLines();
-    const bool same = otherEditor.Text() == text && other.store.ChangeCount == 0;
-    if (Tracing() && (!same || !other.LastParseSucceeded)) {
+    const bool same = otherEditor.Text() == text && other.store().ChangeCount == 0;
+    if (Tracing() && (!same || !other.LastParseSucceeded())) {
       std::fprintf(stderr, "   parsed again:\n%s\n", Printable(otherEditor.Text()).c_str());
       for (const auto& m : quiet.shown) std::fprintf(stderr, "   message: %s\n", m.text.c_str());
     }
     // Without the promise a parse may still mend the text, but it must say so: a text that
     // changes with no change counted has been misread.
-    const bool mendedOpenly = same || other.store.ChangeCount > 0;
-    const bool parsed = other.LastParseSucceeded && !quiet.Any(Icon::Error);
+    const bool mendedOpenly = same || other.store().ChangeCount > 0;
+    const bool parsed = other.LastParseSucceeded() && !quiet.Any(Icon::Error);
     if (parsed && (strictReparse ? same : mendedOpenly)) return true;
     if (StopsAfter(lastAction)) return false;
     // MicroDVD cannot show less than a frame: times closer than a frame, which the operations
@@ -552,7 +546,7 @@ struct Session {
         (ShowsNothing() && quiet.AnyStartingWith(doc.Text(Msg::UnknownType))))
       return false;
     if (parsed && mendedOpenly && HasTextToRepair()) return false;
-    Check(other.LastParseSucceeded, "the rendered text does not parse");
+    Check(other.LastParseSucceeded(), "the rendered text does not parse");
     Check(!quiet.Any(Icon::Error), "parsing the rendered text shows a problem");
     if (strictReparse && !Skipped('S')) Check(same, "the rendered text does not parse to itself unchanged");
     Check(mendedOpenly, "parsing the rendered text changes it without counting a change");
@@ -561,29 +555,25 @@ struct Session {
 
   // Returns false when the session is to stop (see CheckReparse).
   bool CheckInvariants() {
-    const auto& s = doc.store;
-    Check(s.SubtitleCount >= 0 && s.LineCount >= 0, "a negative count");
-    const auto slots = static_cast<std::size_t>(s.SubtitleCount) + 1;
-    Check(s.StartValues.size() >= slots && s.EndValues.size() >= slots && s.Texts.size() >= slots,
-          "the subtitle vectors do not hold SubtitleCount");
-    Check(s.ChangeCount >= 0 && s.ReportedChangeCount <= s.ChangeCount, "ReportedChangeCount above ChangeCount");
-    Check(doc.FrameRate >= 1 && doc.FrameRate <= 60 && doc.CommittedFrameRate >= 1 && doc.CommittedFrameRate <= 60,
+    const auto& s = doc.store();
+    Check(doc.FrameRate() >= 1 && doc.FrameRate() <= 60 && doc.CommittedFrameRate() >= 1 &&
+              doc.CommittedFrameRate() <= 60,
           "frame rate out of range");
-    Check(doc.timing.factor.LastValid() >= 0.5 && doc.timing.factor.LastValid() <= 2.0,
+    Check(doc.timing().factor.LastValid() >= 0.5 && doc.timing().factor.LastValid() <= 2.0,
           "last valid factor out of range");
-    Check(doc.timing.shift.LastValid() >= 0 && doc.timing.shift.LastValid() <= 10000000,
+    Check(doc.timing().shift.LastValid() >= 0 && doc.timing().shift.LastValid() <= 10000000,
           "last valid amount out of range");
-    Check(doc.timing.targetRate.Target() >= 5 && doc.timing.targetRate.Target() <= 60, "target rate out of range");
+    Check(doc.timing().targetRate.Target() >= 5 && doc.timing().targetRate.Target() <= 60, "target rate out of range");
 
     if (!s.SubtitleLoaded) return true;
     // -1, the mark of a MicroDVD time not given, may stay only after a failed parse (the
     // repair fills it or fails): after a good one every time is 0..2147483647.
-    if (doc.LastParseSucceeded && !Skipped('V')) {
+    if (doc.LastParseSucceeded() && !Skipped('V')) {
       for (int i = 1; i <= s.SubtitleCount; ++i)
         Check(s.StartValues[i] >= 0 && s.EndValues[i] >= 0, "a time below its range");
     }
     // The editing area shows the store while no unverified edit is pending.
-    if (doc.LastParseSucceeded && !doc.AwaitsVerification() && !Skipped('E')) {
+    if (doc.LastParseSucceeded() && !doc.AwaitsVerification() && !Skipped('E')) {
       const std::string& text = editor.Text();
       if (Rendered() != text) {
         if (StopsAfter(lastAction)) return false;
@@ -623,14 +613,12 @@ void RunSession(const std::uint8_t* data, std::size_t size) {
   StringEditor editor;
   FixedClock clock;
   Document doc(prompter, editor, clock, Messages());
-  doc.settings.AdvancedAutomaticRepair = control & 2;
-  doc.settings.CommaInSubRip = control & 4;
-  doc.settings.AutomaticSave = false;
-  doc.FrameRate = doc.CommittedFrameRate = rate;
-  doc.fields.FrameRateText = ShortestDecimal(rate);
-  doc.CurrentFileName = path;
-  doc.OpenFile();
-  if (!doc.store.SubtitleLoaded) return;
+  doc.settings().AdvancedAutomaticRepair = control & 2;
+  doc.settings().CommaInSubRip = control & 4;
+  doc.settings().AutomaticSave = false;
+  doc.SetFrameRate(rate);
+  doc.OpenFile(path);
+  if (!doc.store().SubtitleLoaded) return;
 
   Session session{script, prompter, editor, doc, !(control & 0x80), true, false, 'o', {}};
   if (Tracing()) {
@@ -679,15 +667,16 @@ void RunSession(const std::uint8_t* data, std::size_t size) {
       std::fprintf(stderr, "-- action %c (script %zu/%zu)\n", kind, script.Position(), script.Size());
       for (const auto& m : prompter.shown) std::fprintf(stderr, "   message: %s\n", m.text.c_str());
       std::fprintf(stderr, "   text:\n%s\n", Printable(editor.Text()).c_str());
-      std::fprintf(
-          stderr, "   rate %g committed %g target %g unit %s; factor %g amount %d; points %lld %lld lines %d %d\n",
-          doc.FrameRate, doc.CommittedFrameRate, doc.timing.targetRate.Target(),
-          doc.Unit == DisplayUnit::Time ? "time" : "frames", doc.timing.factor.Value(), doc.timing.shift.Value(),
-          static_cast<long long>(doc.timing.firstPoint.Value()), static_cast<long long>(doc.timing.secondPoint.Value()),
-          doc.timing.firstLine.Value(), doc.timing.secondLine.Value());
+      std::fprintf(stderr,
+                   "   rate %g committed %g target %g unit %s; factor %g amount %d; points %lld %lld lines %d %d\n",
+                   doc.FrameRate(), doc.CommittedFrameRate(), doc.timing().targetRate.Target(),
+                   doc.Unit() == DisplayUnit::Time ? "time" : "frames", doc.timing().factor.Value(),
+                   doc.timing().shift.Value(), static_cast<long long>(doc.timing().firstPoint.Value()),
+                   static_cast<long long>(doc.timing().secondPoint.Value()), doc.timing().firstLine.Value(),
+                   doc.timing().secondLine.Value());
       std::fprintf(stderr, "   times:");
-      for (int i = 1; i <= doc.store.SubtitleCount; ++i)
-        std::fprintf(stderr, " %d-%d", doc.store.StartValues[i], doc.store.EndValues[i]);
+      for (int i = 1; i <= doc.store().SubtitleCount; ++i)
+        std::fprintf(stderr, " %d-%d", doc.store().StartValues[i], doc.store().EndValues[i]);
       std::fprintf(stderr, "\n");
     }
     if (!session.CheckInvariants()) return;

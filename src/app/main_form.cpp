@@ -26,7 +26,7 @@ TMainForm::TMainForm(FileDialogs* dialogs) {
   prompter_ = std::make_unique<QtPrompter>(this, messages_);
   view_ = std::make_unique<QtEditorView>(reManualEditZone);
   doc_ = std::make_unique<Document>(*prompter_, *view_, clock_, messages_, *dialogs_);
-  view_->SetEncoding(&doc_->encoding);
+  view_->SetEncoding(&doc_->EncodingForEditor());
   // A message box shows over the state it is about.
   prompter_->SetBeforeShowing([this] { Refresh(); });
   ApplyCaptions();
@@ -66,7 +66,7 @@ void TMainForm::MainTimerTick() {
         50, this, [this] { Run([&] { doc_->OpenArgumentFile(QFile::encodeName(argumentFile_).toStdString()); }); });
   }
   // A save in the middle of a command that waits for an answer would save half its work.
-  if (!doc_->MessageShowing && doc_->AutoSaveDue()) Run([&] { doc_->AutoSave(); });
+  if (!doc_->MessageShowing() && doc_->AutoSaveDue()) Run([&] { doc_->AutoSave(); });
 }
 
 bool TMainForm::event(QEvent* event) {
@@ -145,11 +145,11 @@ void TMainForm::Refresh() {
     else
       b.action->setEnabled(usable);
   }
-  const FieldTexts& f = doc_->fields;
+  const FieldTexts& f = doc_->fields();
 
   // The limit first: a field cuts a text longer than the limit it has when the text is set.
-  eFirstLine->setMaxLength(doc_->timing.firstLine.MaxLength());
-  eSecondLine->setMaxLength(doc_->timing.secondLine.MaxLength());
+  eFirstLine->setMaxLength(doc_->timing().firstLine.MaxLength());
+  eSecondLine->setMaxLength(doc_->timing().secondLine.MaxLength());
   for (const auto& [edit, field] : timingFields_)
     if (edit != cbChangeFrameRate->lineEdit()) SetFieldText(edit, field->Text());
   Units1Label->setText(DisplayText(f.UnitsLabel));
@@ -172,17 +172,18 @@ void TMainForm::Refresh() {
   }
   {
     QSignalBlocker block(cbChangeFrameRate);
-    const QString target = QString::fromStdString(doc_->timing.targetRate.Text());
+    const QString target = QString::fromStdString(doc_->timing().targetRate.Text());
     if (cbChangeFrameRate->currentText() != target) cbChangeFrameRate->setEditText(target);
     QSignalBlocker blockEntire(cbEntire);
-    cbEntire->setCheckState(doc_->EntireMode == TransformMode::Whole     ? Qt::Checked
-                            : doc_->EntireMode == TransformMode::Between ? Qt::Unchecked
-                                                                         : Qt::PartiallyChecked);
+    cbEntire->setCheckState(doc_->EntireMode() == TransformMode::Whole     ? Qt::Checked
+                            : doc_->EntireMode() == TransformMode::Between ? Qt::Unchecked
+                                                                           : Qt::PartiallyChecked);
   }
-  (doc_->CheckedType == TypeSubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
-  (doc_->Unit == DisplayUnit::Time ? rbTime : rbFrames)->setChecked(true);
-  setWindowTitle(DisplayText(doc_->Caption));
-  EncodingLabel->setText(doc_->store.SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding)) : QString());
+  (doc_->CheckedType() == SubtitleType::SubRip ? rbSubRip : rbMicroDVD)->setChecked(true);
+  (doc_->Unit() == DisplayUnit::Time ? rbTime : rbFrames)->setChecked(true);
+  setWindowTitle(DisplayText(doc_->Caption()));
+  EncodingLabel->setText(doc_->store().SubtitleLoaded ? QString::fromStdString(EncodingName(doc_->encoding()))
+                                                      : QString());
   view_->Flush();
 }
 

@@ -153,7 +153,7 @@ class TMainForm : public QMainWindow {
   void sbReloadClick();
   void sbCloseFileClick();
   void btnVerifyWritingsClick();
-  void TypeButtonClick(int type);
+  void TypeButtonClick(SubtitleType type);
   void rbFramesClick();
   void rbTimeClick();
   void cbChooseFrameRateChange(const QString& text);

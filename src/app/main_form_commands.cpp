@@ -27,8 +27,8 @@ void TMainForm::ConnectCommands() {
   auto* verifyKey = new QShortcut(QKeySequence("Ctrl+Q"), btnVerifyWritings, nullptr, nullptr, Qt::WidgetShortcut);
   connect(verifyKey, &QShortcut::activated, this, verifyIfEnabled);
 
-  connect(rbMicroDVD, &QAbstractButton::clicked, this, [this] { TypeButtonClick(TypeMicroDVD); });
-  connect(rbSubRip, &QAbstractButton::clicked, this, [this] { TypeButtonClick(TypeSubRip); });
+  connect(rbMicroDVD, &QAbstractButton::clicked, this, [this] { TypeButtonClick(SubtitleType::MicroDVD); });
+  connect(rbSubRip, &QAbstractButton::clicked, this, [this] { TypeButtonClick(SubtitleType::SubRip); });
   both(rbFrames, nullptr, &TMainForm::rbFramesClick);
   both(rbTime, nullptr, &TMainForm::rbTimeClick);
   connect(cbChooseFrameRate, &QComboBox::editTextChanged, this, &TMainForm::cbChooseFrameRateChange);
@@ -92,7 +92,7 @@ void TMainForm::sbCloseFileClick() {
 void TMainForm::btnVerifyWritingsClick() {
   Run([&] { doc_->TextInLines(); });
 }
-void TMainForm::TypeButtonClick(int type) {
+void TMainForm::TypeButtonClick(SubtitleType type) {
   Run([&] { doc_->TypeButtonChecked(type); });
 }
 void TMainForm::rbFramesClick() {
@@ -119,7 +119,7 @@ void TMainForm::reManualEditZoneChange() {
 
 void TMainForm::SubtitleCommandClick() {
   Run([&] {
-    if (!doc_->store.SubtitleLoaded) doc_->NoSubtitleNotice();
+    if (!doc_->store().SubtitleLoaded) doc_->NoSubtitleNotice();
   });
 }
 
@@ -135,7 +135,7 @@ void TMainForm::sbAboutClick() {
 }
 
 void TMainForm::PopupShowing(const QPoint& at) {
-  const bool loaded = doc_->store.SubtitleLoaded;
+  const bool loaded = doc_->store().SubtitleLoaded;
   const bool selection = reManualEditZone->textCursor().hasSelection();
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const bool clipboardText = clipboard && !clipboard->text().isEmpty();

@@ -316,7 +316,7 @@ void TMainForm::LayOut() {
 
 void TMainForm::ApplyCaptions() {
   auto T = [this](Msg id) { return DisplayText(messages_[id]); };
-  setWindowTitle(DisplayText(doc_->Caption));
+  setWindowTitle(DisplayText(doc_->Caption()));
 
   btnVerifyWritings->setText(T(Msg::VerifyWritings));
   btnTransform->setText(T(Msg::Transform));

@@ -35,7 +35,7 @@ QColor TextColourOf(std::int32_t value, const QPalette& system) {
 
 void TMainForm::ApplyConfiguration(const Configuration& config) {
   config_ = config;
-  DocumentSettings& s = doc_->settings;
+  DocumentSettings& s = doc_->settings();
   s.CommaInSubRip = config.CommaInSubRip;
   s.AdvancedAutomaticRepair = config.AdvancedAutomaticRepair;
   s.BackupSave = config.BackupSave;
@@ -52,7 +52,7 @@ void TMainForm::ApplyConfiguration(const Configuration& config) {
 
 Configuration TMainForm::CurrentConfiguration() const {
   Configuration config = config_;
-  const DocumentSettings& s = doc_->settings;
+  const DocumentSettings& s = doc_->settings();
   config.Language = languages_.Current();
   config.Wordwrap = reManualEditZone->lineWrapMode() != QPlainTextEdit::NoWrap;
   config.EditorFont = SettingOf(reManualEditZone->font(), config_.EditorFont);

@@ -7,7 +7,7 @@
 namespace tessary {
 
 void TMainForm::ConnectTimingFields() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   timingFields_ = {{eMultiplyValue, &t.factor},
                    {eIncreaseDecreaseValue, &t.shift},
                    {eFirstLine, &t.firstLine},
@@ -23,19 +23,19 @@ void TMainForm::ConnectTimingFields() {
     });
   }
   connect(cbChangeFrameRate, &QComboBox::textActivated, this, [this](const QString& text) {
-    Run([&] { doc_->timing.targetRate.Changed(text.toStdString(), doc_->TimingContext()); });
+    Run([&] { doc_->timing().targetRate.Changed(text.toStdString(), doc_->TimingContext()); });
   });
   connect(cbEntire, &QCheckBox::stateChanged, this, [this](int state) {
-    doc_->EntireMode = state == Qt::Checked     ? TransformMode::Whole
-                       : state == Qt::Unchecked ? TransformMode::Between
-                                                : TransformMode::PinnedEnds;
+    doc_->SetEntireMode(state == Qt::Checked     ? TransformMode::Whole
+                        : state == Qt::Unchecked ? TransformMode::Between
+                                                 : TransformMode::PinnedEnds);
   });
   cbEntire->setTristate(true);
 }
 
 bool TMainForm::TimingFieldExit(TypedField& field) {
   const auto refusal = field.Exit(doc_->TimingContext());
-  if (refusal) doc_->Show(Icon::Error, refusal->Text(doc_->messages));
+  if (refusal) doc_->Show(Icon::Error, refusal->Text(doc_->messages()));
   return !refusal;
 }
 
@@ -59,7 +59,7 @@ bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* eve
     case Qt::Key_Enter:
       Run([&] { TimingFieldExit(field); });
       // Enter in the target box carries the change out at once.
-      if (&field == &doc_->timing.targetRate) btnChangeFrameRateClick();
+      if (&field == &doc_->timing().targetRate) btnChangeFrameRateClick();
       return true;
     case Qt::Key_Escape:
       Run([&] { field.Escape(doc_->TimingContext()); });
@@ -74,39 +74,39 @@ bool TMainForm::TimingFieldEvent(TypedField& field, QLineEdit* edit, QEvent* eve
 }
 
 void TMainForm::btnMultiplyClick() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   Run([&] {
     if (CommitTimingFields({&t.factor})) doc_->Run(MultiplyParams{t.factor.Value()});
   });
 }
 void TMainForm::btnIncreaseClick() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   Run([&] {
     if (CommitTimingFields({&t.shift})) doc_->Run(ShiftParams{t.shift.Value()});
   });
 }
 void TMainForm::btnDecreaseClick() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   Run([&] {
     if (CommitTimingFields({&t.shift})) doc_->Run(ShiftParams{-std::int64_t{t.shift.Value()}});
   });
 }
 void TMainForm::btnChangeFrameRateClick() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   Run([&] {
     if (CommitTimingFields({&t.targetRate})) doc_->Run(FrameRateChangeParams{t.targetRate.Target()});
   });
 }
 void TMainForm::btnTransformClick() {
-  TimingFields& t = doc_->timing;
+  TimingFields& t = doc_->timing();
   Run([&] {
     if (CommitTimingFields({&t.firstLine, &t.firstPoint, &t.secondLine, &t.secondPoint}))
       doc_->Run(TransformParams{t.firstLine.Value(), t.firstPoint.Value(), t.secondLine.Value(), t.secondPoint.Value(),
-                                doc_->EntireMode});
+                                doc_->EntireMode()});
   });
 }
 void TMainForm::MarkLineNumber(int point) {
-  if (!doc_->store.SubtitleLoaded) return;
+  if (!doc_->store().SubtitleLoaded) return;
   // The document reads the caret from the editing area.
   view_->Flush();
   Run([&] { doc_->MarkLineNumber(point); });

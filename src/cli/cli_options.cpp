@@ -61,7 +61,7 @@ struct Parser {
 // What the command needs and did not get.
 std::string Missing(const CliOptions& o) {
   if (o.file.empty()) return "no file given";
-  if (o.command == "convert" && o.targetType == 0) return "convert needs --to srt or --to sub";
+  if (o.command == "convert" && o.targetType == SubtitleType::None) return "convert needs --to srt or --to sub";
   if (o.IsTimingCommand() && o.output.empty()) return o.command + " needs -o OUT";
   if (o.command == "multiply" && o.factor.empty()) return "multiply needs --factor";
   if (o.command == "shift" && o.amount.empty()) return "shift needs --ms or --frames";
@@ -105,7 +105,7 @@ std::optional<CliOptions> ParseArguments(const std::vector<std::string>& args, s
     }
   }
   if (!parser.answer.empty()) o.counterAnswer = parser.answer == "ok" ? Answer::Ok : Answer::Cancel;
-  if (!parser.type.empty()) o.targetType = parser.type == "srt" ? TypeSubRip : TypeMicroDVD;
+  if (!parser.type.empty()) o.targetType = parser.type == "srt" ? SubtitleType::SubRip : SubtitleType::MicroDVD;
   if (!parser.mode.empty())
     o.mode = parser.mode == "whole"     ? TransformMode::Whole
              : parser.mode == "between" ? TransformMode::Between

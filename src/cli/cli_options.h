@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/command_state.h"
+#include "document/subtitle_store.h"
 #include "ports/prompter.h"
 
 namespace tessary {
@@ -18,9 +19,9 @@ struct CliOptions {
   bool strict = false;
   bool dot = false;
   Answer counterAnswer = Answer::Cancel;
-  int targetType = 0;  // convert --to
-  std::string factor;  // multiply --factor
-  std::string amount;  // shift --ms / --frames (may start with "-")
+  SubtitleType targetType = SubtitleType::None;  // convert --to
+  std::string factor;                            // multiply --factor
+  std::string amount;                            // shift --ms / --frames (may start with "-")
   bool amountInFrames = false;
   std::string targetRate;              // fps --to
   std::string line1, at1, line2, at2;  // transform

@@ -62,12 +62,12 @@ int Print(Session& s, std::string_view text) {
 // Writes the editing area's text to `target`, or to standard output when it is empty, never
 // onto the file that was read. A result with no subtitle left is refused as an empty file is.
 int WriteResult(Session& s, const std::string& target, const std::string& input) {
-  if (s.doc.store.SubtitleCount == 0) return Refuse(s, s.messages[Msg::FileEmpty]);
+  if (s.doc.store().SubtitleCount == 0) return Refuse(s, s.messages[Msg::FileEmpty]);
   const std::string& text = s.editor.Text();
   if (target.empty()) return Print(s, text);
   if (SameFile(target, input)) return Refuse(s, "\"" + target + "\" is the file being read; name another with -o");
   std::string converted;
-  const FileBytes bytes = BytesForFile(text, s.doc.encoding, converted);
+  const FileBytes bytes = BytesForFile(text, s.doc.encoding(), converted);
   return WriteFileSafely(target, bytes.body, bytes.head)
              ? ExitOk
              : Refuse(s, s.messages[Msg::CantWriteIn] + " \"" + target + "\"!");
@@ -94,19 +94,18 @@ int main(int argc, char** argv) {
   if (o.help) return Print(*session, UsageText());
   StringEditor& editor = session->editor;
   Document& doc = session->doc;
-  doc.settings.AdvancedAutomaticRepair = !o.strict;
-  doc.settings.CommaInSubRip = !o.dot;
-  doc.settings.OfferNewerSaveCopy = false;  // batch runs read the file named, never a copy
-  doc.FrameRate = doc.CommittedFrameRate = o.frameRate;
-  doc.CurrentFileName = input;
+  doc.settings().AdvancedAutomaticRepair = !o.strict;
+  doc.settings().CommaInSubRip = !o.dot;
+  doc.settings().OfferNewerSaveCopy = false;  // batch runs read the file named, never a copy
+  doc.SetFrameRate(o.frameRate);
   // A conversion switches the type as soon as the file is read, as the type button does.
   if (o.command == "convert")
-    doc.OpenFileAs(o.targetType);
+    doc.OpenFileAs(input, o.targetType);
   else
-    doc.OpenFile();
+    doc.OpenFile(input);
 
-  const bool parsed = doc.store.SubtitleLoaded && doc.LastParseSucceeded;
-  if (doc.HighlightActive) {
+  const bool parsed = doc.store().SubtitleLoaded && doc.LastParseSucceeded();
+  if (doc.HighlightActive()) {
     TextLocation at = LocationOf(editor.Text(), editor.CaretPosition());
     std::cerr << "caret: " << at.line << ":" << at.column << "\n";
   }
@@ -125,6 +124,6 @@ int main(int argc, char** argv) {
     if (session->prompter.Errors() != errors) return ExitFailed;
     return WriteResult(*session, output, input);
   }
-  if (doc.store.CurrentType != o.targetType) return ExitFailed;
-  return WriteResult(*session, output.empty() ? doc.CurrentFileName : output, input);
+  if (doc.store().CurrentType != o.targetType) return ExitFailed;
+  return WriteResult(*session, output.empty() ? doc.CurrentFileName() : output, input);
 }

@@ -15,7 +15,7 @@ struct Reading {
 // Takes a field's value or keeps the first refusal.
 template <typename T>
 std::optional<T> Take(FieldRead<T> read, const Document& doc, std::string& refusal) {
-  if (!read.value && refusal.empty()) refusal = read.refusal.Text(doc.messages);
+  if (!read.value && refusal.empty()) refusal = read.refusal.Text(doc.messages());
   return read.value;
 }
 
@@ -38,9 +38,9 @@ Reading Read(const CliOptions& o, const Document& doc) {
       return Take(field.Read(frames ? at.substr(0, at.size() - 1) : at, context), doc, why);
     };
     const auto l1 = Take(LineField::Read(o.line1, context), doc, why);
-    const auto p1 = point(doc.timing.firstPoint, o.at1);
+    const auto p1 = point(doc.timing().firstPoint, o.at1);
     const auto l2 = Take(LineField::Read(o.line2, context), doc, why);
-    const auto p2 = point(doc.timing.secondPoint, o.at2);
+    const auto p2 = point(doc.timing().secondPoint, o.at2);
     if (why.empty()) return {TransformParams{*l1, *p1, *l2, *p2, o.mode}, ""};
   }
   return {std::nullopt, why};
@@ -51,7 +51,7 @@ std::string Pointless(const CliOptions& o, const Document& doc, const Operation&
   const bool stretch =
       std::holds_alternative<MultiplyParams>(operation) && std::get<MultiplyParams>(operation).factor > 1;
   const bool later = std::holds_alternative<ShiftParams>(operation) && std::get<ShiftParams>(operation).amountMs > 0;
-  if ((stretch || later) && AnyTimeAbove(doc.store, GuardTime))
+  if ((stretch || later) && AnyTimeAbove(doc.store(), GuardTime))
     return "a time past 27:46:40,000 is not moved later: " + o.command + " changes nothing in this file";
   return "";
 }

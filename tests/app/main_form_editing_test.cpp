@@ -48,7 +48,7 @@ class MainFormEditingTest : public WindowTest {
 
   // A report puts the caret on the faulty character and highlights its line until it is mended.
   void ReportedProblemPutsTheCaretOnItAndHighlightsTheLine() {
-    w().document().settings.AdvancedAutomaticRepair = false;
+    w().document().settings().AdvancedAutomaticRepair = false;
     const QByteArray file = "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n";
     QCOMPARE(d_->Open("film.srt", Crlf(file)), QStringList());
     TMyRichEdit* edit = w().reManualEditZone;
@@ -85,18 +85,18 @@ class MainFormEditingTest : public WindowTest {
       Restart();
       TypeFrameRate("30");  // the Open command commits it before reading the file
       QCOMPARE(d_->Open("film.sub", Crlf("{100}{150}A\n{200}{250}B")), QStringList());
-      QCOMPARE(w().document().CommittedFrameRate, 30.0);
+      QCOMPARE(w().document().CommittedFrameRate(), 30.0);
       TypeFrameRate("20");
       if (byLeaving)
         w().reManualEditZone->setFocus();
       else
         QTest::keyClick(w().windowHandle(), Qt::Key_Return);
-      QCOMPARE(w().document().CommittedFrameRate, 20.0);
+      QCOMPARE(w().document().CommittedFrameRate(), 20.0);
       QCOMPARE(FrameRateColour(), QColor(255, 0, 0));
       TypeFrameRate("24");
       QTest::keyClick(w().windowHandle(), Qt::Key_Escape);
       QCOMPARE(w().cbChooseFrameRate->currentText(), QString("20"));
-      QCOMPARE(w().document().FrameRate, 20.0);
+      QCOMPARE(w().document().FrameRate(), 20.0);
     }
   }
 };

@@ -87,7 +87,7 @@ class MainFormSettingsTest : public QObject {
     QCOMPARE(window.reManualEditZone->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(window.reManualEditZone->font().pointSize(), 14);
     QCOMPARE(window.editorView().TextColour(), QColor(255, 0, 0));
-    QVERIFY(!window.document().settings.AdvancedAutomaticRepair);
+    QVERIFY(!window.document().settings().AdvancedAutomaticRepair);
 
     QVERIFY(window.close());
     const std::vector<std::string> written = ReadConfigFile(path);

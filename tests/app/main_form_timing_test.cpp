@@ -87,7 +87,7 @@ class MainFormTimingTest : public WindowTest {
     QCOMPARE(d_->Click(w().sbCloseFile), QStringList());
     QCOMPARE(d_->Open("ten.sub", lines.join("\r\n")), QStringList());
     QCOMPARE(std::pair(w().eSecondLine->text(), w().eSecondLine->maxLength()), std::pair(QString("10"), 2));
-    const TimingFields& t = w().document().timing;
+    const TimingFields& t = w().document().timing();
     const std::pair<QLineEdit*, const TypedField*> bound[] = {{w().eMultiplyValue, &t.factor},
                                                               {w().eIncreaseDecreaseValue, &t.shift},
                                                               {w().eFirstPoint, &t.firstPoint},

@@ -72,7 +72,7 @@ class BoxAnswerer : public QObject {
     auto* owner = qobject_cast<TMainForm*>(modal->parentWidget());
     if (!owner)
       text += " [not owned by the main window]";
-    else if (!owner->document().MessageShowing)
+    else if (!owner->document().MessageShowing())
       text += " [MessageShowing not set]";
     QAbstractButton* button = nullptr;
     if (shown_ && !replies_.isEmpty()) {

@@ -48,7 +48,7 @@ inline std::string SubRipFile(const std::vector<Subtitle>& subtitles) {
 }
 
 inline std::vector<Subtitle> SubtitlesOf(const Document& doc) {
-  const auto& s = doc.store;
+  const auto& s = doc.store();
   std::vector<Subtitle> out;
   for (int i = 1; i <= s.SubtitleCount; ++i) out.push_back({s.StartValues[i], s.EndValues[i], s.Texts[i]});
   return out;
@@ -125,10 +125,7 @@ struct DocumentFixture : DocumentRig {
   TempFolder folder;
 
   // Writes `bytes` to a file and opens it as the Open command does.
-  void Open(std::string_view bytes, const std::string& name = "input.txt") {
-    doc.CurrentFileName = folder.Write(name, bytes);
-    doc.OpenFile();
-  }
+  void Open(std::string_view bytes, const std::string& name = "input.txt") { doc.OpenFile(folder.Write(name, bytes)); }
 };
 
 }  // namespace tessary::testing

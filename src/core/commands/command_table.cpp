@@ -19,12 +19,12 @@ bool AwaitsVerification(const Document& d) { return d.AwaitsVerification(); }
 // load a subtitle.
 bool Verified(const Document& d) { return !d.AwaitsVerification(); }
 // Appending adds to the text as the last parse read it, failed or not.
-bool AppendUsable(const Document& d) { return d.SubtitleOpen() && !d.EditedSinceParse; }
+bool AppendUsable(const Document& d) { return d.SubtitleOpen() && !d.EditedSinceParse(); }
 // SubRip holds milliseconds: there is no frame rate to change.
 bool FrameRateChangeUsable(const Document& d) {
-  return Verified(d) && !(d.SubtitleOpen() && d.store.CurrentType == TypeSubRip);
+  return Verified(d) && !(d.SubtitleOpen() && d.store().CurrentType == SubtitleType::SubRip);
 }
-bool VideoFileUsable(const Document& d) { return Verified(d) && !d.VideoPreviewShowing; }
+bool VideoFileUsable(const Document& d) { return Verified(d) && !d.VideoPreviewShowing(); }
 // Usable once a search has found something; searching is not carried out yet.
 bool SearchAgainUsable(const Document&) { return false; }
 

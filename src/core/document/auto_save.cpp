@@ -12,34 +12,34 @@ constexpr std::chrono::microseconds MinuteOfInterval{60'046'272};
 }  // namespace
 
 bool Document::AutoSaveDue() const {
-  return ChangesUnsaved() && settings.AutomaticSave &&
-         clock_.Now() - AutoSaveReference >= settings.AutomaticSaveTime * MinuteOfInterval;
+  return ChangesUnsaved() && settings_.AutomaticSave &&
+         clock_.Now() - AutoSaveReference_ >= settings_.AutomaticSaveTime * MinuteOfInterval;
 }
 
 void Document::AutoSave() {
-  AutoSaveReference = clock_.Now();
+  AutoSaveReference_ = clock_.Now();
   // A text edited by hand is saved over the file only after it was verified.
-  if (!settings.SaveType && !AwaitsVerification()) {
+  if (!settings_.SaveType && !AwaitsVerification()) {
     Save();
     return;
   }
   // A copy that cannot be written is tried again one interval later.
   NoticeEncodingSwitch();
   std::string converted;
-  const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
-  const std::string copy = CurrentFileName + ".sav";
+  const FileBytes bytes = BytesForFile(editor_.Text(), encoding_, converted);
+  const std::string copy = CurrentFileName_ + ".sav";
   // A copy this session did not write (what a crash left, or another document's copy that a
   // type switch's new name hits) is kept as its backup, in the step that writes ours.
-  const std::string backup = copy == SaveCopyName ? std::string() : WrittenFile(copy) + ".bak";
+  const std::string backup = copy == SaveCopyName_ ? std::string() : WrittenFile(copy) + ".bak";
   if (!WriteFileSafely(copy, bytes.body, bytes.head, backup)) return;
   // A type switch renamed the document: the copy under the old name is superseded.
-  if (copy != SaveCopyName) RemoveSaveCopy();
-  SaveCopyName = copy;
+  if (copy != SaveCopyName_) RemoveSaveCopy();
+  SaveCopyName_ = copy;
 }
 
 void Document::MessagesChanged() {
-  Caption = store.SubtitleLoaded ? FileCaption() : Text(Msg::Title);
-  if (Unit == DisplayUnit::Frames) fields.UnitsLabel = Text(Msg::FramesUnit);
+  Caption_ = store_.SubtitleLoaded ? FileCaption() : Text(Msg::Title);
+  if (Unit_ == DisplayUnit::Frames) fields_.UnitsLabel = Text(Msg::FramesUnit);
 }
 
 }  // namespace tessary

@@ -42,19 +42,19 @@ bool HasLine(std::string_view text, int line) {
 void Document::GetLocNr() {
   const std::string& text = editor_.Text();
   TextLocation at = LocationOf(text, editor_.CaretPosition());
-  CaretLine = at.line;
-  CaretColumn = at.column;
+  CaretLine_ = at.line;
+  CaretColumn_ = at.column;
 }
 
 void Document::GoToLocNr(int line, int column, bool highlight) {
   const std::string& text = editor_.Text();
   if (line < 1 || !HasLine(text, line)) {
-    Rendering = false;
+    Rendering_ = false;
     return;
   }
-  Rendering = true;
-  if (HighlightActive) editor_.ResetColour();
-  HighlightActive = highlight;
+  Rendering_ = true;
+  if (HighlightActive_) editor_.ResetColour();
+  HighlightActive_ = highlight;
 
   int font = editor_.FontSizePoints();
   int margin = font > 0 ? editor_.HeightPixels() / font / 4 : 0;
@@ -66,11 +66,11 @@ void Document::GoToLocNr(int line, int column, bool highlight) {
   if (highlight) {
     std::size_t end = text.find('\r', start);
     if (end == std::string::npos) end = text.size();
-    const bool darkText = settings.FontColour >= -872 && settings.FontColour <= 1128;
+    const bool darkText = settings_.FontColour >= -872 && settings_.FontColour <= 1128;
     editor_.ColourRange(start, end - start, darkText ? Rgb{0, 128, 0} : Rgb{128, 0, 0});
   }
   editor_.SetCaretPosition(std::min(text.size(), start + static_cast<std::size_t>(std::max(column, 1) - 1)));
-  Rendering = false;
+  Rendering_ = false;
 }
 
 }  // namespace tessary

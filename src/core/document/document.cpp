@@ -18,87 +18,98 @@ Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const M
 
 Document::Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& table,
                    FileDialogs& dialogs)
-    : messages(table), prompter_(prompter), editor_(editor), clock_(clock), dialogs_(dialogs) {
-  Caption = Text(Msg::Title);
-  fields.UnitsLabel = Text(Msg::FramesUnit);
-  AutoSaveReference = clock_.Now();
+    : messages_(table), prompter_(prompter), editor_(editor), clock_(clock), dialogs_(dialogs) {
+  Caption_ = Text(Msg::Title);
+  fields_.UnitsLabel = Text(Msg::FramesUnit);
+  AutoSaveReference_ = clock_.Now();
 }
 
 void Document::Show(Icon icon, std::string_view text) {
-  MessageShowing = true;
+  MessageShowing_ = true;
   prompter_.Show(icon, text);
-  MessageShowing = false;
+  MessageShowing_ = false;
 }
 
 Answer Document::Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer) {
-  MessageShowing = true;
+  MessageShowing_ = true;
   Answer answer = prompter_.Ask(icon, text, buttons, defaultAnswer);
-  MessageShowing = false;
+  MessageShowing_ = false;
   return answer;
 }
 
 void Document::SetEditorText(std::string text) {
-  Rendering = true;
+  Rendering_ = true;
   editor_.SetText(std::move(text));
-  Rendering = false;
+  Rendering_ = false;
 }
 
 std::string Document::FileCaption() const {
-  return Text(Msg::Title) + " - '" + std::filesystem::path(CurrentFileName).filename().string() + "'";
+  return Text(Msg::Title) + " - '" + std::filesystem::path(CurrentFileName_).filename().string() + "'";
 }
 
 void Document::Reinitialization() {
-  Caption = Text(Msg::Title);
-  HighlightActive = false;
-  CounterNoticeDisabled = false;
-  store.ChangeCount = store.ReportedChangeCount = 0;
-  store.TextEdited = store.SubtitleLoaded = false;
-  store.DetectionCode = Layout::Unknown;
-  store.CurrentType = TypeNone;
-  BackupFileName.clear();
+  Caption_ = Text(Msg::Title);
+  HighlightActive_ = false;
+  CounterNoticeDisabled_ = false;
+  store_.ClearChanges();
+  store_.TextEdited = store_.SubtitleLoaded = false;
+  store_.DetectionCode = Layout::Unknown;
+  store_.CurrentType = SubtitleType::None;
+  BackupFileName_.clear();
   RemoveSaveCopy();
-  CurrentFileName.clear();
-  LastParsedFileName.clear();
-  store.ClearEntries();
-  store.SubtitleCount = store.LineCount = 0;
-  SavedAttributes = std::filesystem::perms::unknown;
-  Unit = DisplayUnit::Frames;
+  CurrentFileName_.clear();
+  LastParsedFileName_.clear();
+  store_.ClearEntries();
+  store_.SetSubtitleCount(0);
+  store_.LineCount = 0;
+  SavedAttributes_ = std::filesystem::perms::unknown;
+  Unit_ = DisplayUnit::Frames;
   ResetManualFields();
   ResetTransformFields();
-  EditedSinceParse = false;
-  fields.UnitsLabel = Text(Msg::FramesUnit);
-  CheckedType = TypeMicroDVD;
-  fields.FrameRateRed = true;
-  EditorReadOnly = true;
+  EditedSinceParse_ = false;
+  fields_.UnitsLabel = Text(Msg::FramesUnit);
+  CheckedType_ = SubtitleType::MicroDVD;
+  fields_.FrameRateRed = true;
+  EditorReadOnly_ = true;
   editor_.SetReadOnly(true);
   SetEditorText("");
-  encoding = {};
-  AutoSaveReference = clock_.Now();
+  encoding_ = {};
+  AutoSaveReference_ = clock_.Now();
 }
 
 void Document::NoSubtitleNotice() {
-  if (clock_.Now() - LastGuardTime <= NoticeRepeatTime) Show(Icon::Information, Text(Msg::PleaseLoad));
-  LastGuardTime = clock_.Now();
+  if (clock_.Now() - LastGuardTime_ <= NoticeRepeatTime) Show(Icon::Information, Text(Msg::PleaseLoad));
+  LastGuardTime_ = clock_.Now();
 }
 
 void Document::ChangeReport() {
-  int made = store.ChangeCount - store.ReportedChangeCount;
+  int made = store_.ChangeCount - store_.ReportedChangeCount;
   if (made < 1)
     Show(Icon::Information, Text(Msg::NoChange));
   else
     Show(Icon::Information, Text(Msg::IveMade) + " " + std::to_string(made) + " " + Text(Msg::Changes));
-  store.ReportedChangeCount = store.ChangeCount;
+  store_.MarkChangesReported();
+}
+
+void Document::TakeLoadedStateOf(const Document& original) {
+  settings_ = original.settings_;
+  SetFrameRate(original.FrameRate_);
+  encoding_ = original.encoding_;
+  CurrentFileName_ = original.CurrentFileName_;
+  CheckedType_ = original.CheckedType_;
+  DisableConvertMessage_ = true;
+  store_.SubtitleLoaded = true;
 }
 
 void Document::EditorTextChanged() {
-  if (!store.SubtitleLoaded || Rendering) return;
-  if (!store.FirstParseAfterLoad) store.TextEdited = true;
-  EditedSinceParse = true;
+  if (!store_.SubtitleLoaded || Rendering_) return;
+  if (!store_.FirstParseAfterLoad) store_.TextEdited = true;
+  EditedSinceParse_ = true;
 }
 
 void Document::NoticeEncodingSwitch() {
-  if (!encoding.utf8SwitchUntold) return;
-  encoding.utf8SwitchUntold = false;
+  if (!encoding_.utf8SwitchUntold) return;
+  encoding_.utf8SwitchUntold = false;
   Show(Icon::Warning, Text(Msg::SavedAsUtf8));
 }
 

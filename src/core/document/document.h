@@ -46,11 +46,11 @@ class Document {
   Document(Prompter& prompter, EditorView& editor, Clock& clock, const MessageTable& messages, FileDialogs& dialogs);
 
   // --- opening and parsing ---
-  // Reads CurrentFileName, checks it, detects its type and parses it.
-  void OpenFile();
+  // Makes `path` the document's file, checks it, detects its type and parses it.
+  void OpenFile(std::string path);
   // OpenFile, then the type button of `type` once the parse succeeded. A subtitle of the other
   // type is not rendered in its own type first: the switch renders it again at once.
-  void OpenFileAs(int type);
+  void OpenFileAs(std::string path, SubtitleType type);
   // True when RawLines may be a subtitle; shows the reason otherwise. `rest` is what the
   // split left past the lines it could take.
   bool PreCheck(std::string_view rest);
@@ -115,15 +115,15 @@ class Document {
   // document UTF-8: the window calls it after the keystroke, a save before it writes.
   void NoticeEncodingSwitch();
   // Handlers of the type radio buttons rbMicroDVD and rbSubRip.
-  void TypeButtonChecked(int type);
+  void TypeButtonChecked(SubtitleType type);
   // True while the editing area's text is not what the last parse read and checked: the text
   // was edited since, or that parse failed. Only "Verify writings" and the file commands apply.
-  bool AwaitsVerification() const { return SubtitleOpen() && (EditedSinceParse || !LastParseSucceeded); }
+  bool AwaitsVerification() const { return SubtitleOpen() && (EditedSinceParse_ || !LastParseSucceeded_); }
   // True when the subtitle has changes or edits that are not saved.
-  bool ChangesUnsaved() const { return SubtitleOpen() && (store.ChangeCount > 0 || store.TextEdited); }
+  bool ChangesUnsaved() const { return SubtitleOpen() && (store_.ChangeCount > 0 || store_.TextEdited); }
   // True once a file is loaded and its first parse is done: until then the commands stay as
   // they were before the open, also under the parse's messages.
-  bool SubtitleOpen() const { return store.SubtitleLoaded && !store.FirstParseAfterLoad; }
+  bool SubtitleOpen() const { return store_.SubtitleLoaded && !store_.FirstParseAfterLoad; }
 
   // --- frame-rate box and display unit ---
   void FrameRateTextChanged(std::string_view text);
@@ -132,52 +132,93 @@ class Document {
   void SelectFramesUnit();
   void SelectTimeUnit();
 
-  // --- state (named as the user sees it) ---
-  SubtitleStore store;
-  DocumentSettings settings;
-  const MessageTable& messages;
+  // --- state (named as the user sees it; read-only but for the mutators below) ---
+  const SubtitleStore& store() const { return store_; }
+  const DocumentSettings& settings() const { return settings_; }
+  const MessageTable& messages() const { return messages_; }
+  double FrameRate() const { return FrameRate_; }
+  double CommittedFrameRate() const { return CommittedFrameRate_; }
+  DisplayUnit Unit() const { return Unit_; }
+  TransformMode EntireMode() const { return EntireMode_; }
+  bool HighlightActive() const { return HighlightActive_; }
+  bool MessageShowing() const { return MessageShowing_; }
+  bool VerifiedOK() const { return VerifiedOK_; }
+  bool LastParseSucceeded() const { return LastParseSucceeded_; }
+  bool EditedSinceParse() const { return EditedSinceParse_; }
+  bool VideoPreviewShowing() const { return VideoPreviewShowing_; }
+  bool SaveSucceeded() const { return SaveSucceeded_; }
+  const std::string& CurrentFileName() const { return CurrentFileName_; }
+  const std::string& BackupFileName() const { return BackupFileName_; }
+  const EncodingInfo& encoding() const { return encoding_; }
+  const FieldTexts& fields() const { return fields_; }
+  const TimingFields& timing() const { return timing_; }
+  SubtitleType CheckedType() const { return CheckedType_; }
+  const std::string& Caption() const { return Caption_; }
 
-  double FrameRate = 25;
-  double CommittedFrameRate = 25;
-  DisplayUnit Unit = DisplayUnit::Frames;  // of the timing fields
-  TransformMode EntireMode = TransformMode::Whole;
-  int CaretLine = 0;
-  int CaretColumn = 0;
-  bool HighlightActive = false;
-  bool Rendering = false;
-  bool MessageShowing = false;
-  Clock::TimePoint LastGuardTime{};
-  Clock::TimePoint AutoSaveReference{};  // when the automatic save counts its interval from
+  // The user's settings and the timing fields the window's panels edit.
+  DocumentSettings& settings() { return settings_; }
+  TimingFields& timing() { return timing_; }
+  // The frame rate given from outside the box (command line): in force, committed and shown.
+  void SetFrameRate(double rate);
+  // The cbEntire check box.
+  void SetEntireMode(TransformMode mode) { EntireMode_ = mode; }
+  // The encoding the window's editing area switches to UTF-8 when a typed character needs it.
+  EncodingInfo& EncodingForEditor() { return encoding_; }
 
-  bool VerifiedOK = false;
-  bool LastParseSucceeded = false;
-  bool EditedSinceParse = false;  // the user changed the text after the last parse
-  bool EditorReadOnly = true;     // nothing is loaded to edit
-  bool VideoPreviewShowing = false;
-  bool CounterNoticeDisabled = false;
-  bool DisableConvertMessage = false;
-  bool SaveSucceeded = true;
-
-  std::string CurrentFileName;
-  std::string BackupFileName;
-  std::string ReloadFileName;
-  std::string LastParsedFileName;
-  std::string SaveCopyName;  // the FILE.sav this program wrote for the open document, if any
-  std::filesystem::perms SavedAttributes = std::filesystem::perms::unknown;
-  EncodingInfo encoding;
-
-  FieldTexts fields;
-  TimingFields timing;
-  int CheckedType = TypeMicroDVD;  // which of rbMicroDVD / rbSubRip is checked
-  std::string Caption;
+  // For tests and tools that build a state the parse cannot make; everything else changes the
+  // store through the document's operations.
+  SubtitleStore& StoreForSetup() { return store_; }
+  // The answer to an earlier counter-out-of-order question of this file.
+  void SetCounterNoticeDisabled(bool disabled) { CounterNoticeDisabled_ = disabled; }
+  // For tools parsing a document's text a second time: takes `original`'s file, settings, frame
+  // rate, encoding and checked type as a loaded document, with the conversion question off.
+  void TakeLoadedStateOf(const Document& original);
 
   // --- message helpers (every box goes through these) ---
   void Show(Icon icon, std::string_view text);
   Answer Ask(Icon icon, std::string_view text, Buttons buttons, Answer defaultAnswer);
-  const std::string& Text(Msg id) const { return messages[id]; }
+  const std::string& Text(Msg id) const { return messages_[id]; }
 
  private:
   friend struct VerifyRules;
+
+  SubtitleStore store_;
+  DocumentSettings settings_;
+  const MessageTable& messages_;
+
+  double FrameRate_ = 25;
+  double CommittedFrameRate_ = 25;
+  DisplayUnit Unit_ = DisplayUnit::Frames;  // of the timing fields
+  TransformMode EntireMode_ = TransformMode::Whole;
+  int CaretLine_ = 0;
+  int CaretColumn_ = 0;
+  bool HighlightActive_ = false;
+  bool Rendering_ = false;
+  bool MessageShowing_ = false;
+  Clock::TimePoint LastGuardTime_{};
+  Clock::TimePoint AutoSaveReference_{};  // when the automatic save counts its interval from
+
+  bool VerifiedOK_ = false;
+  bool LastParseSucceeded_ = false;
+  bool EditedSinceParse_ = false;  // the user changed the text after the last parse
+  bool EditorReadOnly_ = true;     // nothing is loaded to edit
+  bool VideoPreviewShowing_ = false;
+  bool CounterNoticeDisabled_ = false;
+  bool DisableConvertMessage_ = false;
+  bool SaveSucceeded_ = true;
+
+  std::string CurrentFileName_;
+  std::string BackupFileName_;
+  std::string ReloadFileName_;
+  std::string LastParsedFileName_;
+  std::string SaveCopyName_;  // the FILE.sav this program wrote for the open document, if any
+  std::filesystem::perms SavedAttributes_ = std::filesystem::perms::unknown;
+  EncodingInfo encoding_;
+
+  FieldTexts fields_;
+  TimingFields timing_;
+  SubtitleType CheckedType_ = SubtitleType::MicroDVD;  // which of rbMicroDVD / rbSubRip is checked
+  std::string Caption_;
 
   // Shows why an operation was refused; a refused decrease puts the largest amount it could
   // take into its field.
@@ -195,7 +236,7 @@ class Document {
   // Shows eFirstPoint and eSecondPoint in the display unit.
   void ShowPointFields(bool secondAtLeastOne);
   // Checks a type radio button; checking one that was not checked runs its handler.
-  void CheckTypeButton(int type, bool renderAllowed);
+  void CheckTypeButton(SubtitleType type, bool renderAllowed);
   std::string FileCaption() const;
 
   // Writes the editing area's text to `path` (with the backup when BackupSave is on) and
@@ -211,8 +252,8 @@ class Document {
   // True when FILE.sav is newer than `path` and the user wants to open it instead.
   bool OpenSaveCopyInstead(const std::string& path);
 
-  // The type OpenFileAs switches to after the parse; TypeNone otherwise.
-  int openAsType_ = TypeNone;
+  // The type OpenFileAs switches to after the parse; SubtitleType::None otherwise.
+  SubtitleType openAsType_ = SubtitleType::None;
 
   Prompter& prompter_;
   EditorView& editor_;

@@ -39,14 +39,13 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 void Document::OpenCommand() {
   // A subtitle must be closed before another is opened.
-  if (store.SubtitleLoaded) return;
+  if (store_.SubtitleLoaded) return;
   FrameRateCommit();
-  MessageShowing = true;
+  MessageShowing_ = true;
   const std::string chosen = dialogs_.AskOpenFileName();
-  MessageShowing = false;
+  MessageShowing_ = false;
   if (chosen.empty()) return;
-  CurrentFileName = Absolute(chosen);
-  OpenFile();
+  OpenFile(Absolute(chosen));
 }
 
 void Document::OpenArgumentFile(const std::string& argument) {
@@ -55,8 +54,7 @@ void Document::OpenArgumentFile(const std::string& argument) {
   if (fs::is_directory(argument, ec)) {
     Show(Icon::Error, Quoted(argument) + " " + Text(Msg::IsAFolder));
   } else if (Exists(argument)) {
-    CurrentFileName = Absolute(argument);
-    OpenFile();
+    OpenFile(Absolute(argument));
   } else {
     Show(Icon::Error, Quoted(argument) + " " + Text(Msg::DoesntExist));
   }
@@ -68,47 +66,47 @@ bool Document::ConfirmUnverifiedSave() {
 }
 
 SaveOutcome Document::Save() {
-  SaveSucceeded = true;
-  if (!store.SubtitleLoaded) return SaveOutcome::Declined;
+  SaveSucceeded_ = true;
+  if (!store_.SubtitleLoaded) return SaveOutcome::Declined;
   // A type switch renames the file; a free new name is chosen in Save as.
-  if (!SameNameIgnoringCase(CurrentFileName, LastParsedFileName) && !Exists(CurrentFileName)) return SaveAs();
+  if (!SameNameIgnoringCase(CurrentFileName_, LastParsedFileName_) && !Exists(CurrentFileName_)) return SaveAs();
   // Another file of that name is replaced only when the user says so; otherwise a name is chosen.
-  if (Exists(CurrentFileName) && !SameFile(CurrentFileName, ReloadFileName) &&
+  if (Exists(CurrentFileName_) && !SameFile(CurrentFileName_, ReloadFileName_) &&
       Ask(Icon::Question, Text(Msg::AlreadyExists), Buttons::YesNo, Answer::No) != Answer::Yes)
     return SaveAs();
   if (!ConfirmUnverifiedSave()) return SaveOutcome::Declined;
-  return WriteDocument(CurrentFileName);
+  return WriteDocument(CurrentFileName_);
 }
 
 SaveOutcome Document::SaveAs() {
-  SaveSucceeded = true;
-  if (!store.SubtitleLoaded || !ConfirmUnverifiedSave()) return SaveOutcome::Declined;
-  const std::string extension = store.CurrentType == TypeMicroDVD ? "sub" : "srt";
+  SaveSucceeded_ = true;
+  if (!store_.SubtitleLoaded || !ConfirmUnverifiedSave()) return SaveOutcome::Declined;
+  const std::string extension = store_.CurrentType == SubtitleType::MicroDVD ? "sub" : "srt";
   std::string chosen;
   for (;;) {
-    MessageShowing = true;
-    chosen = dialogs_.AskSaveFileName(CurrentFileName, extension);
-    MessageShowing = false;
+    MessageShowing_ = true;
+    chosen = dialogs_.AskSaveFileName(CurrentFileName_, extension);
+    MessageShowing_ = false;
     if (chosen.empty()) return SaveOutcome::Declined;
     chosen = Absolute(chosen);
     // The name a type switch gave the document may belong to another file.
-    if (!Exists(chosen) || SameFile(chosen, ReloadFileName)) break;
+    if (!Exists(chosen) || SameFile(chosen, ReloadFileName_)) break;
     if (Ask(Icon::Question, Text(Msg::AlreadyExists), Buttons::YesNo, Answer::No) == Answer::Yes) break;
   }
   return WriteDocument(chosen);
 }
 
 SaveOutcome Document::WriteDocument(const std::string& path) {
-  SaveSucceeded = false;
+  SaveSucceeded_ = false;
   NoticeEncodingSwitch();
   std::string converted;
-  const FileBytes bytes = BytesForFile(editor_.Text(), encoding, converted);
+  const FileBytes bytes = BytesForFile(editor_.Text(), encoding_, converted);
   // The backup always sits beside the file written, as BackupFileName does beside the open one;
   // through a link, that is beside the file the link names.
   const std::string file = WrittenFile(path);
   const std::string backup = file + ".bak";
 
-  switch (ReplaceFile(path, bytes.body, settings.BackupSave ? backup : std::string(), SavedAttributes, bytes.head)) {
+  switch (ReplaceFile(path, bytes.body, settings_.BackupSave ? backup : std::string(), SavedAttributes_, bytes.head)) {
     case ReplaceStep::Done:
       break;
     case ReplaceStep::DeleteBackup:
@@ -123,18 +121,18 @@ SaveOutcome Document::WriteDocument(const std::string& path) {
       return SaveOutcome::Failed;
   }
   // The document takes the name only once the file is written; it is then the file Reload reads.
-  CurrentFileName = ReloadFileName = LastParsedFileName = path;
-  BackupFileName = CurrentFileName + ".bak";
-  Caption = FileCaption();
-  store.ChangeCount = store.ReportedChangeCount = 0;
-  store.TextEdited = false;
-  SaveSucceeded = true;
+  CurrentFileName_ = ReloadFileName_ = LastParsedFileName_ = path;
+  BackupFileName_ = CurrentFileName_ + ".bak";
+  Caption_ = FileCaption();
+  store_.ClearChanges();
+  store_.TextEdited = false;
+  SaveSucceeded_ = true;
   return SaveOutcome::Saved;
 }
 
 bool Document::SettleChangesBeforeClosing() {
   if (!ChangesUnsaved()) return true;
-  const std::string name = fs::path(CurrentFileName).filename().string();
+  const std::string name = fs::path(CurrentFileName_).filename().string();
   switch (Ask(Icon::Question, Text(Msg::SaveChangesIn) + " " + Quoted(name) + "?", Buttons::YesNoCancel, Answer::Yes)) {
     case Answer::Yes:
       // A declined or failed save keeps the edits, so the document must stay.
@@ -159,14 +157,14 @@ bool Document::QueryClose() {
 }
 
 void Document::RemoveSaveCopy() {
-  if (SaveCopyName.empty()) return;
+  if (SaveCopyName_.empty()) return;
   std::error_code ignored;
-  fs::remove(SaveCopyName, ignored);
-  SaveCopyName.clear();
+  fs::remove(SaveCopyName_, ignored);
+  SaveCopyName_.clear();
 }
 
 bool Document::OpenSaveCopyInstead(const std::string& path) {
-  if (!settings.OfferNewerSaveCopy) return false;
+  if (!settings_.OfferNewerSaveCopy) return false;
   const std::string copy = path + ".sav";
   std::error_code copyError, fileError;
   const auto copyTime = fs::last_write_time(copy, copyError);
@@ -181,20 +179,19 @@ bool Document::OpenSaveCopyInstead(const std::string& path) {
 void Document::Reload() {
   if (!ChangesUnsaved()) return;
   std::string question = Text(Msg::ThereAre) + " ";
-  if (store.ChangeCount > 0) question += std::to_string(store.ChangeCount) + " ";
+  if (store_.ChangeCount > 0) question += std::to_string(store_.ChangeCount) + " ";
   question += Text(Msg::ChangesToSaveReload);
   if (Ask(Icon::Warning, question, Buttons::YesNo, Answer::No) != Answer::Yes) return;
 
-  const std::string file = Exists(ReloadFileName)    ? ReloadFileName
-                           : Exists(CurrentFileName) ? CurrentFileName
-                                                     : std::string();
+  const std::string file = Exists(ReloadFileName_)    ? ReloadFileName_
+                           : Exists(CurrentFileName_) ? CurrentFileName_
+                                                      : std::string();
   if (file.empty()) {
-    Show(Icon::Error, Quoted(ReloadFileName) + " " + Text(Msg::DoesntExist));
+    Show(Icon::Error, Quoted(ReloadFileName_) + " " + Text(Msg::DoesntExist));
     return;
   }
   Reinitialization();
-  CurrentFileName = file;
-  OpenFile();
+  OpenFile(file);
 }
 
 }  // namespace tessary

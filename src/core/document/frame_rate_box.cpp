@@ -10,9 +10,14 @@ namespace {
 bool InRange(double rate) { return rate >= 1 && rate <= 60; }
 }  // namespace
 
+void Document::SetFrameRate(double rate) {
+  FrameRate_ = CommittedFrameRate_ = rate;
+  fields_.FrameRateText = ShortestDecimal(rate);
+}
+
 void Document::FrameRateTextChanged(std::string_view text) {
   if (text.empty()) {
-    fields.FrameRateText.clear();
+    fields_.FrameRateText.clear();
     return;
   }
   // Let a decimal separator be typed: "23," stays as it is until a digit follows.
@@ -21,35 +26,35 @@ void Document::FrameRateTextChanged(std::string_view text) {
     return at != std::string_view::npos && at + 1 == text.size();
   };
   if (endsOnFirst('.') || endsOnFirst(',')) {
-    fields.FrameRateText = std::string(text);
+    fields_.FrameRateText = std::string(text);
     return;
   }
   double rate = DecimalReader(text, 25.0);
-  if (InRange(rate)) FrameRate = rate;
-  fields.FrameRateText = ShortestDecimal(FrameRate);
-  fields.FrameRateRed = true;
+  if (InRange(rate)) FrameRate_ = rate;
+  fields_.FrameRateText = ShortestDecimal(FrameRate_);
+  fields_.FrameRateRed = true;
 }
 
 void Document::FrameRateCommit() {
-  if (fields.FrameRateText.empty()) {
-    fields.FrameRateText = ShortestDecimal(FrameRate);
-    CommittedFrameRate = FrameRate;
+  if (fields_.FrameRateText.empty()) {
+    fields_.FrameRateText = ShortestDecimal(FrameRate_);
+    CommittedFrameRate_ = FrameRate_;
     return;
   }
-  double rate = DecimalReader(fields.FrameRateText, 25.0);
-  if (InRange(rate)) FrameRate = rate;
-  fields.FrameRateText = ShortestDecimal(FrameRate);
-  if (FrameRate == CommittedFrameRate) {
+  double rate = DecimalReader(fields_.FrameRateText, 25.0);
+  if (InRange(rate)) FrameRate_ = rate;
+  fields_.FrameRateText = ShortestDecimal(FrameRate_);
+  if (FrameRate_ == CommittedFrameRate_) {
     ShowPointFields(false);
     return;
   }
-  fields.FrameRateRed = true;
-  auto& s = store;
-  if (s.SubtitleLoaded && s.CurrentType == TypeMicroDVD) {
+  fields_.FrameRateRed = true;
+  auto& s = store_;
+  if (s.SubtitleLoaded && s.CurrentType == SubtitleType::MicroDVD) {
     // The frame numbers, and with them the text, stay as they are: each time becomes the
     // time of the frame it shows (also a time between two frames, left by an operation).
     auto sameFrame = [&](std::int32_t& v) {
-      if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate), FrameRate);
+      if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate_), FrameRate_);
     };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       sameFrame(s.StartValues[i]);
@@ -57,25 +62,25 @@ void Document::FrameRateCommit() {
     }
   }
   ResetTransformFields();
-  CommittedFrameRate = FrameRate;
+  CommittedFrameRate_ = FrameRate_;
 }
 
 void Document::FrameRateCancel() {
-  FrameRate = CommittedFrameRate;
-  fields.FrameRateText = ShortestDecimal(FrameRate);
+  FrameRate_ = CommittedFrameRate_;
+  fields_.FrameRateText = ShortestDecimal(FrameRate_);
 }
 
 void Document::SelectFramesUnit() {
-  Unit = DisplayUnit::Frames;
-  fields.UnitsLabel = Text(Msg::FramesUnit);
-  timing.shift.Show(TimingContext());
+  Unit_ = DisplayUnit::Frames;
+  fields_.UnitsLabel = Text(Msg::FramesUnit);
+  timing_.shift.Show(TimingContext());
   ShowPointFields(true);
 }
 
 void Document::SelectTimeUnit() {
-  Unit = DisplayUnit::Time;
-  fields.UnitsLabel.clear();
-  timing.shift.Show(TimingContext());
+  Unit_ = DisplayUnit::Time;
+  fields_.UnitsLabel.clear();
+  timing_.shift.Show(TimingContext());
   ShowPointFields(false);
 }
 

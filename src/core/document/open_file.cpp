@@ -59,8 +59,8 @@ bool IsStrictSubRip(const std::vector<std::string>& lines, int count) {
 
 }  // namespace
 
-void Document::OpenFile() {
-  const std::string path = CurrentFileName;
+void Document::OpenFile(std::string path) {
+  CurrentFileName_ = path;
   // The copy a crash left is read in the file's place; the document keeps the file's name, so
   // that Save puts the recovered work where the user expects it.
   const bool fromCopy = OpenSaveCopyInstead(path);
@@ -81,54 +81,54 @@ void Document::OpenFile() {
       case InputOutcome::TooBig:
         Show(Icon::Error, Text(Msg::FileTooBig));
         break;
-      case InputOutcome::Read:  // read, but no text in the encoding its mark names
+      case InputOutcome::Read:  // read, but no text in the encoding_ its mark names
         Show(Icon::Error, Text(Msg::NotText));
         break;
     }
     Reinitialization();
     return;
   }
-  BackupFileName = path + ".bak";
+  BackupFileName_ = path + ".bak";
   // A save writes the file, so it keeps the file's permissions, not the copy's.
   std::error_code ec;
   if (fromCopy) attributes = fs::status(path, ec).permissions();
-  SavedAttributes = attributes;
-  encoding = *decoded;
+  SavedAttributes_ = attributes;
+  encoding_ = *decoded;
 
-  store.ClearEntries();
+  store_.ClearEntries();
   std::string_view rest;
-  store.LineCount = SplitFileLines(bytes, store.RawLines, MaxLines, &rest);
-  while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
+  store_.LineCount = SplitFileLines(bytes, store_.RawLines, MaxLines, &rest);
+  while (store_.LineCount > 0 && store_.RawLines[store_.LineCount].empty()) --store_.LineCount;
   if (!PreCheck(rest)) {
     Reinitialization();
     return;
   }
-  store.DetectionCode = DetectType();
-  store.CurrentType = TypeOfDetection(store.DetectionCode);
-  if (store.DetectionCode == Layout::Unknown) {
+  store_.DetectionCode = DetectType();
+  store_.CurrentType = TypeOfDetection(store_.DetectionCode);
+  if (store_.DetectionCode == Layout::Unknown) {
     Show(Icon::Error, Text(Msg::UnknownType));
     Reinitialization();
     return;
   }
-  store.SubtitleLoaded = true;
+  store_.SubtitleLoaded = true;
   fs::current_path(fs::path(path).parent_path(), ec);
-  EditorReadOnly = false;
+  EditorReadOnly_ = false;
   editor_.SetReadOnly(false);
-  fields.FrameRateRed = true;
-  store.FirstParseAfterLoad = true;
-  SetEditorText(FileText(std::move(bytes), store.RawLines, store.LineCount));
+  fields_.FrameRateRed = true;
+  store_.FirstParseAfterLoad = true;
+  SetEditorText(FileText(std::move(bytes), store_.RawLines, store_.LineCount));
   editor_.ResetColour();
-  AutoSaveReference = clock_.Now();
+  AutoSaveReference_ = clock_.Now();
   // The recovered work is not in the file yet.
-  store.TextEdited = fromCopy;
+  store_.TextEdited = fromCopy;
   TextInLines();
 }
 
-void Document::OpenFileAs(int type) {
+void Document::OpenFileAs(std::string path, SubtitleType type) {
   openAsType_ = type;
-  OpenFile();
-  openAsType_ = TypeNone;
-  if (store.SubtitleLoaded && LastParseSucceeded) TypeButtonChecked(type);
+  OpenFile(std::move(path));
+  openAsType_ = SubtitleType::None;
+  if (store_.SubtitleLoaded && LastParseSucceeded_) TypeButtonChecked(type);
 }
 
 bool Document::PreCheck(std::string_view rest) {
@@ -139,16 +139,16 @@ bool Document::PreCheck(std::string_view rest) {
     return false;
   }
   std::int64_t total = 0, bad = 0;
-  const bool utf8 = encoding.IsUtf8Document();
-  for (int i = 1; i <= store.LineCount; ++i) {
-    total += static_cast<std::int64_t>(store.RawLines[i].size());
-    bad += CountNonText(store.RawLines[i], utf8);
+  const bool utf8 = encoding_.IsUtf8Document();
+  for (int i = 1; i <= store_.LineCount; ++i) {
+    total += static_cast<std::int64_t>(store_.RawLines[i].size());
+    bad += CountNonText(store_.RawLines[i], utf8);
   }
   if (total == 0) {
     Show(Icon::Error, Text(Msg::FileEmpty));
     return false;
   }
-  if (2 * static_cast<std::int64_t>(store.LineCount) + total > static_cast<std::int64_t>(MaxBytes)) {
+  if (2 * static_cast<std::int64_t>(store_.LineCount) + total > static_cast<std::int64_t>(MaxBytes)) {
     Show(Icon::Error, Text(Msg::FileTooBig));
     return false;
   }
@@ -160,8 +160,8 @@ bool Document::PreCheck(std::string_view rest) {
 }
 
 Layout Document::DetectType() const {
-  const auto& lines = store.RawLines;
-  const int count = store.LineCount;
+  const auto& lines = store_.RawLines;
+  const int count = store_.LineCount;
   const double L = count;
 
   int microDVD = 0;

@@ -6,56 +6,55 @@
 namespace tessary {
 
 void Document::TextInLines() {
-  if (!store.SubtitleLoaded) return;
+  if (!store_.SubtitleLoaded) return;
   bool ok = false;
   GetLocNr();
   // Right after opening, the editing area holds exactly the lines just read and checked.
-  bool checked = store.FirstParseAfterLoad;
+  bool checked = store_.FirstParseAfterLoad;
   if (!checked) {
-    store.ClearEntries();
+    store_.ClearEntries();
     std::string_view rest;
-    store.LineCount = SplitEditorLines(editor_.Text(), store.RawLines, MaxLines, &rest);
-    while (store.LineCount > 0 && store.RawLines[store.LineCount].empty()) --store.LineCount;
+    store_.LineCount = SplitEditorLines(editor_.Text(), store_.RawLines, MaxLines, &rest);
+    while (store_.LineCount > 0 && store_.RawLines[store_.LineCount].empty()) --store_.LineCount;
     // A refused text stays in the editing area as typed, for the user to shorten.
     checked = PreCheck(rest);
   }
   if (checked) {
-    if (!store.FirstParseAfterLoad) {
-      store.DetectionCode = DetectType();
-      store.CurrentType = TypeOfDetection(store.DetectionCode);
+    if (!store_.FirstParseAfterLoad) {
+      store_.DetectionCode = DetectType();
+      store_.CurrentType = TypeOfDetection(store_.DetectionCode);
     }
-    if (store.DetectionCode == Layout::Unknown) {
+    if (store_.DetectionCode == Layout::Unknown) {
       Show(Icon::Error, Text(Msg::UnknownType));
     } else {
-      if (store.CurrentType == TypeMicroDVD) store.SubtitleCount = store.LineCount;
+      if (store_.CurrentType == SubtitleType::MicroDVD) store_.SetSubtitleCount(store_.LineCount);
       VerifySubtitle();
-      if (VerifiedOK) {
+      if (VerifiedOK_) {
         ReadSubtitleLines();
         RepairTimes();
       }
-      ok = VerifiedOK;
+      ok = VerifiedOK_;
     }
   }
   if (ok) {
-    LinesInText(openAsType_ == TypeNone || openAsType_ == store.CurrentType);
-    if (!store.FirstParseAfterLoad && store.ChangeCount == store.ReportedChangeCount)
+    LinesInText(openAsType_ == SubtitleType::None || openAsType_ == store_.CurrentType);
+    if (!store_.FirstParseAfterLoad && store_.ChangeCount == store_.ReportedChangeCount)
       Show(Icon::Information, Text(Msg::ProperlyModified));
-    store.ReportedChangeCount = store.ChangeCount;
+    store_.MarkChangesReported();
   }
-  LastParseSucceeded = ok;
-  EditedSinceParse = false;
+  LastParseSucceeded_ = ok;
+  EditedSinceParse_ = false;
 
   // Reload reads the file that was opened, not the name the type switch gives it.
-  if (store.FirstParseAfterLoad) ReloadFileName = CurrentFileName;
+  if (store_.FirstParseAfterLoad) ReloadFileName_ = CurrentFileName_;
   // The store of a failed parse has just been cleared: the switch must not render it.
-  if (store.CurrentType == TypeMicroDVD || store.CurrentType == TypeSubRip) CheckTypeButton(store.CurrentType, ok);
+  if (store_.CurrentType == SubtitleType::MicroDVD || store_.CurrentType == SubtitleType::SubRip)
+    CheckTypeButton(store_.CurrentType, ok);
 
-  // After a failed parse the count may stand above the subtitles read; those read as 0.
-  store.EnsureSubtitles(store.SubtitleCount);
   ResetTransformFields();
-  Caption = FileCaption();
-  LastParsedFileName = CurrentFileName;
-  store.FirstParseAfterLoad = false;
+  Caption_ = FileCaption();
+  LastParsedFileName_ = CurrentFileName_;
+  store_.FirstParseAfterLoad = false;
 }
 
 }  // namespace tessary

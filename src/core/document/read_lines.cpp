@@ -104,7 +104,7 @@ void ReadSubRip(SubtitleStore& s) {
     while (last + 1 <= s.LineCount && !lines[last + 1].empty()) ++last;
     ReadSubRipBlock(s, n, previous, last);
   }
-  s.SubtitleCount = n;
+  s.SetSubtitleCount(n);
 }
 
 bool IsIntervalLine(std::string_view t) {
@@ -135,7 +135,7 @@ void ReadTimePair(SubtitleStore& s) {
     previous = i;
   }
   if (n >= 1) JoinTimePairText(s.Texts[n], lines, previous + 1, s.LineCount);
-  s.SubtitleCount = n;
+  s.SetSubtitleCount(n);
 }
 
 // The 1-based place of `what` in `t`, 0 when it is not there.
@@ -173,8 +173,7 @@ void ReadSsa(SubtitleStore& s) {
 // A start (hours, minutes, seconds) at the head of each line, then its text; a subtitle
 // lasts until the next one starts, the last one three seconds.
 void ReadTimePrefix(SubtitleStore& s) {
-  s.SubtitleCount = s.LineCount;
-  s.EnsureSubtitles(s.SubtitleCount);
+  s.SetSubtitleCount(s.LineCount);
   for (int i = 1; i <= s.SubtitleCount; ++i) {
     std::string_view t = s.RawLines[i];
     s.StartValues[i] = TimeMs(DigitsAt(t, {1, 2}), DigitsAt(t, {4, 5}), DigitsAt(t, {7, 8}) * 1000);
@@ -190,11 +189,11 @@ void ReadTimePrefix(SubtitleStore& s) {
 // The lines are let go as they are read, so that a large document is not held twice: a
 // MicroDVD text takes the place of its line, a SubRip text is made of its lines.
 void Document::ReadSubtitleLines() {
-  auto& s = store;
+  auto& s = store_;
   s.BraceCodesFound = s.AngleTagsFound = false;
   switch (s.DetectionCode) {
     case Layout::MicroDVD:
-      ReadMicroDVD(s, FrameRate);
+      ReadMicroDVD(s, FrameRate_);
       break;
     case Layout::SubRip:
       ReadSubRip(s);

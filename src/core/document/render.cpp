@@ -31,22 +31,22 @@ int Separators(const std::string& body) { return static_cast<int>(std::count(bod
 
 }  // namespace
 
-std::size_t RenderRoom(int type, std::size_t size, int separators) {
-  if (type == TypeMicroDVD) return 4 + 2 * NumberRoom + size + 2;
-  return type == TypeSubRip ? SubRipBlockRoom + size + static_cast<std::size_t>(separators) + 2 : 0;
+std::size_t RenderRoom(SubtitleType type, std::size_t size, int separators) {
+  if (type == SubtitleType::MicroDVD) return 4 + 2 * NumberRoom + size + 2;
+  return type == SubtitleType::SubRip ? SubRipBlockRoom + size + static_cast<std::size_t>(separators) + 2 : 0;
 }
 
 // Blanks that a removed style mark or a "|" inside a line leaves at the ends of a line are
 // not written: the next verification would only trim them again. The lines go straight into
 // one text, which gets its room at once.
-std::string Render(const SubtitleStore& s, int type, double frameRate, bool commaInSubRip, std::size_t room) {
+std::string Render(const SubtitleStore& s, SubtitleType type, double frameRate, bool commaInSubRip, std::size_t room) {
   std::string text;
-  if (type != TypeMicroDVD && type != TypeSubRip) return text;
+  if (type != SubtitleType::MicroDVD && type != SubtitleType::SubRip) return text;
   if (room == 0)
     for (int i = 1; i <= s.SubtitleCount; ++i)
-      room += RenderRoom(type, s.Texts[i].size(), type == TypeSubRip ? Separators(s.Texts[i]) : 0);
+      room += RenderRoom(type, s.Texts[i].size(), type == SubtitleType::SubRip ? Separators(s.Texts[i]) : 0);
   text.reserve(room);
-  if (type == TypeMicroDVD) {
+  if (type == SubtitleType::MicroDVD) {
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       const std::size_t start = text.size();
       text += '{';
@@ -88,18 +88,18 @@ std::string Render(const SubtitleStore& s, int type, double frameRate, bool comm
 // never held twice.
 void Document::LinesInText(bool render) {
   GetLocNr();
-  auto& s = store;
+  auto& s = store_;
   s.BraceCodesFound = s.AngleTagsFound = false;
   int subRipLines = 0;
   std::size_t room = 0;
   for (int i = 1; i <= s.SubtitleCount; ++i) {
     std::string& body = s.Texts[i];
     int separators = 0;
-    if (s.CurrentType == TypeMicroDVD) {
+    if (s.CurrentType == SubtitleType::MicroDVD) {
       SubRipToMicroDVD(body);
       RemoveUnwrittenDisplayLines(body, false);
       if (ContainsEither(body, '{', '}')) s.BraceCodesFound = true;
-    } else if (s.CurrentType == TypeSubRip) {
+    } else if (s.CurrentType == SubtitleType::SubRip) {
       MicroDVDToSubRip(body);
       RemoveUnwrittenDisplayLines(body, true);
       if (ContainsEither(body, '<', '>')) s.AngleTagsFound = true;
@@ -108,13 +108,13 @@ void Document::LinesInText(bool render) {
     }
     room += RenderRoom(s.CurrentType, body.size(), separators);
   }
-  if (s.CurrentType == TypeSubRip) s.LineCount = subRipLines;
+  if (s.CurrentType == SubtitleType::SubRip) s.LineCount = subRipLines;
   if (render) {
     SetEditorText(std::string());
-    SetEditorText(Render(s, s.CurrentType, FrameRate, settings.CommaInSubRip, room));
+    SetEditorText(Render(s, s.CurrentType, FrameRate_, settings_.CommaInSubRip, room));
   }
-  if (s.FirstParseAfterLoad || !settings.FontColourIsSystem) editor_.ResetColour();
-  GoToLocNr(CaretLine, CaretColumn, false);
+  if (s.FirstParseAfterLoad || !settings_.FontColourIsSystem) editor_.ResetColour();
+  GoToLocNr(CaretLine_, CaretColumn_, false);
 }
 
 }  // namespace tessary

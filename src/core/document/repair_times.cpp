@@ -34,7 +34,7 @@ void Compact(SubtitleStore& s, Keep keep) {
     s.StartValues[k] = s.EndValues[k] = 0;
     s.Texts[k].clear();
   }
-  s.SubtitleCount = kept;
+  s.SetSubtitleCount(kept);
 }
 
 // The default duration after t, but no later than the file can hold.
@@ -197,10 +197,11 @@ std::optional<RepairStop> RepairPass(SubtitleStore& s, const RepairLimits& limit
 
 // A second pass mends what the first one's changes left; the parse shows what stops it.
 void Document::RepairTimes() {
-  VerifiedOK = true;
-  auto& s = store;
+  VerifiedOK_ = true;
+  auto& s = store_;
   // A time the repair puts after another is never later than the file can hold back.
-  const RepairLimits limits{LatestWritableTime(s.CurrentType == TypeMicroDVD, FrameRate), s.CurrentType == TypeSubRip};
+  const RepairLimits limits{LatestWritableTime(s.CurrentType == SubtitleType::MicroDVD, FrameRate_),
+                            s.CurrentType == SubtitleType::SubRip};
   std::optional<RepairStop> stop;
   for (int pass = 1, passStart = s.ChangeCount; pass <= 2 && !stop; ++pass, passStart = s.ChangeCount) {
     stop = RepairPass(s, limits);
@@ -212,15 +213,15 @@ void Document::RepairTimes() {
                                   std::to_string(s.ChangeCount - s.ReportedChangeCount) + " " + Text(Msg::Changes));
     return;
   }
-  VerifiedOK = false;
+  VerifiedOK_ = false;
   int line = stop->subtitle;
   if (!stop->why) {
     // The report quotes verified line n; the lines are let go once read, so that line is
     // verified again from the text.
-    ReportLine(line, VerifiedMicroDVDLine(editor_.Text(), line, settings.AdvancedAutomaticRepair, messages), "");
+    ReportLine(line, VerifiedMicroDVDLine(editor_.Text(), line, settings_.AdvancedAutomaticRepair, messages_), "");
   } else {
     LinesInText();
-    if (s.CurrentType == TypeSubRip) {
+    if (s.CurrentType == SubtitleType::SubRip) {
       line = 2;
       for (int j = 1; j < stop->subtitle; ++j)
         line += 4 + static_cast<int>(std::count(s.Texts[j].begin(), s.Texts[j].end(), '|'));

@@ -25,13 +25,13 @@ constexpr Showing ShowingOf(const TransformParams&) { return {false, false}; }
 }  // namespace
 
 void Document::Run(const Operation& operation) {
-  if (!store.SubtitleLoaded) return NoSubtitleNotice();
-  const OperationResult result = Apply(store, operation, {store.CurrentType, FrameRate});
+  if (!store_.SubtitleLoaded) return NoSubtitleNotice();
+  const OperationResult result = Apply(store_, operation, {store_.CurrentType, FrameRate_});
   const Showing showing = std::visit([](const auto& params) { return ShowingOf(params); }, operation);
   if (result.lines) {
     // The transform took the numbers the line fields hold, limited as the fields limit them.
-    timing.firstLine.FitTo(store.SubtitleCount);
-    timing.secondLine.FitTo(store.SubtitleCount);
+    timing_.firstLine.FitTo(store_.SubtitleCount);
+    timing_.secondLine.FitTo(store_.SubtitleCount);
   }
   switch (result.outcome) {
     case Outcome::NothingToDo:
@@ -45,18 +45,18 @@ void Document::Run(const Operation& operation) {
       if (result.changes == 0 && !showing.unchangedRendered) return ChangeReport();
       break;
   }
-  if (result.frameRate) FrameRate = CommittedFrameRate = *result.frameRate;
+  if (result.frameRate) FrameRate_ = CommittedFrameRate_ = *result.frameRate;
   LinesInText();
   if (result.frameRate) {
     // The main box commits the new rate, which is already in force; the amounts in
     // milliseconds are shown again in frames of the new rate.
-    fields.FrameRateRed = true;
-    fields.FrameRateText = GeneralDecimal(FrameRate);
+    fields_.FrameRateRed = true;
+    fields_.FrameRateText = GeneralDecimal(FrameRate_);
     FrameRateCommit();
     const FieldContext context = TimingContext();
-    if (auto refusal = timing.shift.Exit(context)) Show(Icon::Error, refusal->Text(messages));
-    timing.firstPoint.Exit(context);
-    timing.secondPoint.Exit(context);
+    if (auto refusal = timing_.shift.Exit(context)) Show(Icon::Error, refusal->Text(messages_));
+    timing_.firstPoint.Exit(context);
+    timing_.secondPoint.Exit(context);
   }
   ChangeReport();
 }
@@ -68,9 +68,9 @@ void Document::ShowRefusal(const OperationResult& result) {
     // past the first start; the field's own rules read it back.
     const std::int32_t start = *result.largestDecreaseMs;
     const std::int64_t largest =
-        Unit == DisplayUnit::Frames ? static_cast<std::int64_t>(std::floor(start * FrameRate / 1000.0)) : start;
-    timing.shift.Changed(std::to_string(largest), TimingContext());
-    text += " " + timing.shift.Text() + "\r\n" + Text(Msg::PleaseTryAgain);
+        Unit_ == DisplayUnit::Frames ? static_cast<std::int64_t>(std::floor(start * FrameRate_ / 1000.0)) : start;
+    timing_.shift.Changed(std::to_string(largest), TimingContext());
+    text += " " + timing_.shift.Text() + "\r\n" + Text(Msg::PleaseTryAgain);
   }
   Show(Icon::Error, text + result.detail);
 }

@@ -17,6 +17,9 @@ enum class Layout {
   TimePrefix,  // "00:00:01:text"
 };
 
+// The type a subtitle is held, shown and saved in.
+enum class SubtitleType { None, MicroDVD, SubRip };
+
 // The arrays are 1-based (entry 0 is unused) and grow as needed: a parse may insert
 // lines past the file's limit, and nothing is ever cut off.
 struct SubtitleStore {
@@ -30,7 +33,7 @@ struct SubtitleStore {
   int SubtitleCount = 0;
   int ChangeCount = 0;
   int ReportedChangeCount = 0;
-  int CurrentType = 0;  // 0 none, 1 MicroDVD, 2 SubRip
+  SubtitleType CurrentType = SubtitleType::None;
   Layout DetectionCode = Layout::Unknown;
 
   bool SubtitleLoaded = false;
@@ -43,18 +46,24 @@ struct SubtitleStore {
   void EnsureLines(int n);
   // Makes StartValues, EndValues and Texts hold at least entries 1..n.
   void EnsureSubtitles(int n);
+  // Every count goes through here, so the subtitle vectors always hold SubtitleCount entries.
+  void SetSubtitleCount(int n) {
+    EnsureSubtitles(n);
+    SubtitleCount = n;
+  }
+  // The changes so far are told; the reported count never passes the count itself.
+  void MarkChangesReported() { ReportedChangeCount = ChangeCount; }
+  void ClearChanges() { ChangeCount = ReportedChangeCount = 0; }
   // Empties RawLines and the subtitles over 1..max(LineCount, SubtitleCount); the texts
   // give their memory back, as the next read puts the lines' own in their places.
   void ClearEntries();
 };
 
-inline constexpr int TypeNone = 0;
-inline constexpr int TypeMicroDVD = 1;
-inline constexpr int TypeSubRip = 2;
-
 // The type a detected layout is held in: MicroDVD as itself, every time-based one as SubRip.
-inline constexpr int TypeOfDetection(Layout layout) {
-  return layout == Layout::Unknown ? TypeNone : layout == Layout::MicroDVD ? TypeMicroDVD : TypeSubRip;
+inline constexpr SubtitleType TypeOfDetection(Layout layout) {
+  return layout == Layout::Unknown    ? SubtitleType::None
+         : layout == Layout::MicroDVD ? SubtitleType::MicroDVD
+                                      : SubtitleType::SubRip;
 }
 
 }  // namespace tessary

@@ -31,40 +31,40 @@ bool HasTimeLikeSubRipLine(const SubtitleStore& s) {
 }
 }  // namespace
 
-void Document::TypeButtonChecked(int type) { CheckTypeButton(type, true); }
+void Document::TypeButtonChecked(SubtitleType type) { CheckTypeButton(type, true); }
 
-void Document::CheckTypeButton(int type, bool renderAllowed) {
-  if (CheckedType == type) return;
-  CheckedType = type;
-  if (!store.SubtitleLoaded) return;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
-  if (store.CurrentType == other) {
-    bool marks = type == TypeSubRip ? store.BraceCodesFound : store.AngleTagsFound;
+void Document::CheckTypeButton(SubtitleType type, bool renderAllowed) {
+  if (CheckedType_ == type) return;
+  CheckedType_ = type;
+  if (!store_.SubtitleLoaded) return;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
+  if (store_.CurrentType == other) {
+    bool marks = type == SubtitleType::SubRip ? store_.BraceCodesFound : store_.AngleTagsFound;
     bool confirmed = true;
-    if (!TimesWritable(store, type, FrameRate)) {
+    if (!TimesWritable(store_, type, FrameRate_)) {
       Show(Icon::Error, Text(Msg::FramesTooHigh));
       confirmed = false;
-    } else if (type == TypeSubRip && HasTimeLikeSubRipLine(store)) {
+    } else if (type == SubtitleType::SubRip && HasTimeLikeSubRipLine(store_)) {
       // SubRip would take the line as a time line and lose it.
       Show(Icon::Error, Text(Msg::TimeLikeTextLine));
       confirmed = false;
-    } else if (!DisableConvertMessage && marks) {
-      MessageShowing = true;
-      confirmed = prompter_.ConfirmConversion(DisableConvertMessage);
-      MessageShowing = false;
+    } else if (!DisableConvertMessage_ && marks) {
+      MessageShowing_ = true;
+      confirmed = prompter_.ConfirmConversion(DisableConvertMessage_);
+      MessageShowing_ = false;
     }
     if (!confirmed) {
       CheckTypeButton(other, renderAllowed);
       return;
     }
-    store.TextEdited = true;
+    store_.TextEdited = true;
   }
-  store.CurrentType = type;
-  if (!store.FirstParseAfterLoad && renderAllowed) LinesInText();
-  CurrentFileName = WithExtension(CurrentFileName, type == TypeSubRip ? ".srt" : ".sub");
-  BackupFileName = CurrentFileName + ".bak";
-  Caption = FileCaption();
-  if (type == TypeSubRip)
+  store_.CurrentType = type;
+  if (!store_.FirstParseAfterLoad && renderAllowed) LinesInText();
+  CurrentFileName_ = WithExtension(CurrentFileName_, type == SubtitleType::SubRip ? ".srt" : ".sub");
+  BackupFileName_ = CurrentFileName_ + ".bak";
+  Caption_ = FileCaption();
+  if (type == SubtitleType::SubRip)
     SelectTimeUnit();
   else
     SelectFramesUnit();

@@ -6,10 +6,10 @@
 namespace tessary {
 
 void Document::VerifySubtitle() {
-  VerifiedOK = true;
-  for (int i = 1; i <= store.LineCount; ++i) store.ChangeCount += TrimLineEnds(store.RawLines[i]);
+  VerifiedOK_ = true;
+  for (int i = 1; i <= store_.LineCount; ++i) store_.ChangeCount += TrimLineEnds(store_.RawLines[i]);
   VerifyRules rules{*this};
-  switch (store.DetectionCode) {
+  switch (store_.DetectionCode) {
     case Layout::MicroDVD:
       rules.MicroDVD();
       break;
@@ -31,7 +31,7 @@ void Document::VerifySubtitle() {
 }
 
 void Document::ReportLine(int line, std::string_view quotedLine, std::string_view detail) {
-  VerifiedOK = false;
+  VerifiedOK_ = false;
   std::string text =
       Text(Msg::ProblemsWithLine) + " " + std::to_string(line) + ":\r\n\"" + std::string(quotedLine) + "\"";
   if (!detail.empty()) text += "\r\n" + std::string(detail);
@@ -39,7 +39,7 @@ void Document::ReportLine(int line, std::string_view quotedLine, std::string_vie
 }
 
 void VerifyRules::Report(int line, const LineProblem& problem) {
-  auto& store = doc.store;
+  auto& store = doc.store_;
   store.EnsureLines(line);
   doc.ReportLine(line, Line(line), problem.detail);
   if (store.ChangeCount > store.ReportedChangeCount) doc.SetEditorText(JoinLines(store.RawLines, 1, store.LineCount));

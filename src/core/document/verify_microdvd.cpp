@@ -100,7 +100,7 @@ std::string VerifiedMicroDVDLine(std::string_view text, int n, bool repair, cons
 // Empty lines are dropped as they are met; the lines after them move up, so a line is
 // reported under its number after the removal. The moves are made in one sweep.
 void VerifyRules::MicroDVD() {
-  auto& store = doc.store;
+  auto& store = doc.store_;
   const int count = store.SubtitleCount;
   int kept = 0;
   for (int read = 1; read <= count; ++read) {
@@ -110,20 +110,20 @@ void VerifyRules::MicroDVD() {
     }
     ++kept;
     if (kept != read) std::swap(Line(kept), Line(read));
-    LineProblem problem = CheckMicroDVDLine(Line(kept), Repair(), store.ChangeCount, doc.messages);
+    LineProblem problem = CheckMicroDVDLine(Line(kept), Repair(), store.ChangeCount, doc.messages_);
     if (problem) {
       // Show the lines as the removals so far have left them: the unexamined rest moves up
       // and the places freed at the end are empty.
       int gap = read - kept;
       for (int i = read + 1; i <= count; ++i) std::swap(Line(i - gap), Line(i));
       for (int i = count - gap + 1; i <= count; ++i) Line(i).clear();
-      store.SubtitleCount = count - gap;
+      store.SetSubtitleCount(count - gap);
       Report(kept, problem);
       return;
     }
   }
   for (int i = kept + 1; i <= count; ++i) Line(i).clear();
-  store.SubtitleCount = kept;
+  store.SetSubtitleCount(kept);
 }
 
 }  // namespace tessary

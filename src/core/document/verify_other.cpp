@@ -12,7 +12,7 @@ constexpr std::string_view TimePrefixPattern = "dd:dd:dd:";
 }  // namespace
 
 void VerifyRules::TimePair() {
-  auto& store = doc.store;
+  auto& store = doc.store_;
   int timeLines = 0;
   for (int i = 1; i <= store.LineCount; ++i) {
     std::string& line = Line(i);
@@ -24,7 +24,7 @@ void VerifyRules::TimePair() {
         return;
       }
       if (!Matches(line, 0, IntervalLinePattern)) {
-        Report(i, PatternProblem(line, 0, IntervalLinePattern, doc.messages));
+        Report(i, PatternProblem(line, 0, IntervalLinePattern, doc.messages_));
         return;
       }
       continue;
@@ -50,14 +50,14 @@ void VerifyRules::TimePair() {
   }
   if (timeLines * 10 < store.LineCount) {
     doc.Show(Icon::Error, Text(Msg::TooFewLines));
-    doc.VerifiedOK = false;
+    doc.VerifiedOK_ = false;
   }
 }
 
 // Dialogue lines are counted afresh at every parse.
 void VerifyRules::Ssa() {
-  auto& store = doc.store;
-  store.SubtitleCount = 0;
+  auto& store = doc.store_;
+  store.SetSubtitleCount(0);
   int first = 1;
   while (first <= store.LineCount && !Line(first).starts_with(DialoguePrefix)) ++first;
   for (int i = first; i <= store.LineCount; ++i) {
@@ -78,7 +78,7 @@ void VerifyRules::Ssa() {
 // With repair on, a line without a readable time gets "00:00:00:" in front of its text,
 // which reads as time 0 followed by the line exactly as it was.
 void VerifyRules::TimePrefix() {
-  auto& store = doc.store;
+  auto& store = doc.store_;
   for (int i = 1; i <= store.LineCount; ++i) {
     std::string& line = Line(i);
     if (Repair()) {
@@ -90,7 +90,7 @@ void VerifyRules::TimePrefix() {
       return;
     }
     if (!Matches(line, 0, TimePrefixPattern)) {
-      Report(i, PatternProblem(line, 0, TimePrefixPattern, doc.messages));
+      Report(i, PatternProblem(line, 0, TimePrefixPattern, doc.messages_));
       return;
     }
   }

@@ -36,9 +36,13 @@ struct VerifyRules {
   // Reports raw line `line` (1-based) with `problem`; ends the verification.
   void Report(int line, const LineProblem& problem);
 
-  bool Repair() const { return doc.settings.AdvancedAutomaticRepair; }
-  std::string& Line(int i) { return doc.store.RawLines[i]; }
-  void Changed(int n = 1) { doc.store.ChangeCount += n; }
+  bool Repair() const { return doc.settings_.AdvancedAutomaticRepair; }
+  std::string& Line(int i) { return doc.store_.RawLines[i]; }
+  void Changed(int n = 1) { doc.store_.ChangeCount += n; }
+  int& ChangeCount() { return doc.store_.ChangeCount; }
+  const MessageTable& Messages() const { return doc.messages_; }
+  // "Don't show again" for the counter-out-of-order question.
+  bool& CounterNoticeDisabled() { return doc.CounterNoticeDisabled_; }
   const std::string& Text(Msg id) const { return doc.Text(id); }
 };
 

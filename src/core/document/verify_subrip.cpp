@@ -145,20 +145,19 @@ LineProblem CheckTimeLine(VerifyRules& rules, std::string& line) {
     rules.Changed();
   }
   if (rules.Repair()) {
-    RepairTimeLine(line, rules.doc.store.ChangeCount);
+    RepairTimeLine(line, rules.ChangeCount());
     return {};
   }
-  return CheckTimeLineStrict(line, rules.doc.store.ChangeCount, rules.doc.messages);
+  return CheckTimeLineStrict(line, rules.ChangeCount(), rules.Messages());
 }
 
 // Whether a counter out of order is taken: the user is asked once a run unless the notice is
 // off or the repair is on.
 bool TakesCounterOutOfOrder(VerifyRules& rules, bool& continueThisRun) {
-  Document& doc = rules.doc;
-  if (!continueThisRun && !doc.CounterNoticeDisabled && !rules.Repair()) {
-    if (doc.Ask(Icon::Question, rules.Text(Msg::CounterNotInOrder), Buttons::OkCancel, Answer::Ok) != Answer::Ok)
+  if (!continueThisRun && !rules.CounterNoticeDisabled() && !rules.Repair()) {
+    if (rules.doc.Ask(Icon::Question, rules.Text(Msg::CounterNotInOrder), Buttons::OkCancel, Answer::Ok) != Answer::Ok)
       return false;
-    continueThisRun = doc.CounterNoticeDisabled = true;
+    continueThisRun = rules.CounterNoticeDisabled() = true;
   }
   return true;
 }
@@ -169,7 +168,7 @@ bool TakesCounterOutOfOrder(VerifyRules& rules, bool& continueThisRun) {
 // would scan again from the top; that second scan changes nothing but counts every
 // out-of-order counter up to that place once more, which is added here at once.
 void VerifyRules::SubRip() {
-  auto& store = doc.store;
+  auto& store = doc.store_;
   auto& lines = store.RawLines;
   LineSweep sweep(lines, store.LineCount);
   bool continueThisRun = false;
@@ -226,7 +225,7 @@ void VerifyRules::SubRip() {
   }
   if (found * 12 < store.LineCount) {
     doc.Show(Icon::Error, Text(Msg::TooFewLines));
-    doc.VerifiedOK = false;
+    doc.VerifiedOK_ = false;
     return;
   }
   // A "|" in a text line starts a display line, which is written as a line of its own: one
@@ -238,7 +237,7 @@ void VerifyRules::SubRip() {
       return;
     }
   }
-  store.SubtitleCount = found;
+  store.SetSubtitleCount(found);
 }
 
 }  // namespace tessary

@@ -6,7 +6,7 @@ namespace tessary {
 
 OperationResult ChangeFrameRate(SubtitleStore& store, const FrameRateChangeParams& params, const TimeLimits& limits) {
   if (params.target == limits.frameRate) return {};
-  if (limits.type == TypeMicroDVD && !TimesWritable(store, TypeMicroDVD, params.target))
+  if (limits.type == SubtitleType::MicroDVD && !TimesWritable(store, SubtitleType::MicroDVD, params.target))
     return Refusal(Msg::FramesTooHigh);
   // The stored milliseconds stay; only the rate they are shown at changes.
   store.ChangeCount += 2 * store.SubtitleCount;

@@ -13,7 +13,7 @@ namespace tessary {
 
 // What limits the times an operation may write: the file's type and the MicroDVD frame rate.
 struct TimeLimits {
-  int type = TypeNone;
+  SubtitleType type = SubtitleType::None;
   double frameRate = 25;
 };
 

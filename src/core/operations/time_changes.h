@@ -18,7 +18,7 @@ inline constexpr std::int32_t GuardTime = 100000000;
 bool AnyTimeAbove(const SubtitleStore& s, std::int32_t limit);
 
 // True when every known time can be written in a file of `type` at `frameRate` and read back.
-bool TimesWritable(const SubtitleStore& s, int type, double frameRate);
+bool TimesWritable(const SubtitleStore& s, SubtitleType type, double frameRate);
 
 // Replaces a start or end time, counting the change as the user sees it: for MicroDVD only
 // when the frame number changes.
@@ -34,7 +34,7 @@ OperationResult ReplaceEveryTime(SubtitleStore& s, const TimeLimits& limits, Map
   for (int i = 1; i <= s.SubtitleCount; ++i)
     for (std::int32_t value : {s.StartValues[i], s.EndValues[i]}) {
       times.push_back(map(value));
-      if (times.back() > value && !TimeWritable(times.back(), limits.type == TypeMicroDVD, limits.frameRate))
+      if (times.back() > value && !TimeWritable(times.back(), limits.type == SubtitleType::MicroDVD, limits.frameRate))
         return Refusal(Msg::FramesTooHigh);
     }
   const int before = s.ChangeCount;

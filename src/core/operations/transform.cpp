@@ -85,7 +85,7 @@ OperationResult MapTimes(const SubtitleStore& s, const Plan& plan, const TimeLim
                          std::vector<std::int32_t>& mapped) {
   mapped.reserve(2 * static_cast<std::size_t>(plan.last - plan.first + 1));
   bool negative = false, tooHigh = false;
-  const bool microDvd = limits.type == TypeMicroDVD;
+  const bool microDvd = limits.type == SubtitleType::MicroDVD;
   for (int i = plan.first; i <= plan.last; ++i) {
     const StraightLine& line = plan.LineFor(i);
     for (long double v : {line(s.StartValues[i]), line(s.EndValues[i])}) {

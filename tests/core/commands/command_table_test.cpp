@@ -42,16 +42,20 @@ const std::map<char, std::function<void(DocumentFixture&)>> Steps = {
     {'s', [](auto& f) { f.Open(SubRip, "film.srt"); }},
     {'m', [](auto& f) { f.Open(MicroDVD, "film.sub"); }},
     {'p', [](auto& f) { f.Open(Repaired, "film.sub"); }},
-    {'o', [](auto& f) { f.doc.settings.AdvancedAutomaticRepair = false, f.Open(Failing, "film.sub"); }},
+    {'o', [](auto& f) { f.doc.settings().AdvancedAutomaticRepair = false, f.Open(Failing, "film.sub"); }},
     {'r', [](auto& f) { f.Open("no subtitle"); }},
     {'e', [](auto& f) { f.editor.SetText(SubRip + "x"), f.doc.EditorTextChanged(); }},
     {'v', [](auto& f) { f.doc.TextInLines(); }},
     {'b', [](auto& f) { f.EditAndVerify("no subtitle"); }},
     {'S', [](auto& f) { f.prompter.answers = {Answer::Yes}, f.doc.Save(); }},
     {'x', [](auto& f) { f.doc.Run(MultiplyParams{2}); }},
-    {'t', [](auto& f) { f.doc.TypeButtonChecked(f.doc.store.CurrentType == TypeSubRip ? TypeMicroDVD : TypeSubRip); }},
+    {'t',
+     [](auto& f) {
+       f.doc.TypeButtonChecked(f.doc.store().CurrentType == SubtitleType::SubRip ? SubtitleType::MicroDVD
+                                                                                 : SubtitleType::SubRip);
+     }},
     {'c', [](auto& f) { f.doc.CloseFile(); }},
-    {'f', [](auto& f) { f.doc.store.FirstParseAfterLoad = true; }}};
+    {'f', [](auto& f) { f.doc.StoreForSetup().FirstParseAfterLoad = true; }}};
 
 TEST(CommandTable, EnablesEachCommandInTheSituationsOfASession) {
   const std::string none = "open multiply fps video-fps", open = "save-as close append multiply",

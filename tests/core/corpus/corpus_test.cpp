@@ -34,11 +34,10 @@ std::vector<fs::path> InputFiles(const fs::path& folder) {
 void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& tally) {
   SCOPED_TRACE(file.string() + (repair ? " (repair)" : " (strict)"));
   DocumentFixture f;
-  f.doc.settings.AdvancedAutomaticRepair = repair;
-  f.doc.CurrentFileName = file.string();
-  f.doc.OpenFile();
+  f.doc.settings().AdvancedAutomaticRepair = repair;
+  f.doc.OpenFile(file.string());
   const auto& shown = f.prompter.shown;
-  if (!f.doc.store.SubtitleLoaded) {
+  if (!f.doc.store().SubtitleLoaded) {
     const std::vector<std::string> refusals = {f.doc.Text(Msg::FileEmpty), f.doc.Text(Msg::FileTooBig),
                                                f.doc.Text(Msg::NotText), f.doc.Text(Msg::UnknownType)};
     ASSERT_EQ(shown.size(), 1u);
@@ -47,7 +46,7 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
     ++tally["refused: " + shown[0].text];
     return;
   }
-  if (!f.doc.LastParseSucceeded) {
+  if (!f.doc.LastParseSucceeded()) {
     ASSERT_FALSE(shown.empty());
     const bool lineReport = shown.back().text.starts_with(f.doc.Text(Msg::ProblemsWithLine));
     EXPECT_EQ(shown.back().icon, Icon::Error);
@@ -55,28 +54,28 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
     ++tally[lineReport ? "reported: a line" : "reported: " + shown.back().text];
     return;
   }
-  ++tally[f.doc.store.ChangeCount > 0 ? "parsed, mended" : "parsed as it was"];
+  ++tally[f.doc.store().ChangeCount > 0 ? "parsed, mended" : "parsed as it was"];
   // A parse that kept no subtitle leaves nothing to verify again.
-  if (f.doc.store.SubtitleCount == 0) return;
+  if (f.doc.store().SubtitleCount == 0) return;
 
   // Verifying the result again changes nothing.
   const std::string rendered = f.Text();
-  const int changes = f.doc.store.ChangeCount;
+  const int changes = f.doc.store().ChangeCount;
   f.prompter.shown.clear();
   f.EditAndVerify(rendered);
-  EXPECT_TRUE(f.doc.LastParseSucceeded);
-  EXPECT_EQ(f.doc.store.ChangeCount, changes);
+  EXPECT_TRUE(f.doc.LastParseSucceeded());
+  EXPECT_EQ(f.doc.store().ChangeCount, changes);
   EXPECT_EQ(f.Text(), rendered);
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{f.doc.Text(Msg::ProperlyModified)});
 
   // Switching to the other type and back loses only style marks: times stay in milliseconds.
-  const auto& texts = f.doc.store.Texts;
-  const bool marks = std::any_of(texts.begin() + 1, texts.begin() + 1 + f.doc.store.SubtitleCount,
+  const auto& texts = f.doc.store().Texts;
+  const bool marks = std::any_of(texts.begin() + 1, texts.begin() + 1 + f.doc.store().SubtitleCount,
                                  [](const std::string& t) { return t.find_first_of("<>{}") != std::string::npos; });
-  const int type = f.doc.store.CurrentType;
-  const int other = type == TypeSubRip ? TypeMicroDVD : TypeSubRip;
+  const SubtitleType type = f.doc.store().CurrentType;
+  const SubtitleType other = type == SubtitleType::SubRip ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   f.doc.TypeButtonChecked(other);
-  ASSERT_EQ(f.doc.store.CurrentType, other);
+  ASSERT_EQ(f.doc.store().CurrentType, other);
   const std::string converted = f.Text();
   f.doc.TypeButtonChecked(type);
   if (!marks) {
@@ -87,7 +86,7 @@ void CheckFile(const fs::path& file, bool repair, std::map<std::string, int>& ta
   // becomes one of no length in MicroDVD, which repair cannot lengthen between neighbours.
   f.prompter.shown.clear();
   f.EditAndVerify(converted);
-  if (!f.doc.LastParseSucceeded) {
+  if (!f.doc.LastParseSucceeded()) {
     ASSERT_FALSE(f.prompter.shown.empty());
     EXPECT_TRUE(f.prompter.shown.back().text.starts_with(f.doc.Text(Msg::ProblemsWithLine)));
   }
@@ -131,12 +130,11 @@ TEST(RealFiles, OfEveryLayoutAndEncodingParseWithTheDefaultSettings) {
   TESSARY_SKIP_WITHOUT_CORPUS();
   for (const auto& [file, subtitles] : ReadableFiles) {
     DocumentFixture f;
-    f.doc.CurrentFileName = (fs::path(TESSARY_CORPUS_DIR) / file).string();
-    f.doc.OpenFile();
-    EXPECT_TRUE(f.doc.store.SubtitleLoaded && f.doc.LastParseSucceeded) << file;
+    f.doc.OpenFile((fs::path(TESSARY_CORPUS_DIR) / file).string());
+    EXPECT_TRUE(f.doc.store().SubtitleLoaded && f.doc.LastParseSucceeded()) << file;
     if (subtitles > 0) {
-      EXPECT_EQ(f.doc.store.SubtitleCount, subtitles) << file;
-      EXPECT_EQ(f.doc.store.ChangeCount, 0) << file;
+      EXPECT_EQ(f.doc.store().SubtitleCount, subtitles) << file;
+      EXPECT_EQ(f.doc.store().ChangeCount, 0) << file;
     }
   }
 }

@@ -18,8 +18,8 @@ const std::string Edited = Lines({"1", "00:00:01,000 --> 00:00:02,000", "Hello a
 struct AutoSaving : DocumentFixture {
   // `crashCopy`, if any, is a film.srt.sav newer than the file, declined at the open.
   explicit AutoSaving(bool copy, std::string_view crashCopy = {}) {
-    doc.settings.AutomaticSaveTime = 1;
-    doc.settings.SaveType = copy;
+    doc.settings().AutomaticSaveTime = 1;
+    doc.settings().SaveType = copy;
     if (!crashCopy.empty()) {
       fs::last_write_time(folder.Write("film.srt.sav", crashCopy), fs::file_time_type::clock::now() + 1h);
       prompter.answers = {Answer::No};
@@ -27,7 +27,7 @@ struct AutoSaving : DocumentFixture {
     Open(Original, "film.srt");
     Edit(Edited);
   }
-  std::string Path() const { return doc.CurrentFileName; }
+  std::string Path() const { return doc.CurrentFileName(); }
   // Lets the main timer tick after `wait`.
   bool TickAfter(Clock::TimePoint::duration wait) {
     clock.Advance(wait);
@@ -43,9 +43,9 @@ TEST(AutoSave, FallsDueEveryIntervalOf60_046272SecondsPerMinuteWhileTheDocumentI
   EXPECT_TRUE(f.TickAfter(1us));  // 60.046272 s after the open
   EXPECT_FALSE(f.TickAfter(60'046'271us));
   EXPECT_TRUE(f.TickAfter(1us));
-  f.doc.settings.AutomaticSave = false;
+  f.doc.settings().AutomaticSave = false;
   EXPECT_FALSE(f.TickAfter(120s));
-  f.doc.settings.AutomaticSave = true;
+  f.doc.settings().AutomaticSave = true;
   f.prompter.answers = {Answer::Yes};  // save the unverified text
   f.doc.Save();
   EXPECT_FALSE(f.TickAfter(1h));
@@ -88,7 +88,7 @@ TEST(AutoSave, NeverDestroysACopyItDidNotWriteAndRemovesOnlyItsOwn) {
         ASSERT_TRUE(f.TickAfter(61s));
         f.folder.Write("film.sub.sav", foreign);
         f.doc.TextInLines();
-        f.doc.TypeButtonChecked(TypeMicroDVD);
+        f.doc.TypeButtonChecked(SubtitleType::MicroDVD);
       }
       const std::string copy = f.Path() + ".sav";
       if (c == LeftBeside) {
@@ -117,13 +117,12 @@ TEST(AutoSave, OpeningOffersACopyNewerThanTheFile) {
     const std::string file = f.folder.Write("film.srt", Original), copy = f.folder.Write("film.srt.sav", Edited);
     fs::last_write_time(copy, fs::last_write_time(file) + std::chrono::seconds(newerBy));
     f.prompter.answers = {answer};
-    f.doc.CurrentFileName = file;
-    f.doc.OpenFile();
+    f.doc.OpenFile(file);
 
     const std::string question = "\"" + copy + "\" is an automatic copy newer than the file.\r\nOpen the copy instead?";
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(newerBy > 0, question));
     EXPECT_TRUE(f.prompter.shown.empty() || f.prompter.shown[0].icon == Icon::Warning);
-    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.store.TextEdited, f.doc.Caption),
+    EXPECT_EQ(std::tuple(f.Text().find("again") != std::string::npos, f.doc.store().TextEdited, f.doc.Caption()),
               std::tuple(taken, taken, std::string("Tessary - 'film.srt'")));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
     EXPECT_EQ(std::pair(ReadBytes(file), ReadBytes(copy)), std::pair(f.Text(), Edited));

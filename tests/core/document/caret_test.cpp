@@ -41,11 +41,11 @@ TEST(GoToLocNr, PutsTheCaretOnLineAndColumnAndDoesNothingForAMissingLine) {
        }) {
     DocumentFixture f;
     f.editor.SetText(ThreeLines);
+    f.doc.GoToLocNr(1, 1, true);
     f.editor.SetCaretPosition(9);
-    f.doc.HighlightActive = true;
     f.doc.GoToLocNr(c.line, c.column, false);
     EXPECT_EQ(f.editor.CaretPosition(), c.position) << c.line << ":" << c.column;
-    EXPECT_EQ(f.doc.HighlightActive, c.line == 0 || c.line > 3) << c.line << ":" << c.column;
+    EXPECT_EQ(f.doc.HighlightActive(), c.line == 0 || c.line > 3) << c.line << ":" << c.column;
   }
 }
 
@@ -62,7 +62,7 @@ TEST(GoToLocNr, HighlightsTheLineGreenForDarkTextColoursAndMaroonOtherwise) {
            Case{1129, 2, 7, 6, Maroon}, Case{0, 3, 15, 5, Green},  // the last line runs to the end of the text
        }) {
     DocumentFixture f;
-    f.doc.settings.FontColour = c.fontColour;
+    f.doc.settings().FontColour = c.fontColour;
     f.editor.SetText(ThreeLines);
     f.doc.GoToLocNr(c.line, 3, true);
     ASSERT_EQ(f.editor.Colourings().size(), 1u) << c.fontColour;

@@ -49,10 +49,10 @@ TEST(Encoding, OpensAndWritesBackEachKindOfFileByteForByte) {
     f.Open(c.file);
     SCOPED_TRACE(c.text);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{});  // the mark is no change
-    EXPECT_EQ(std::pair(f.doc.encoding.kind, f.doc.encoding.byteOrderMark), std::pair(c.kind, c.mark));
+    EXPECT_EQ(std::pair(f.doc.encoding().kind, f.doc.encoding().byteOrderMark), std::pair(c.kind, c.mark));
     EXPECT_EQ(f.Text(), c.text);
-    EXPECT_EQ(Written(f.editor.Text(), f.doc.encoding), c.file);
-    EXPECT_EQ(EncodingName(f.doc.encoding), c.name);
+    EXPECT_EQ(Written(f.editor.Text(), f.doc.encoding()), c.file);
+    EXPECT_EQ(EncodingName(f.doc.encoding()), c.name);
   }
 }
 
@@ -60,8 +60,8 @@ TEST(Encoding, ASwitchToUtf8IsToldOnceForEachReadingOfTheFileAndAtTheLatestBySav
   DocumentFixture f;
   for (bool toldAfterTyping : {true, false}) {
     f.Open("{10}{20}\xB3", "film.sub");
-    f.doc.NoticeEncodingSwitch();   // nothing to tell yet
-    f.doc.encoding.SwitchToUtf8();  // as the editing area does for a typed character
+    f.doc.NoticeEncodingSwitch();              // nothing to tell yet
+    f.doc.EncodingForEditor().SwitchToUtf8();  // as the editing area does for a typed character
     f.EditAndVerify("{10}{20}\xC5\x82\xE4\xB8\xAD");
     f.prompter.shown.clear();
     if (toldAfterTyping) f.doc.NoticeEncodingSwitch();

@@ -31,12 +31,12 @@ TEST(ChangeReport, ReportsTheChangesSinceTheLastReport) {
   for (const auto& [changes, reported, message] :
        {std::tuple(0, 0, "No change"), std::tuple(5, 5, "No change"), std::tuple(5, 2, "I've made 3 changes")}) {
     DocumentFixture f;
-    f.doc.store.ChangeCount = changes;
-    f.doc.store.ReportedChangeCount = reported;
+    f.doc.StoreForSetup().ChangeCount = changes;
+    f.doc.StoreForSetup().ReportedChangeCount = reported;
     f.doc.ChangeReport();
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{message});
     EXPECT_EQ(f.prompter.shown.at(0).icon, Icon::Information);
-    EXPECT_EQ(f.doc.store.ReportedChangeCount, changes);
+    EXPECT_EQ(f.doc.store().ReportedChangeCount, changes);
   }
 }
 

@@ -43,12 +43,12 @@ TEST(OpenFile, SetsNameCaptionPointsAndLineFieldsForTheDetectedType) {
     SCOPED_TRACE(c.newName);
     EXPECT_TRUE(f.prompter.shown.empty());
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
-    EXPECT_EQ(f.doc.CurrentFileName, (f.folder.Path() / c.newName).string());
-    EXPECT_EQ(f.doc.Caption, "Tessary - '" + c.newName + "'");
-    EXPECT_FALSE(f.doc.store.TextEdited);
-    EXPECT_EQ(std::tuple(f.doc.timing.firstPoint.Value(), f.doc.timing.secondPoint.Value()),
+    EXPECT_EQ(f.doc.CurrentFileName(), (f.folder.Path() / c.newName).string());
+    EXPECT_EQ(f.doc.Caption(), "Tessary - '" + c.newName + "'");
+    EXPECT_FALSE(f.doc.store().TextEdited);
+    EXPECT_EQ(std::tuple(f.doc.timing().firstPoint.Value(), f.doc.timing().secondPoint.Value()),
               std::tuple(c.first, c.second));
-    const auto& d = f.doc.timing;
+    const auto& d = f.doc.timing();
     EXPECT_EQ(
         (std::vector<std::string>{d.firstPoint.Text(), d.secondPoint.Text(), d.firstLine.Text(), d.secondLine.Text()}),
         c.fields);
@@ -114,12 +114,11 @@ TEST(OpenFile, RefusesWhatItCannotReadOrCannotBeASubtitleAndStaysClosed) {
     }
     if (c.path == "input.txt") fs::permissions(file, fs::perms::none);
     const std::string path = c.path.starts_with('/') ? c.path : (f.folder.Path() / c.path).string();
-    f.doc.CurrentFileName = c.path.empty() ? file : path;
-    f.doc.OpenFile();
+    f.doc.OpenFile(c.path.empty() ? file : path);
     const std::string message = c.message == unreadable ? "Can't open \"" + path + "\" for reading!" : c.message;
     SCOPED_TRACE(c.path + c.file.substr(0, 40) + "... " + std::to_string(c.file.size()) + " bytes");
     EXPECT_EQ(f.prompter.Texts(), message.empty() ? Texts{} : Texts{message});
-    EXPECT_EQ(f.doc.store.SubtitleLoaded, message.empty());
+    EXPECT_EQ(f.doc.store().SubtitleLoaded, message.empty());
     EXPECT_EQ(f.editor.ReadOnly(), !message.empty());
     if (c.path == "input.txt") {
       EXPECT_EQ(fs::status(file).permissions(), fs::perms::none);
@@ -137,10 +136,9 @@ TEST(OpenFile, AReadOnlyFileOpensUntouchedAndStaysReadOnlyWhenSaved) {
   std::this_thread::sleep_for(std::chrono::milliseconds(20));  // past the file system's time step
   struct stat before, after;
   ::stat(path.c_str(), &before);
-  f.doc.CurrentFileName = path;
-  f.doc.OpenFile();
+  f.doc.OpenFile(path);
   ::stat(path.c_str(), &after);
-  EXPECT_TRUE(f.doc.LastParseSucceeded);
+  EXPECT_TRUE(f.doc.LastParseSucceeded());
   EXPECT_EQ(std::pair(after.st_ctim.tv_sec, after.st_ctim.tv_nsec),
             std::pair(before.st_ctim.tv_sec, before.st_ctim.tv_nsec));
   EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
@@ -163,7 +161,7 @@ TEST(TextInLines, SaysProperlyModifiedOnlyForAReparseThatChangedNothing) {
        }) {
     DocumentFixture f;
     f.Open(c.file);
-    ASSERT_EQ(static_cast<int>(f.doc.store.DetectionCode), c.openedAs);
+    ASSERT_EQ(static_cast<int>(f.doc.store().DetectionCode), c.openedAs);
     f.prompter.shown.clear();
     f.EditAndVerify(c.edit.empty() ? f.Text() : c.edit);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.message}) << c.file;
@@ -181,7 +179,7 @@ TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
     f.prompter.shown.clear();
     f.EditAndVerify(typed);
     SCOPED_TRACE(typed.size());
-    EXPECT_EQ(f.doc.LastParseSucceeded, !refused);
+    EXPECT_EQ(f.doc.LastParseSucceeded(), !refused);
     if (!refused) continue;
     EXPECT_EQ(f.prompter.Texts(), Texts{TooBig});
     EXPECT_EQ(f.Text(), typed);
@@ -192,10 +190,10 @@ TEST(TextInLines, RefusesATextOverTheDocumentsLimitsAndKeepsItAsTyped) {
 // last frame at 60 fps).
 TEST(TextInLines, RepairWritesNoTimeTheFileCannotReadBack) {
   DocumentFixture f;
-  f.doc.FrameRate = 60;
+  f.doc.SetFrameRate(60);
   f.Open("{9999999}{}B");
   EXPECT_EQ(f.Text(), "{9999999}{9999999}B");
-  EXPECT_EQ(f.doc.store.EndValues[1], LatestWritableTime(true, 60));
+  EXPECT_EQ(f.doc.store().EndValues[1], LatestWritableTime(true, 60));
 }
 
 // The store of a failed parse is empty: checking the type button of the new text must not
@@ -218,16 +216,16 @@ TEST(TextInLines, AFailedParseOfTheOtherTypeKeepsTheTypedText) {
                 ProblemReport(6, "00:00:03,000 -> 00:00:04,000", "\">\"<>\"-\""), 6, 15, ".srt"},
        }) {
     DocumentFixture f;
-    f.doc.settings.AdvancedAutomaticRepair = false;
+    f.doc.settings().AdvancedAutomaticRepair = false;
     f.Open(c.file, c.fileName);
-    ASSERT_TRUE(f.doc.LastParseSucceeded);
+    ASSERT_TRUE(f.doc.LastParseSucceeded());
     f.EditAndVerify(c.typed);
     SCOPED_TRACE(c.fileName);
-    EXPECT_FALSE(f.doc.LastParseSucceeded);
+    EXPECT_FALSE(f.doc.LastParseSucceeded());
     EXPECT_EQ(f.Text(), c.shown);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{c.report});
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
-    EXPECT_TRUE(f.doc.CurrentFileName.ends_with(c.extension)) << f.doc.CurrentFileName;
+    EXPECT_TRUE(f.doc.CurrentFileName().ends_with(c.extension)) << f.doc.CurrentFileName();
     EXPECT_EQ(f.prompter.conversionWarnings, 0);
   }
 }

@@ -35,16 +35,17 @@ TEST(ReadSubtitleLines, ReadsTimesTextsAndStyleFlagsAndLetsGoOfTheLines) {
                 {{1000, 2000, "A|a"}, {3000, 4000, "B"}}},
        }) {
     DocumentFixture f;
-    f.doc.FrameRate = c.frameRate;
+    f.doc.SetFrameRate(c.frameRate);
     SetRawLines(f.doc, c.lines, c.detectionCode);
-    f.doc.store.BraceCodesFound = !c.braceCodes;  // every read sets the flags afresh
-    f.doc.store.AngleTagsFound = !c.angleTags;
+    f.doc.StoreForSetup().BraceCodesFound = !c.braceCodes;  // every read sets the flags afresh
+    f.doc.StoreForSetup().AngleTagsFound = !c.angleTags;
     f.doc.ReadSubtitleLines();
     SCOPED_TRACE(Lines(c.lines));
     EXPECT_EQ(SubtitlesOf(f.doc), c.expected);
-    EXPECT_EQ(std::pair(f.doc.store.BraceCodesFound, f.doc.store.AngleTagsFound), std::pair(c.braceCodes, c.angleTags));
-    EXPECT_EQ(f.doc.store.RawLines.size(), 1u);
-    EXPECT_EQ(f.doc.store.ChangeCount, 0);
+    EXPECT_EQ(std::pair(f.doc.store().BraceCodesFound, f.doc.store().AngleTagsFound),
+              std::pair(c.braceCodes, c.angleTags));
+    EXPECT_EQ(f.doc.store().RawLines.size(), 1u);
+    EXPECT_EQ(f.doc.store().ChangeCount, 0);
   }
 }
 

@@ -10,18 +10,18 @@ namespace tessary::testing {
 
 // The raw lines as detection leaves them; for MicroDVD one subtitle a line, as the parse sets it.
 inline void SetRawLines(Document& doc, const std::vector<std::string>& lines, int detectionCode) {
-  auto& s = doc.store;
+  auto& s = doc.StoreForSetup();
   s.RawLines.assign(1, "");
   s.RawLines.insert(s.RawLines.end(), lines.begin(), lines.end());
   s.LineCount = static_cast<int>(lines.size());
   s.DetectionCode = static_cast<Layout>(detectionCode);
-  s.CurrentType = detectionCode == 1 ? TypeMicroDVD : TypeSubRip;
+  s.CurrentType = detectionCode == 1 ? SubtitleType::MicroDVD : SubtitleType::SubRip;
   s.SubtitleCount = detectionCode == 1 ? s.LineCount : 0;
   s.SubtitleLoaded = true;
 }
 
 inline std::vector<std::string> RawLinesOf(const Document& doc) {
-  return {doc.store.RawLines.begin() + 1, doc.store.RawLines.begin() + 1 + doc.store.LineCount};
+  return {doc.store().RawLines.begin() + 1, doc.store().RawLines.begin() + 1 + doc.store().LineCount};
 }
 
 inline const std::string TimeLineInText =

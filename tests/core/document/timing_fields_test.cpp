@@ -38,7 +38,7 @@ TEST(FrameRateBox, TypingTakesRatesFrom1To60AndCommitOrCancelSettleTheRateInForc
       key == Enter    ? f.doc.FrameRateCommit()
       : key == Escape ? f.doc.FrameRateCancel()
                       : f.doc.FrameRateTextChanged(key);
-    EXPECT_EQ(std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText),
+    EXPECT_EQ(std::tuple(f.doc.FrameRate(), f.doc.CommittedFrameRate(), f.doc.fields().FrameRateText),
               std::tuple(rate, committed, text))
         << ::testing::PrintToString(typed);
   }
@@ -59,18 +59,18 @@ TEST(FrameRateBox, CommitKeepsTheShownFramesAndRefreshesThePoints) {
            Case{Lines({"{0}{10}a", "{20}{30}b"}), true, {0, 400, 833}, "0", "25"},
        }) {
     DocumentFixture f;
-    f.doc.FrameRate = f.doc.CommittedFrameRate = c.changeFirst ? 20 : 25;
+    f.doc.SetFrameRate(c.changeFirst ? 20 : 25);
     f.Open(c.file, c.file[0] == '{' ? "a.sub" : "a.srt");
     if (c.changeFirst) f.doc.Run(FrameRateChangeParams{25});
     f.doc.SelectFramesUnit();
-    f.doc.timing.firstPoint.Set(7, f.doc.TimingContext());
+    f.doc.timing().firstPoint.Set(7, f.doc.TimingContext());
     const std::string before = f.Text();
     f.doc.FrameRateTextChanged(c.changeFirst ? "30" : "20");
     f.doc.FrameRateCommit();
-    const auto& s = f.doc.store;
+    const auto& s = f.doc.store();
     SCOPED_TRACE(c.file);
     EXPECT_EQ((std::vector{s.StartValues[1], s.EndValues[1], s.StartValues[s.SubtitleCount]}), c.times);
-    EXPECT_EQ(std::pair(f.doc.timing.firstPoint.Text(), f.doc.timing.secondPoint.Text()),
+    EXPECT_EQ(std::pair(f.doc.timing().firstPoint.Text(), f.doc.timing().secondPoint.Text()),
               (std::pair<std::string, std::string>(c.firstField, c.secondField)));
     f.doc.LinesInText();
     EXPECT_EQ(f.Text(), before);
@@ -92,10 +92,10 @@ TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
                                                                    {1, 2, 2, 3, false, three}}) {
     DocumentFixture f;
     f.Open(file, file == four ? "film.srt" : "film.sub");
-    f.doc.EditedSinceParse = unverified;
+    if (unverified) f.doc.EditorTextChanged();
     f.editor.SetCaretPosition(StartOfLine(f.Text(), caretLine));
     f.doc.MarkLineNumber(point);
-    const TimingFields& t = f.doc.timing;
+    const TimingFields& t = f.doc.timing();
     EXPECT_EQ(std::tuple(t.firstLine.Value(), t.secondLine.Value(), t.firstLine.Text(), t.secondLine.Text()),
               std::tuple(first, second, std::to_string(first), std::to_string(second)))
         << caretLine;
@@ -106,7 +106,7 @@ TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
 // what it shows: retyping the shown texts changes no value.
 TEST(TimingFields, AfterClosingAndOpeningEveryFieldUsesWhatItShows) {
   DocumentFixture f;
-  TimingFields& t = f.doc.timing;
+  TimingFields& t = f.doc.timing();
   f.Open(SubRipFile({{1000, 2000, "A"}, {3000, 4000, "A"}}), "s.srt");
   TypedField* const fields[] = {&t.factor,      &t.shift,     &t.targetRate, &t.firstPoint,
                                 &t.secondPoint, &t.firstLine, &t.secondLine};

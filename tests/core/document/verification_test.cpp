@@ -28,9 +28,9 @@ TEST(VerifySubtitle, TimePairLinesWithABrokenTimeGetItZeroedAndAnythingElseStays
     DocumentFixture f;
     SetRawLines(f.doc, {"00:00:01.00,00:00:02.00", "Hello", "", c.line, "Hi"}, 3);
     f.doc.VerifySubtitle();
-    EXPECT_TRUE(f.doc.VerifiedOK) << c.line;
+    EXPECT_TRUE(f.doc.VerifiedOK()) << c.line;
     EXPECT_EQ(RawLinesOf(f.doc)[3], c.mended);
-    EXPECT_EQ(f.doc.store.ChangeCount, c.changes) << c.line;
+    EXPECT_EQ(f.doc.store().ChangeCount, c.changes) << c.line;
     EXPECT_TRUE(f.prompter.shown.empty());
   }
 }
@@ -85,19 +85,19 @@ TEST(TextInLines, ReportsAProblemWithTheLineTheCaretAndTheTextAsMendedSoFar) {
                 Lines({"{10}{20}A", "{20}{}B", "{}{50}C", "{60}{70}D"})},
        }) {
     DocumentFixture f;
-    f.doc.settings.AdvancedAutomaticRepair = c.repair;
+    f.doc.settings().AdvancedAutomaticRepair = c.repair;
     f.Open(Lines(c.lines));
     SCOPED_TRACE(c.lines[c.line - 1]);
     EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{ProblemReport(c.line, c.lines[c.line - 1], c.detail)});
     EXPECT_EQ(f.Text(), c.shown.empty() ? Lines(c.lines) : c.shown);
     EXPECT_EQ(std::pair(f.Caret().line, f.Caret().column), std::pair(c.line, c.column));
-    EXPECT_FALSE(f.doc.LastParseSucceeded);
+    EXPECT_FALSE(f.doc.LastParseSucceeded());
   }
 }
 
 TEST(VerifySubtitle, SubRipCounterQuestionAcceptedOnceIsNotAskedAgainUntilTheSubtitleIsClosed) {
   DocumentFixture f;
-  f.doc.settings.AdvancedAutomaticRepair = false;
+  f.doc.settings().AdvancedAutomaticRepair = false;
   const std::string text = Lines({"1", T1, "A", "", "2", "00:00:03,000 --> 00:00:04,000", "B", "", "4", T3, "C", "",
                                   "7", "00:00:07,000 --> 00:00:08,000", "D"});
   const std::string question =
@@ -119,10 +119,10 @@ TEST(VerifySubtitle, SubRipCounterQuestionAcceptedOnceIsNotAskedAgainUntilTheSub
 TEST(TextInLines, SsaCountsDialogueLinesFromZeroAtEveryParse) {
   DocumentFixture f;
   f.Open(Lines(SsaLines()), "film.ssa");
-  ASSERT_EQ(f.doc.store.SubtitleCount, 20);
+  ASSERT_EQ(f.doc.store().SubtitleCount, 20);
   f.EditAndVerify(Lines(SsaLines()));
-  EXPECT_EQ(f.doc.store.SubtitleCount, 20);
-  EXPECT_EQ(f.doc.store.Texts[20], "Line 29");
+  EXPECT_EQ(f.doc.store().SubtitleCount, 20);
+  EXPECT_EQ(f.doc.store().Texts[20], "Line 29");
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The subtitle was properly modified!"});
 }
 

@@ -20,8 +20,7 @@ struct FileCommands : DocumentFixture {
 
   explicit FileCommands(const std::string& name = "movie.srt", bool open = true) {
     path = folder.Write(name, SubRip("Hello"));
-    doc.CurrentFileName = open ? path : "";
-    if (open) doc.OpenFile();
+    if (open) doc.OpenFile(path);
   }
   std::string In(const std::string& name) const { return (folder.Path() / name).string(); }
   void EditAndVerify(std::string_view text) {
@@ -45,7 +44,7 @@ TEST(Save, ReplacesTheFileAndWithBackupKeepsThePreviousSaveInTheBackup) {
       fs::rename(f.path, file);
       fs::create_symlink("linked.srt", f.path);
     }
-    f.doc.settings.BackupSave = backup;
+    f.doc.settings().BackupSave = backup;
     f.EditAndVerify(SubRip("First"));
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Saved);
     f.EditAndVerify(SubRip("Second"));
@@ -56,7 +55,7 @@ TEST(Save, ReplacesTheFileAndWithBackupKeepsThePreviousSaveInTheBackup) {
     EXPECT_EQ(fs::exists(f.path + ".bak"), backup && !link);
     EXPECT_FALSE(f.TemporaryLeft());
     EXPECT_TRUE(f.prompter.shown.empty());
-    EXPECT_EQ(std::tuple(f.doc.SaveSucceeded, f.doc.store.ChangeCount, f.doc.store.TextEdited),
+    EXPECT_EQ(std::tuple(f.doc.SaveSucceeded(), f.doc.store().ChangeCount, f.doc.store().TextEdited),
               std::tuple(true, 0, false));
   }
 }
@@ -76,22 +75,22 @@ TEST(Save, AFailureKeepsTheFileIntactAndReportsIt) {
                 [](const FileCommands& f) { return "Can't rename \"" + f.path + "\" to \"" + f.path + ".bak\"!"; }},
            // After a type switch Save asks for the name, and the chosen folder does not exist.
            Case{"movie.srt",
-                [](auto& f) { f.doc.TypeButtonChecked(TypeMicroDVD), f.dialogs.names = {f.In("x/a.sub")}; },
+                [](auto& f) { f.doc.TypeButtonChecked(SubtitleType::MicroDVD), f.dialogs.names = {f.In("x/a.sub")}; },
                 [](const FileCommands& f) { return "Can't write in \"" + f.In("x/a.sub") + "\"!"; }},
        }) {
     FileCommands f(c.name);
     f.EditAndVerify(SubRip("Changed"));
     c.prepare(f);
-    const std::string name = f.doc.CurrentFileName;
+    const std::string name = f.doc.CurrentFileName();
     SCOPED_TRACE(c.message(f));
 
     EXPECT_EQ(f.doc.Save(), SaveOutcome::Failed);
-    EXPECT_FALSE(f.doc.SaveSucceeded);
+    EXPECT_FALSE(f.doc.SaveSucceeded());
     ASSERT_EQ(f.prompter.shown.size(), 1u);
     EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text), std::tuple(Icon::Error, c.message(f)));
     EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
     EXPECT_FALSE(f.TemporaryLeft());
-    EXPECT_EQ(std::pair(f.doc.CurrentFileName, f.doc.store.TextEdited), std::pair(name, true));
+    EXPECT_EQ(std::pair(f.doc.CurrentFileName(), f.doc.store().TextEdited), std::pair(name, true));
   }
 }
 
@@ -123,7 +122,7 @@ TEST(Save, AnotherFileOfTheNameIsReplacedOnlyWhenConfirmedAndTheFileWrittenBecom
     if (c.existing == Other) f.folder.Write(name, "old");
     if (c.existing == SameFile) fs::create_hard_link(f.path, target);
     const std::string before = ReadBytes(target);
-    c.switched ? f.doc.TypeButtonChecked(TypeMicroDVD) : f.EditAndVerify(SubRip("Changed"));
+    c.switched ? f.doc.TypeButtonChecked(SubtitleType::MicroDVD) : f.EditAndVerify(SubRip("Changed"));
     f.dialogs.names.assign(c.chosen, target);
     f.prompter.answers = c.answers;
 
@@ -137,7 +136,7 @@ TEST(Save, AnotherFileOfTheNameIsReplacedOnlyWhenConfirmedAndTheFileWrittenBecom
     }
     if (!c.saved) continue;
     EXPECT_EQ(ReadBytes(target + ".bak"), before);
-    EXPECT_EQ(std::tuple(f.doc.CurrentFileName, f.doc.BackupFileName, f.doc.Caption),
+    EXPECT_EQ(std::tuple(f.doc.CurrentFileName(), f.doc.BackupFileName(), f.doc.Caption()),
               std::tuple(target, target + ".bak", "Tessary - '" + name + "'"));
     const std::string saved = f.editor.Text();
     f.Edit("edited");
@@ -164,11 +163,11 @@ TEST(SaveQuestion, DecliningTheUnverifiedTextKeepsTheFileAndTheDocument) {
     f.prompter.answers = c.answers;
 
     EXPECT_FALSE(c.run(f.doc));
-    EXPECT_TRUE(f.doc.SaveSucceeded);
+    EXPECT_TRUE(f.doc.SaveSucceeded());
     EXPECT_EQ(std::tuple(f.prompter.shown.back().icon, f.prompter.shown.back().text),
               std::tuple(Icon::Warning, "You didn't yet verified what you wrote!\r\nAre you sure you want to save?"));
     EXPECT_EQ(ReadBytes(f.path), SubRip("Hello"));
-    EXPECT_EQ(std::tuple(f.doc.store.SubtitleLoaded, f.editor.Text()), std::tuple(true, SubRip("Unverified")));
+    EXPECT_EQ(std::tuple(f.doc.store().SubtitleLoaded, f.editor.Text()), std::tuple(true, SubRip("Unverified")));
   }
 }
 
@@ -177,12 +176,12 @@ TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser
     FileCommands f("movie.srt", false);
     f.doc.FrameRateTextChanged("30");
     std::vector<std::pair<bool, double>> whileOpen;
-    f.dialogs.whileOpen = [&] { whileOpen.push_back({f.doc.MessageShowing, f.doc.CommittedFrameRate}); };
+    f.dialogs.whileOpen = [&] { whileOpen.push_back({f.doc.MessageShowing(), f.doc.CommittedFrameRate()}); };
     if (chosen) f.dialogs.names = {f.path};
 
     f.doc.OpenCommand();
     EXPECT_EQ(whileOpen, (std::vector<std::pair<bool, double>>{{true, 30.0}}));
-    EXPECT_EQ(std::tuple(f.doc.MessageShowing, f.doc.store.SubtitleLoaded, f.doc.CurrentFileName),
+    EXPECT_EQ(std::tuple(f.doc.MessageShowing(), f.doc.store().SubtitleLoaded, f.doc.CurrentFileName()),
               std::tuple(false, chosen, chosen ? f.path : ""));
     EXPECT_TRUE(f.prompter.shown.empty());
   }
@@ -193,16 +192,16 @@ TEST(OpenCommand, CommitsTheFrameRateAndOpensTheChosenFileWhileShowingTheChooser
 TEST(Reload, AsksWithTheCountedChangesAndReadsTheFileThatWasOpened) {
   const std::string reload = "Changes to save!\r\nAre you sure you want to reload the file?";
   FileCommands f("subs.txt");
-  ASSERT_EQ(f.doc.CurrentFileName, f.In("subs.srt"));
-  f.doc.store.ChangeCount = 3;
+  ASSERT_EQ(f.doc.CurrentFileName(), f.In("subs.srt"));
+  f.doc.StoreForSetup().ChangeCount = 3;
   f.prompter.answers = {Answer::No};
   f.doc.Reload();
-  f.doc.store.ChangeCount = 0;
+  f.doc.StoreForSetup().ChangeCount = 0;
   f.Edit(SubRip("Edited"));
   f.prompter.answers = {Answer::Yes};
   f.doc.Reload();
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{"There are 3 " + reload, "There are " + reload}));
-  EXPECT_TRUE(f.doc.store.SubtitleLoaded);
+  EXPECT_TRUE(f.doc.store().SubtitleLoaded);
   EXPECT_EQ(f.editor.Text(), SubRip("Hello"));
 }
 

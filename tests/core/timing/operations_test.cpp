@@ -18,7 +18,7 @@ namespace {
 using Times = std::vector<std::int32_t>;  // start and end of every subtitle, in order
 
 // A loaded store of `type` with the times; the texts are "A", "B", ... so that no two merge.
-SubtitleStore StoreOf(int type, const Times& times) {
+SubtitleStore StoreOf(SubtitleType type, const Times& times) {
   SubtitleStore s;
   s.CurrentType = type;
   s.SubtitleLoaded = true;
@@ -71,7 +71,7 @@ OperationResult ExpectCase(const OperationCase& c) {
 }
 
 using enum TransformMode;
-const TimeLimits Srt{TypeSubRip, 25}, Sub{TypeMicroDVD, 25};
+const TimeLimits Srt{SubtitleType::SubRip, 25}, Sub{SubtitleType::MicroDVD, 25};
 const Times Ties = {1001, 1003}, Guarded = {1001, 1003, 108000000, 108001000};  // past 100,000,000 ms
 const Times Late = {1000, 2000, 90000000, 90001000};
 const Times Sub4 = {4000, 6000, 8000, 10000};
@@ -83,7 +83,11 @@ TEST(Multiply, RoundsTiesToEvenStopsAtTheGuardAndRefusesWhatTheFileCannotHold) {
            {"factor 1 has nothing to do", Srt, Ties, MultiplyParams{1}, NothingToDo, 0},
            {"a stretch stops at the guard", Srt, Guarded, MultiplyParams{1.5}, PastGuard, 0},
            {"a shrink ignores the guard", Srt, Guarded, MultiplyParams{0.5}, Done, 4, {500, 502, 54000000, 54000500}},
-           {"7 digits", {TypeMicroDVD, 60}, FramesAt({0, 5000000, 5000001, 5000002}, 60), MultiplyParams{2}, Refused},
+           {"7 digits",
+            {SubtitleType::MicroDVD, 60},
+            FramesAt({0, 5000000, 5000001, 5000002}, 60),
+            MultiplyParams{2},
+            Refused},
            // The fields never let such values through; set directly, they still may not wrap the times.
            {"past 32 bits", Srt, Late, MultiplyParams{30}},
        })
@@ -111,7 +115,8 @@ TEST(FrameRateChange, KeepsTheStoredTimesAndGivesTheTargetAsTheNewRate) {
   const Times times = {40000, 42000, 44000, 46000};
   ExpectCase({"the rate in force", Sub, times, FrameRateChangeParams{25}, NothingToDo, 0});
   EXPECT_EQ(ExpectCase({"another rate", Sub, times, FrameRateChangeParams{23.976}, Done, 4}).frameRate, 23.976);
-  ExpectCase({"7 digits", {TypeMicroDVD, 1}, FramesAt({0, 999999, 1000000, 1000001}, 1), FrameRateChangeParams{25}});
+  ExpectCase(
+      {"7 digits", {SubtitleType::MicroDVD, 1}, FramesAt({0, 999999, 1000000, 1000001}, 1), FrameRateChangeParams{25}});
 }
 
 TEST(Transform, EachModeMapsItsSubtitlesByHandWorkedLines) {
@@ -164,7 +169,7 @@ TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothin
            refused("pinned: last end below 0", Four, {1, 1000, 3, 100000, PinnedEnds}, negative),
            refused("pinned: a steep last stretch", steep, {1, 0, 3, 1, PinnedEnds}, high),
            refused("MicroDVD: 7 digits", FramesAt({100, 200, 1000, 9000000}, 25), {1, 4000, 2, 76000, Whole}, high,
-                   {TypeMicroDVD, 25}),
+                   {SubtitleType::MicroDVD, 25}),
            refused("SubRip: 99 hours", {1000, 2000, 2000, 3000}, {1, 1000, 2, 359999999, Whole}, high),
            refused("whole: equal starts", middleEqual, {2, 1000, 3, 5000, Whole}, {}),
            refused("between: equal starts", middleEqual, {2, 1000, 3, 5000, Between}, {}),
@@ -179,7 +184,7 @@ TEST(Transform, RefusesWhatCannotBeWorkedOutOrLeavesTheTimeRangeAndChangesNothin
 TEST(Transform, GivesBackTheLineNumbersLimitedToTheSubtitles) {
   // k = 0.5: the end of 2 (4 s) and the start of 3 (4.001 s) both go to 2 s, so the repair makes
   // the two "B" subtitles one; the second run limits L2 to the last subtitle: the identity.
-  SubtitleStore s = StoreOf(TypeSubRip, {1000, 2000, 3000, 4000, 4001, 5000, 8000, 9000});
+  SubtitleStore s = StoreOf(SubtitleType::SubRip, {1000, 2000, 3000, 4000, 4001, 5000, 8000, 9000});
   s.Texts[3] = "B";
   EXPECT_EQ(Transform(s, {1, 500, 4, 4000, Whole}, Srt).changes, 9);
   EXPECT_EQ(TimesOf(s), (Times{500, 1000, 1500, 2500, 4000, 4500}));
@@ -191,7 +196,7 @@ TEST(Transform, GivesBackTheLineNumbersLimitedToTheSubtitles) {
 TEST(Transform, AFailedRepairPutsEveryTimeTextAndCountBack) {
   // Subtitle 2 goes past 3, 4 and 5: the repair pushes 3 after it, merges 3 with the equal 4
   // that now touches it, and then finds 3 ending before it starts.
-  SubtitleStore s = StoreOf(TypeSubRip, {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000});
+  SubtitleStore s = StoreOf(SubtitleType::SubRip, {1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000});
   s.Texts[4] = "C";
   const std::vector<std::string> texts = s.Texts;
   const OperationResult r = Transform(s, {1, 1000, 2, 20000, Between}, Srt);

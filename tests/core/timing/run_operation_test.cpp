@@ -17,7 +17,7 @@ TEST(RunOperation, WithNoSubtitleEveryOperationOnlyGivesTheNotice) {
                                      Operation{FrameRateChangeParams{30}}, Operation{TransformParams{}}})
     f.doc.Run(operation);
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>(3, "Please load a subtitle!"));
-  EXPECT_EQ(std::pair(f.doc.FrameRate, f.doc.timing.shift.Text()), std::pair(25.0, std::string("0")));
+  EXPECT_EQ(std::pair(f.doc.FrameRate(), f.doc.timing().shift.Text()), std::pair(25.0, std::string("0")));
 }
 
 TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
@@ -50,9 +50,9 @@ TEST(RunOperation, ShowsTheRefusalOrTheTextAgainWithTheReport) {
     EXPECT_EQ(f.prompter.Texts(), c.messages);
     for (const ShownMessage& shown : f.prompter.shown) EXPECT_EQ(shown.icon, c.icon);
     EXPECT_EQ(f.editor.Colourings().empty(), c.rendered);
-    const bool changed = f.doc.store.ChangeCount > 0;
-    EXPECT_EQ(std::tuple(f.doc.ChangesUnsaved(), f.doc.store.ReportedChangeCount),
-              std::tuple(changed, f.doc.store.ChangeCount));
+    const bool changed = f.doc.store().ChangeCount > 0;
+    EXPECT_EQ(std::tuple(f.doc.ChangesUnsaved(), f.doc.store().ReportedChangeCount),
+              std::tuple(changed, f.doc.store().ChangeCount));
   }
 }
 
@@ -64,8 +64,9 @@ TEST(RunOperation, ReportsEachRunAloneAndShowsWhatTheTransformLimitedAndRepaired
   f.doc.Run(ShiftParams{1});
   f.doc.Run(ShiftParams{1});
   f.doc.Run(TransformParams{1, 1002, 9, 4002, TransformMode::Whole});
-  EXPECT_EQ(std::pair(f.doc.timing.secondLine.Value(), f.doc.timing.secondLine.Text()), std::pair(2, std::string("2")));
-  f.doc.store.StartValues[2] = f.doc.store.StartValues[1];
+  EXPECT_EQ(std::pair(f.doc.timing().secondLine.Value(), f.doc.timing().secondLine.Text()),
+            std::pair(2, std::string("2")));
+  f.doc.StoreForSetup().StartValues[2] = f.doc.store().StartValues[1];
   f.doc.Run(TransformParams{1, 1000, 2, 5000, TransformMode::Whole});
   EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{"I've made 4 changes", "I've made 4 changes", "No change",
                                                           "Two subtitles the transform is worked out from have the "
@@ -85,13 +86,14 @@ TEST(RunOperation, ReportsEachRunAloneAndShowsWhatTheTransformLimitedAndRepaired
 TEST(RunOperation, ChangeFrameRateShowsTheSubtitleAndItsFieldsAtTheNewRate) {
   DocumentFixture f;
   f.Open(Lines({"{1000}{1050}A", "{1100}{1150}B"}), "m.sub");
-  f.doc.timing.shift.Changed("25", f.doc.TimingContext());  // one second, which it stays
-  f.doc.timing.shift.Exit(f.doc.TimingContext());
+  f.doc.timing().shift.Changed("25", f.doc.TimingContext());  // one second, which it stays
+  f.doc.timing().shift.Exit(f.doc.TimingContext());
   f.doc.Run(FrameRateChangeParams{23.976});
   EXPECT_EQ(f.Text(), Lines({"{959}{1007}A", "{1055}{1103}B"}));
   EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"I've made 4 changes"});
-  EXPECT_EQ(std::tuple(f.doc.FrameRate, f.doc.CommittedFrameRate, f.doc.fields.FrameRateText, f.doc.fields.FrameRateRed,
-                       f.doc.timing.shift.Value(), f.doc.timing.shift.Text(), f.doc.timing.firstPoint.Text()),
+  EXPECT_EQ(std::tuple(f.doc.FrameRate(), f.doc.CommittedFrameRate(), f.doc.fields().FrameRateText,
+                       f.doc.fields().FrameRateRed, f.doc.timing().shift.Value(), f.doc.timing().shift.Text(),
+                       f.doc.timing().firstPoint.Text()),
             std::tuple(23.976, 23.976, std::string("23.976"), true, 1000, std::string("24"), std::string("959")));
 }
 
@@ -101,18 +103,18 @@ TEST(RunOperation, ADecreasePastTheFirstStartOffersTheLargestAmountInTheField) {
   DocumentFixture f;
   f.Open(SubRipFile({{5030, 9000, "A"}, {10000, 11000, "A"}}), "d.srt");
   f.doc.SelectFramesUnit();
-  f.doc.timing.shift.Changed("200", f.doc.TimingContext());
-  f.doc.timing.shift.Exit(f.doc.TimingContext());
-  auto decrease = [&f] { f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing.shift.Value()}}); };
+  f.doc.timing().shift.Changed("200", f.doc.TimingContext());
+  f.doc.timing().shift.Exit(f.doc.TimingContext());
+  auto decrease = [&f] { f.doc.Run(ShiftParams{-std::int64_t{f.doc.timing().shift.Value()}}); };
   decrease();
   ASSERT_EQ(f.prompter.shown.size(), 1u);
-  EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text, f.doc.timing.shift.Text()),
+  EXPECT_EQ(std::tuple(f.prompter.shown[0].icon, f.prompter.shown[0].text, f.doc.timing().shift.Text()),
             std::tuple(Icon::Error,
                        "The maximum value which can be used so that\r\nthe frames couldn't become negative is "
                        "125\r\nPlease try again",
                        "125"));
   decrease();
-  EXPECT_EQ(f.doc.store.StartValues[1], 30);
+  EXPECT_EQ(f.doc.store().StartValues[1], 30);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ struct Repairer {
   std::vector<std::int32_t> S, E;  // 1-based start and end values
   std::vector<std::string> T;      // 1-based texts
   std::vector<std::string> rawLines;
-  int SubtitleCount = 0, ChangeCount = 0, ReportedChangeCount = 0, CurrentType = 1;
+  int SubtitleCount = 0, ChangeCount = 0, ReportedChangeCount = 0;
+  SubtitleType CurrentType = SubtitleType::MicroDVD;
   double FrameRate = 25;
   bool VerifiedOK = true;
   std::vector<std::string> messages;
@@ -31,7 +32,7 @@ struct Repairer {
   }
   // start + 3,000, but never past the latest time the file can hold back.
   std::int64_t Later(std::int32_t start) const {
-    return std::min(start + std::int64_t{3000}, LatestWritableTime(CurrentType == 1, FrameRate));
+    return std::min(start + std::int64_t{3000}, LatestWritableTime(CurrentType == SubtitleType::MicroDVD, FrameRate));
   }
   void Remove(int k) {
     S.erase(S.begin() + k), E.erase(E.begin() + k), T.erase(T.begin() + k);
@@ -64,13 +65,13 @@ struct Repairer {
   // Renders the store first, as the user is shown the subtitle as it now stands.
   void Report(int k, const std::string& detail) {
     for (int i = 1; i <= SubtitleCount; ++i) {
-      (CurrentType == 1 ? tessary::SubRipToMicroDVD : tessary::MicroDVDToSubRip)(T[i]);
-      tessary::RemoveUnwrittenDisplayLines(T[i], CurrentType == 2);
+      (CurrentType == SubtitleType::MicroDVD ? tessary::SubRipToMicroDVD : tessary::MicroDVDToSubRip)(T[i]);
+      tessary::RemoveUnwrittenDisplayLines(T[i], CurrentType == SubtitleType::SubRip);
     }
     auto frames = [&](std::int32_t v) { return v == -1 ? std::string() : std::to_string(MsToFrames(v, FrameRate)); };
     std::string line = "{" + frames(S[k]) + "}{" + frames(E[k]) + "}" + T[k];
     reportLine = k;
-    if (CurrentType == 2) {
+    if (CurrentType == SubtitleType::SubRip) {
       reportLine = 2;
       for (int j = 1; j < k; ++j) reportLine += 4 + static_cast<int>(std::count(T[j].begin(), T[j].end(), '|'));
       line = FormatTime(S[k], true) + " --> " + FormatTime(E[k], true);
@@ -132,7 +133,7 @@ struct Repairer {
       if (S[k] >= E[k]) Report(k, "The start value is equal or bigger than the end value!");
     for (int k = 1; k <= n - 1; ++k)
       if (E[k] > S[k + 1]) Report(k, "The end value is bigger than the next start value!");
-    if (CurrentType == 2)
+    if (CurrentType == SubtitleType::SubRip)
       for (int k = 1; k <= n; ++k) ChangeCount += RemoveRepeatedOpeningTags(T[k]);
   }
 };

@@ -69,15 +69,15 @@ using VerifyOutcome =
 
 inline VerifyOutcome EngineVerify(const VerifyInput& in) {
   tessary::testing::DocumentRig r;
-  auto& s = r.doc.store;
+  auto& s = r.doc.StoreForSetup();
   tessary::testing::SetRawLines(r.doc, in.lines, in.detectionCode);
-  r.doc.settings.AdvancedAutomaticRepair = in.repair;
-  r.doc.CounterNoticeDisabled = in.counterNoticeDisabled;
+  r.doc.settings().AdvancedAutomaticRepair = in.repair;
+  r.doc.SetCounterNoticeDisabled(in.counterNoticeDisabled);
   for (bool ok : in.answersOk) r.prompter.answers.push_back(ok ? Answer::Ok : Answer::Cancel);
   r.editor.SetText(JoinLines(s.RawLines, 1, s.LineCount));
   r.doc.VerifySubtitle();
   return VerifyOutcome(tessary::testing::RawLinesOf(r.doc), s.LineCount, s.SubtitleCount, s.ChangeCount,
-                       r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
+                       r.doc.VerifiedOK(), Messages(r.prompter), r.Caret().line, r.Caret().column, r.editor.Text());
 }
 
 inline VerifyOutcome OracleVerify(const VerifyInput& in) {
@@ -101,13 +101,13 @@ inline VerifyOutcome OracleVerify(const VerifyInput& in) {
 }
 
 struct RepairInput {
-  int currentType = 1;
+  SubtitleType currentType = SubtitleType::MicroDVD;
   std::vector<std::int32_t> starts, ends;  // 1-based, entry 0 unused
   std::vector<std::string> texts;          // 1-based
   int changeCount = 0;
 };
 inline void PrintTo(const RepairInput& in, std::ostream* os) {
-  *os << "type " << in.currentType << " starts " << ::testing::PrintToString(in.starts) << " ends "
+  *os << "type " << static_cast<int>(in.currentType) << " starts " << ::testing::PrintToString(in.starts) << " ends "
       << ::testing::PrintToString(in.ends) << " texts " << ::testing::PrintToString(in.texts) << " ChangeCount "
       << in.changeCount;
 }
@@ -126,18 +126,18 @@ inline std::vector<std::string> RawLinesFor(int n) {
 
 inline RepairOutcome EngineRepair(const RepairInput& in) {
   tessary::testing::DocumentRig r;
-  auto& s = r.doc.store;
+  auto& s = r.doc.StoreForSetup();
   const int n = Size(in.texts) - 1;
   s.SubtitleLoaded = true;
   s.CurrentType = in.currentType;
-  s.DetectionCode = static_cast<Layout>(in.currentType);
+  s.DetectionCode = in.currentType == SubtitleType::MicroDVD ? Layout::MicroDVD : Layout::SubRip;
   s.LineCount = s.SubtitleCount = n;
   s.StartValues = in.starts, s.EndValues = in.ends, s.Texts = in.texts;
   s.ChangeCount = in.changeCount;
   r.editor.SetText(JoinLines(RawLinesFor(n), 1, n));
   r.doc.RepairTimes();
-  return {s.StartValues,    s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
-          r.doc.VerifiedOK, Messages(r.prompter), r.Caret().line};
+  return {s.StartValues,      s.EndValues,          s.Texts,       s.SubtitleCount, s.ChangeCount,
+          r.doc.VerifiedOK(), Messages(r.prompter), r.Caret().line};
 }
 
 inline RepairOutcome OracleRepair(const RepairInput& in) {

@@ -10,15 +10,15 @@ namespace {
 // Times that mostly rise on a coarse grid, so that equal, touching and overlapping
 // subtitles are common; missing values (MicroDVD only) and values near the latest time the
 // file can hold.
-std::int32_t Time(Random& g, std::int64_t& clock, int type) {
-  const std::int64_t latest = LatestWritableTime(type == 1, 25);
-  if (type == 1 && g.Chance(10)) return -1;
+std::int32_t Time(Random& g, std::int64_t& clock, SubtitleType type) {
+  const std::int64_t latest = LatestWritableTime(type == SubtitleType::MicroDVD, 25);
+  if (type == SubtitleType::MicroDVD && g.Chance(10)) return -1;
   if (g.Chance(2)) clock = latest - g.Int(0, 4000);
   clock = std::clamp<std::int64_t>(clock + g.Int(-1, 3) * 1000 + (g.Chance(10) ? g.Int(1, 999) : 0), 0, latest);
   return static_cast<std::int32_t>(clock);
 }
 
-RepairInput Subtitles(Random& g, int type) {
+RepairInput Subtitles(Random& g, SubtitleType type) {
   static const std::vector<std::string> texts = {
       "", "A", "A", "B", "A|B", "|A||B|", "a|", "<i>a<i>b</i>", "<b>x<b>y", "{y:i}A", "{Y:b}B|<b>", "x"};
   RepairInput in;
@@ -35,7 +35,7 @@ RepairInput Subtitles(Random& g, int type) {
 }
 
 TEST(RepairOracle, RepairTimesMatchesThePlainTwoPassRepair) {
-  auto make = [](Random& g, int n) { return Subtitles(g, n % 2 ? 1 : 2); };
+  auto make = [](Random& g, int n) { return Subtitles(g, n % 2 ? SubtitleType::MicroDVD : SubtitleType::SubRip); };
   ExpectSameOnGenerated(3, 6000, make, EngineRepair, OracleRepair);
 }
 
