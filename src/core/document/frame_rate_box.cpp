@@ -1,5 +1,6 @@
 // The frame-rate box and the display unit of the timing fields.
 #include <algorithm>
+#include <limits>
 
 #include "document/document.h"
 #include "document/units.h"
@@ -48,19 +49,30 @@ void Document::FrameRateCommit() {
     ShowPointFields(false);
     return;
   }
-  fields_.FrameRateRed = true;
   auto& s = store_;
   if (s.SubtitleLoaded && s.CurrentType == SubtitleType::MicroDVD) {
     // The frame numbers, and with them the text, stay as they are: each time becomes the
-    // time of the frame it shows (also a time between two frames, left by an operation).
+    // time of the frame it shows (also a time between two frames, left by an operation). A
+    // frame whose time at the new rate no time can hold keeps the rate in force instead.
+    auto frame = [&](std::int32_t v) { return MsToFrames(v, CommittedFrameRate_); };
+    auto held = [&](std::int32_t v) {
+      return RoundHalfEven(static_cast<double>(frame(v)) * 1000.0 / FrameRate_) <=
+             std::numeric_limits<std::int32_t>::max();
+    };
+    for (int i = 1; i <= s.SubtitleCount; ++i)
+      if (!held(s.StartValues[i]) || !held(s.EndValues[i])) {
+        FrameRateCancel();
+        return Show(Icon::Error, Text(Msg::FramesTooHigh));
+      }
     auto sameFrame = [&](std::int32_t& v) {
-      if (v != -1) v = FramesToMs(MsToFrames(v, CommittedFrameRate_), FrameRate_);
+      if (v != -1) v = FramesToMs(frame(v), FrameRate_);
     };
     for (int i = 1; i <= s.SubtitleCount; ++i) {
       sameFrame(s.StartValues[i]);
       sameFrame(s.EndValues[i]);
     }
   }
+  fields_.FrameRateRed = true;
   ResetTransformFields();
   CommittedFrameRate_ = FrameRate_;
 }

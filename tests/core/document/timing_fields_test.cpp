@@ -77,6 +77,19 @@ TEST(FrameRateBox, CommitKeepsTheShownFramesAndRefreshesThePoints) {
   }
 }
 
+// A frame whose time at the new rate no time can hold keeps the rate in force, and the text and times with it.
+TEST(FrameRateBox, ACommitThatWouldLoseAFramesTimeIsRefused) {
+  DocumentFixture f;
+  f.doc.SetFrameRate(60);
+  f.Open("{0}{50}a\r\n{6000001}{6000100}b", "a.sub");
+  const std::vector<std::int32_t> before = f.doc.store().EndValues;
+  f.doc.FrameRateTextChanged("2");
+  f.doc.FrameRateCommit();
+  EXPECT_EQ(f.prompter.Texts(), std::vector<std::string>{"The frames are too high.\r\nPlease try different values..."});
+  EXPECT_EQ(std::tuple(f.doc.FrameRate(), f.doc.CommittedFrameRate(), f.doc.store().EndValues),
+            std::tuple(60.0, 60.0, before));
+}
+
 // The four SubRip subtitles take lines 1-4, 5-9, 10-13 and 14-16; the second has two text lines.
 TEST(MarkLineNumber, TheCaretsLineBecomesTheSubtitleNumberOfThatPoint) {
   const std::string four =
