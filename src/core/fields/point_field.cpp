@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "document/units.h"
 
@@ -55,10 +56,12 @@ bool PointField::AcceptsKey(char key, bool hasSelection, const FieldContext& c) 
 
 void PointField::Changed(std::string_view text, const FieldContext& c) {
   const bool time = c.unit == DisplayUnit::Time;
-  text_.clear();
+  // Built aside: `text` may be a view of the field's own text.
+  std::string kept;
   for (char ch : text)
-    if (IsDigit(ch) || (time && IsTimeSeparator(ch))) text_.push_back(ch);
-  text_.resize(std::min(text_.size(), time ? TimeTextLength : FrameDigits()));
+    if (IsDigit(ch) || (time && IsTimeSeparator(ch))) kept.push_back(ch);
+  kept.resize(std::min(kept.size(), time ? TimeTextLength : FrameDigits()));
+  text_ = std::move(kept);
 }
 
 std::optional<FieldRefusal> PointField::Exit(const FieldContext& c) {
