@@ -27,11 +27,15 @@ void Document::TextInLines() {
     if (store_.DetectionCode == Layout::Unknown) {
       Show(Icon::Error, Text(Msg::UnknownType));
     } else {
-      if (store_.CurrentType == SubtitleType::MicroDVD) store_.SetSubtitleCount(store_.LineCount);
+      // A MicroDVD line is a subtitle: the verification counts the lines, and the read sizes the
+      // subtitles when it takes the lines over (sized earlier, a large file would be held twice).
+      if (store_.CurrentType == SubtitleType::MicroDVD) store_.SubtitleCount = store_.LineCount;
       VerifySubtitle();
       if (VerifiedOK_) {
         ReadSubtitleLines();
         RepairTimes();
+      } else {
+        store_.SetSubtitleCount(store_.SubtitleCount);  // what a failed verification left, with room for it
       }
       ok = VerifiedOK_;
     }

@@ -46,7 +46,8 @@ struct SubtitleStore {
   void EnsureLines(int n);
   // Makes StartValues, EndValues and Texts hold at least entries 1..n.
   void EnsureSubtitles(int n);
-  // Every count goes through here, so the subtitle vectors always hold SubtitleCount entries.
+  // Every count goes through here, so the subtitle vectors always hold SubtitleCount entries; only
+  // a MicroDVD parse counts its lines as subtitles between the split and the read, which sizes them.
   void SetSubtitleCount(int n) {
     EnsureSubtitles(n);
     SubtitleCount = n;

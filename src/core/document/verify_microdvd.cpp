@@ -123,7 +123,7 @@ void VerifyRules::MicroDVD() {
     }
   }
   for (int i = kept + 1; i <= count; ++i) Line(i).clear();
-  store.SetSubtitleCount(kept);
+  store.SubtitleCount = kept;  // the read sizes the subtitles as it takes the lines over
 }
 
 }  // namespace tessary
