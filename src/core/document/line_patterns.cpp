@@ -105,8 +105,9 @@ bool TimeLineScore(std::string_view line) {
   // place, each other character still costs more than the line's length gives back.
   if (len > 87) return false;
   // Blanks, "," or ".", "-", digits, ":" and ">"; the rest are other characters. Counted as
-  // plain sums, which the compiler can do many bytes at a time.
-  std::int64_t B = 0, P = 0, H = 0, D = 0, K = 0, G = 0;
+  // plain byte-wide sums (a line here has at most 87 characters), which the compiler can do
+  // many bytes at a time.
+  std::uint8_t B = 0, P = 0, H = 0, D = 0, K = 0, G = 0;
   for (char c : line) {
     B += c == ' ';
     P += c == ',' || c == '.';
@@ -118,7 +119,8 @@ bool TimeLineScore(std::string_view line) {
   const std::int64_t O = len - B - P - H - D - K - G;
   std::int64_t score = 29 - std::llabs(D - 18) - std::llabs(K - 4) - std::llabs(P - 2) - std::llabs(B - 2) -
                        std::llabs(H - 2) - std::llabs(G - 1);
-  auto arrow = line.find("-->");
+  // Most lines hold no ">": then there is no arrow to look for.
+  const auto arrow = G == 0 || H < 2 ? std::string_view::npos : line.find("-->");
   std::int64_t p = arrow == std::string_view::npos ? 0 : static_cast<std::int64_t>(arrow) + 1;
   // score*75/29 - O*75/len + (14-|p-14|)*25/14 >= 50, times 29*14*len.
   std::int64_t lhs = score * 75 * 14 * len - O * 75 * 29 * 14 + (14 - std::llabs(p - 14)) * 25 * 29 * len;
