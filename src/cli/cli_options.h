@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/command_state.h"
+#include "document/panel_state.h"
 #include "document/subtitle_store.h"
 #include "ports/prompter.h"
 

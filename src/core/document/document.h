@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/command_state.h"
 #include "document/encoding.h"
+#include "document/panel_state.h"
 #include "document/subtitle_store.h"
 #include "fields/timing_fields.h"
 #include "operations/timing_operations.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "document/command_state.h"
+#include "document/panel_state.h"
 #include "document/subtitle_store.h"
 #include "operations/operation.h"
 
